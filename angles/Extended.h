@@ -1,0 +1,16 @@
+#pragma once
+// The program's one floating-point type: the 80-bit extended format of the
+// x87 unit (64-bit significand), in which every quantity is computed.
+
+namespace tarvel {
+
+using Extended = long double;
+
+static_assert(sizeof(Extended) >= 10, "Extended must be the 80-bit format");
+
+// One sixtieth rounded to extended precision. Degrees and minutes are always
+// rebuilt as minutes * OneSixtieth + degrees, never as a division by 60, so
+// that every value is the same to the last bit wherever it is formed.
+inline constexpr Extended OneSixtieth = 1.0L / 60;
+
+}  // namespace tarvel

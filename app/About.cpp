@@ -1,0 +1,183 @@
+#include "app/About.h"
+
+#include <QColor>
+#include <QFont>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPalette>
+#include <QPixmap>
+#include <QScreen>
+
+#include "widgets/LabelShadow.h"
+#include "widgets/SpeedButton.h"
+
+#ifndef TARVEL_VERSION
+#error "TARVEL_VERSION must name the program's version, e.g. \"1.0\""
+#endif
+
+// The pictures live in a resource file of this static library; nothing
+// else refers to its registration, so the window registers it itself.
+// Q_INIT_RESOURCE must be used outside any namespace.
+static void InitAboutResources() { Q_INIT_RESOURCE(about); }
+
+namespace tarvel {
+
+namespace {
+
+QFont Face(const char* family, int pixels, bool bold) {
+  QFont font{QString::fromLatin1(family)};
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+
+// The caption colour of an enabled label; a disabled one keeps the palette's
+// grey.
+void SetTextColour(QWidget* widget, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Active, QPalette::WindowText, colour);
+  palette.setColor(QPalette::Inactive, QPalette::WindowText, colour);
+  widget->setPalette(palette);
+}
+
+template <class TLabelKind>
+TLabelKind* MakeLabel(QWidget* parent, const char* name, const QString& caption) {
+  auto* label = new TLabelKind(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setText(caption);
+  return label;
+}
+
+// A label that sizes itself to its caption, placed with its top left corner
+// at x, y.
+template <class TLabelKind>
+TLabelKind* MakeAutoSizeLabel(QWidget* parent, const char* name, const QString& caption, int x, int y) {
+  TLabelKind* label = MakeLabel<TLabelKind>(parent, name, caption);
+  label->move(x, y);
+  return label;
+}
+
+const QColor kAqua(0, 255, 255);
+const QColor kBlue(0, 0, 255);
+const QColor kYellow(255, 255, 0);
+const QColor kNavy(0, 0, 128);
+const QColor kRed(255, 0, 0);
+const QColor kGreen(0, 128, 0);
+
+}  // namespace
+
+QString ReleaseLine() {
+  return QString::fromUtf8("Версия ") + QStringLiteral(TARVEL_VERSION) + QStringLiteral(", 2026");
+}
+
+TForm2::TForm2(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint) {
+  InitAboutResources();
+  setObjectName(QStringLiteral("Form2"));
+  setWindowTitle(QString::fromUtf8("О программе"));
+  setFixedSize(539, 286);
+  setFont(Face("MS Sans Serif", 13, false));
+  // Closing the About window never ends the program; closing it by its
+  // title bar only hides it (QDialog::closeEvent rejects, which hides).
+  setAttribute(Qt::WA_QuitOnClose, false);
+
+  // Controls in creation order; each one's object name is its name.
+  auto* label9 = MakeLabel<QLabel>(
+      this, "Label9",
+      QString::fromUtf8("Программа    вычисления    гринвичского звездного  времени  и  экваториальных "
+                        "координат Солнца и навигационных звезд"));
+  label9->setGeometry(216, 50, 320, 55);
+  label9->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  label9->setWordWrap(true);
+  label9->setFont(Face("MS Sans Serif", 15, false));
+  SetTextColour(label9, kAqua);
+
+  auto* title = MakeLabel<TLabelShadow>(this, "LabelShadow1", QString::fromUtf8("Тарвел"));
+  title->setGeometry(0, 0, 539, 45);
+  title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  title->setFont(Face("Times New Roman", 40, true));
+  SetTextColour(title, kBlue);
+  title->SetTextStyle(TTextStyle::tsShadow);
+  title->SetShadowColor(kYellow);
+  title->SetShadowDepth(3);
+
+  auto* image = new QLabel(this);
+  image->setObjectName(QStringLiteral("Image1"));
+  image->setGeometry(16, 56, 197, 111);
+  image->setScaledContents(true);
+  image->setPixmap(QPixmap(QStringLiteral(":/about/about.xpm")));
+
+  // The role captions, recessed, and the contributors' names beside them,
+  // raised; the names are left empty.
+  const auto role = [this](const char* name, const char* caption, int x, int y) {
+    auto* label = MakeAutoSizeLabel<TLabelShadow>(this, name, QString::fromUtf8(caption), x, y);
+    label->adjustSize();
+  };
+  const auto person = [this](const char* name, int x, int y) {
+    auto* label = MakeAutoSizeLabel<TLabelShadow>(this, name, QString(), x, y);
+    label->setFont(Face("Arial", 17, true));
+    SetTextColour(label, kNavy);
+    label->SetTextStyle(TTextStyle::tsRaised);
+    label->adjustSize();
+  };
+  role("LabelShadow2", "Идея :", 224, 112);
+  person("LabelShadow3", 328, 112);
+  role("LabelShadow4", "Алгоритмы :", 224, 136);
+  person("LabelShadow5", 328, 136);
+  role("LabelShadow6", "Программирование и дизайн :", 224, 164);
+  person("LabelShadow7", 272, 192);
+  person("LabelShadow8", 360, 216);
+
+  auto* label2 = MakeAutoSizeLabel<QLabel>(this, "Label2", QStringLiteral("No problem Y2K "), 16, 176);
+  label2->setFont(Face("MS Sans Serif", 13, true));
+  SetTextColour(label2, kRed);
+  label2->adjustSize();
+
+  auto* label3 = MakeLabel<QLabel>(this, "Label3", ReleaseLine());
+  label3->setGeometry(16, 192, 178, 33);
+  label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  label3->setWordWrap(true);
+
+  auto* label1 = MakeAutoSizeLabel<QLabel>(this, "Label1", QString(), 272, 248);
+  label1->setFont(Face("Times New Roman", 17, true));
+  SetTextColour(label1, kGreen);
+  label1->adjustSize();
+
+  auto* ok = new TSpeedButton(this);
+  ok->setObjectName(QStringLiteral("SpeedButton1"));
+  ok->setGeometry(16, 232, 189, 41);
+  ok->setText(QStringLiteral("Ok"));
+  ok->setGlyph(QPixmap(QStringLiteral(":/about/ok.xpm")));
+  ok->setSpacing(12);
+  ok->setFont(Face("MS Sans Serif", 17, true));
+  ok->setCursor(Qt::PointingHandCursor);
+  ok->setToolTip(QString::fromUtf8("Закрыть"));
+  connect(ok, &TSpeedButton::clicked, this, &TForm2::SpeedButton1Click);
+}
+
+void TForm2::ShowModeless() {
+  show();
+  raise();
+  activateWindow();
+}
+
+void TForm2::SpeedButton1Click() { hide(); }
+
+void TForm2::setVisible(bool visible) {
+  if (visible && !isVisible()) CentreOnScreen();
+  QDialog::setVisible(visible);
+}
+
+void TForm2::CentreOnScreen() {
+  QScreen* screen = this->screen();
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  // Before the first show the frame is not known yet and frameGeometry() is
+  // the client rectangle.
+  const QRect frame = frameGeometry();
+  const QRect area = screen->geometry();
+  move(area.x() + (area.width() - frame.width()) / 2, area.y() + (area.height() - frame.height()) / 2);
+}
+
+}  // namespace tarvel

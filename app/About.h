@@ -1,0 +1,39 @@
+#pragma once
+// TForm2, the About window: names the program, says in one sentence what it
+// computes, and closes with one button. Created hidden at start-up, shown
+// modeless from the main window any number of times, and only ever hidden,
+// never destroyed, until the program ends.
+
+#include <QDialog>
+#include <QString>
+
+class QShowEvent;
+
+namespace tarvel {
+
+// The release line of the About window, "Версия <major>.<minor>, 2026".
+QString ReleaseLine();
+
+class TForm2 : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Builds the window and its controls; the window stays hidden.
+  explicit TForm2(QWidget* parent = nullptr);
+
+  // Shows the window without blocking the others; while it is open this
+  // only brings it to the front.
+  void ShowModeless();
+
+  // Centres the window on the screen whenever it goes from hidden to shown.
+  void setVisible(bool visible) override;
+
+ public slots:
+  // The Ok button: hides the window.
+  void SpeedButton1Click();
+
+ private:
+  void CentreOnScreen();
+};
+
+}  // namespace tarvel

@@ -1,0 +1,253 @@
+// The main window's behaviour: start-up, the input handlers and the
+// recalculation.
+
+#include "app/Main.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QTimeEdit>
+#include <QTimer>
+#include <QToolTip>
+
+#include "angles/AngleDisplay.h"
+#include "angles/NumberPicture.h"
+#include "app/ErrorReport.h"
+#include "app/GreekLetter.h"
+#include "app/PickerRange.h"
+#include "ephemeris/CStars.h"
+#include "ephemeris/Stars.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/MaskEdit.h"
+#include "widgets/SpeedButton.h"
+#include "widgets/SpinEdit.h"
+
+namespace tarvel {
+namespace {
+
+QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+// Writes a result label; it keeps its left edge and fits its new text.
+void Show(QLabel* label, const std::string& text) {
+  label->setText(Text(text));
+  label->adjustSize();
+}
+
+}  // namespace
+
+TForm1::TForm1(Clock clock, QWidget* parent)
+    : QWidget(parent), clock_(clock ? std::move(clock) : Clock(&QDateTime::currentDateTime)) {
+  CreateControls();
+  ConnectHandlers();
+  Guarded([this] { FormCreate(); });
+}
+
+TForm1::~TForm1() { FormDestroy(); }
+
+void TForm1::ConnectHandlers() {
+  // Every handler runs through the error report, so that nothing it throws
+  // crosses a Qt frame.
+  const auto on = [this](auto* sender, auto signal, void (TForm1::*handler)()) {
+    connect(sender, signal, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+  };
+  on(CheckBox1, &QCheckBox::toggled, &TForm1::CheckBox1Click);
+  on(Timer1, &QTimer::timeout, &TForm1::Timer1Timer);
+  on(TimePicker, &QTimeEdit::timeChanged, &TForm1::TimePickerChange);
+  on(DatePicker, &QDateEdit::dateChanged, &TForm1::DatePickerChange);
+  on(meFi, &TMaskEdit::maskedTextChanged, &TForm1::meFiChange);
+  on(meLam, &TMaskEdit::maskedTextChanged, &TForm1::meLamChange);
+  on(sbFi, &TSpeedButton::clicked, &TForm1::sbFiClick);
+  on(sbLam, &TSpeedButton::clicked, &TForm1::sbLamClick);
+  on(ChangeBtn, &TSpeedButton::clicked, &TForm1::ChangeBtnClick);
+  on(seNCH, &TSpinEdit::valueChanged, &TForm1::seNCHChange);
+  on(SpeedButton1, &TSpeedButton::clicked, &TForm1::SpeedButton1Click);
+  on(SpeedButton2, &TSpeedButton::clicked, &TForm1::SpeedButton2Click);
+  on(seNumStar, &TSpinEdit::valueChanged, &TForm1::seNumStarChange);
+  on(Label18, &TClickLabel::clicked, &TForm1::Label18Click);
+  on(Label26, &TClickLabel::clicked, &TForm1::Label26Click);
+}
+
+void TForm1::FormCreate() {
+  QPalette tips = QToolTip::palette();
+  tips.setColor(QPalette::ToolTipBase, QColor(255, 255, 0));
+  tips.setColor(QPalette::ToolTipText, QColor(0, 0, 0));
+  QToolTip::setPalette(tips);
+
+  FCoord = std::make_unique<TCoord>();
+
+  // A computer clock outside the pickers' range is reported once the window
+  // is otherwise complete; the date picker then stands at the nearest limit.
+  std::exception_ptr clockError;
+  try {
+    SetPickersFromClock();
+  } catch (const Exception&) {
+    clockError = std::current_exception();
+    const QSignalBlocker blockDate(DatePicker);
+    DatePicker->setDate(std::clamp(clock_().date(), kFirstPickerDate, kLastPickerDate));
+  }
+
+  FStarNumber = 1;
+  FZone = 3;
+  ShowStarLabels();
+  FLatitude = 0;
+  FLongitude = 0;
+  Recalculate();
+  if (clockError) std::rethrow_exception(clockError);
+}
+
+void TForm1::FormDestroy() { FCoord.reset(); }
+
+void TForm1::SetPickersFromClock() {
+  const QDateTime now = clock_();
+  {
+    const QSignalBlocker blockDate(DatePicker);
+    SetPickerDate(*DatePicker, now.date());
+  }
+  const QSignalBlocker blockTime(TimePicker);
+  TimePicker->setTime(now.time());
+}
+
+void TForm1::ShowStarLabels() {
+  const TStar& star = StarTable(FStarNumber);
+  Label18->setText(Text(star.Name));
+  Label18->adjustSize();
+  Label26->setText(Text(GreekLetter(star.Letter)));
+  Label26->adjustSize();
+}
+
+// --- Handlers --------------------------------------------------------------
+
+void TForm1::CheckBox1Click() {
+  const bool automatic = CheckBox1->isChecked();
+  if (automatic) {
+    Timer1->start();
+  } else {
+    Timer1->stop();
+  }
+  TimePicker->setEnabled(!automatic);
+  DatePicker->setEnabled(!automatic);
+}
+
+void TForm1::Timer1Timer() {
+  SetPickersFromClock();
+  Recalculate();
+}
+
+void TForm1::TimePickerChange() { Recalculate(); }
+void TForm1::DatePickerChange() { Recalculate(); }
+void TForm1::meFiChange() { Recalculate(); }
+void TForm1::meLamChange() { Recalculate(); }
+
+void TForm1::sbFiClick() {
+  sbFi->setText(sbFi->text() == QLatin1String("N") ? QStringLiteral("S") : QStringLiteral("N"));
+  Recalculate();
+}
+
+void TForm1::sbLamClick() {
+  sbLam->setText(sbLam->text() == QLatin1String("E") ? QStringLiteral("W") : QStringLiteral("E"));
+  Recalculate();
+}
+
+void TForm1::ChangeBtnClick() {
+  ChangeBtn->setText(ChangeBtn->text() == QLatin1String("E") ? QStringLiteral("W") : QStringLiteral("E"));
+  FZone = -FZone;
+  Recalculate();
+}
+
+void TForm1::seNCHChange() {
+  FZone = seNCH->value();
+  if (ChangeBtn->text() == QLatin1String("W")) FZone = -FZone;
+  Recalculate();
+}
+
+void TForm1::SpeedButton1Click() {
+  if (!aboutWindow_) return;
+  aboutWindow_->show();
+  aboutWindow_->raise();
+  aboutWindow_->activateWindow();
+}
+
+void TForm1::SpeedButton2Click() { close(); }
+
+void TForm1::seNumStarChange() {
+  // 0 and 161 are never kept: they wrap round the catalogue. Setting the
+  // value notifies this handler again, which completes for the new number.
+  if (seNumStar->value() == 161) seNumStar->setValue(1);
+  if (seNumStar->value() == 0) seNumStar->setValue(160);
+  FStarNumber = seNumStar->value();
+  ShowStarLabels();
+  Recalculate();
+}
+
+void TForm1::Label18Click() { seNumStar->setValue(seNumStar->value() + 1); }
+void TForm1::Label26Click() { Label18Click(); }
+
+// --- Recalculation ---------------------------------------------------------
+
+void TForm1::ReadPosition() {
+  const std::string latitude = (meFi->maskedText() + sbFi->text()).toStdString();
+  const std::string longitude = (meLam->maskedText() + sbLam->text()).toStdString();
+  FCoord->F().SetStrings(latitude);
+  FCoord->L().SetStrings(longitude);
+}
+
+void TForm1::RepairPosition() {
+  // Put the last accepted position back in the fields and buttons. A field
+  // whose text changes runs a recalculation of its own, nested in this one.
+  meFi->setMaskedText(Text(FCoord->F().Strings()));
+  if (FCoord->F().Sgn() == TSgn::N) sbFi->setText(QStringLiteral("N"));
+  if (FCoord->F().Sgn() == TSgn::S) sbFi->setText(QStringLiteral("S"));
+  meLam->setMaskedText(Text(FCoord->L().Strings()));
+  if (FCoord->L().Sgn() == TSgn::E) sbLam->setText(QStringLiteral("E"));
+  if (FCoord->L().Sgn() == TSgn::W) sbLam->setText(QStringLiteral("W"));
+  CheckBox1->setChecked(false);
+}
+
+void TForm1::Recalculate() {
+  // Input stage. The working values belong to this run alone: a nested run
+  // disturbs only the fields and labels that both write.
+  const QTime time = TimePicker->time();
+  const QDate date = DatePicker->date();
+  try {
+    ReadPosition();
+  } catch (const EDegreesError&) {
+    RepairPosition();
+  }
+  FLatitude = FCoord->F().DecimalDegrees();
+  FLongitude = FCoord->L().DecimalDegrees();
+
+  // Computation stage: nothing is shown until everything is computed, so an
+  // error leaves every result label with its previous text.
+  const TSunData sun = SunEphemeris(FZone, time.hour(), time.minute(), time.second(), date.day(),
+                                    date.month(), date.year());
+  const TStarData star = StarPlace(FStarNumber, sun.NutLon, sun.NutObl, sun.SunMeanLon, sun.GrAries, sun.Years);
+  const THorizonData sunHorizon = HorizonCoords(sun.SunDecMin * OneSixtieth + sun.SunDecDeg, FLatitude,
+                                                sun.SunGhaMin * OneSixtieth + sun.SunGhaDeg, FLongitude);
+  const THorizonData starHorizon = HorizonCoords(star.StarDecMin * OneSixtieth + star.StarDecDeg, FLatitude,
+                                                 star.StarGhaMin * OneSixtieth + star.StarGhaDeg, FLongitude);
+
+  ShowResults(sun, star, sunHorizon, starHorizon);
+}
+
+void TForm1::ShowResults(const TSunData& sun, const TStarData& star, const THorizonData& sunHorizon,
+                         const THorizonData& starHorizon) {
+  // The Sun group.
+  Show(Label1, AngleText(sun.GrAriesDeg, sun.GrAriesMin));
+  Show(Label2, LocalHourAngleText(sun.SunGha, FLongitude));
+  Show(Label3, DeclinationText(sun.SunDecDeg, sun.SunDecMin));
+  Show(Label4, SemiDiameterText(sun.SemiDiameter));
+  Show(Label34, RightAscensionText(sun.SunRaDeg, sun.SunRaMin));
+
+  // The star group, then both altitude and azimuth lines.
+  Show(Label11, DeclinationText(star.StarDecDeg, star.StarDecMin));
+  Show(Label12, LocalHourAngleText(star.StarGha, FLongitude));
+  Show(Label32, AngleText(star.StarShaDeg, star.StarShaMin));
+  Show(Label19, AltitudeText(sunHorizon.AltDeg, sunHorizon.AltMin));
+  Show(Label21, AzimuthText(sunHorizon.Azimuth));
+  Show(Label23, AltitudeText(starHorizon.AltDeg, starHorizon.AltMin));
+  Show(Label25, AzimuthText(starHorizon.Azimuth));
+}
+
+}  // namespace tarvel

@@ -1,0 +1,138 @@
+#pragma once
+// The main window: every input of the computation and every result.
+//
+// One routine, Recalculate(), reads all inputs, computes everything and
+// rewrites all result labels; every input event runs it, and so does the
+// timer that follows the computer's clock while automatic time is on.
+
+#include <QDateTime>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "angles/Degrees.h"
+#include "angles/Extended.h"
+
+class QCheckBox;
+class QDateEdit;
+class QGroupBox;
+class QLabel;
+class QTimeEdit;
+class QTimer;
+
+namespace tarvel {
+
+class TClickLabel;
+class TMaskEdit;
+class TSpeedButton;
+class TSpinEdit;
+struct TSunData;
+struct TStarData;
+struct THorizonData;
+
+class TForm1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  // The computer's local date and time; tests put a clock of their own.
+  using Clock = std::function<QDateTime()>;
+
+  explicit TForm1(Clock clock = {}, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // Opened by the "О программе..." button, shown without being modal.
+  void SetAboutWindow(QWidget* about) { aboutWindow_ = about; }
+
+  void Recalculate();
+
+  std::int32_t StarNumber() const { return FStarNumber; }
+  std::int32_t Zone() const { return FZone; }
+  const TCoord& Coord() const { return *FCoord; }
+  Extended Latitude() const { return FLatitude; }
+  Extended Longitude() const { return FLongitude; }
+
+ private:
+  void CreateControls();
+  void CreateSunGroup();
+  void CreateStarGroup();
+  void ConnectHandlers();
+
+  void FormCreate();
+  void FormDestroy();
+
+  void CheckBox1Click();
+  void Timer1Timer();
+  void TimePickerChange();
+  void DatePickerChange();
+  void meFiChange();
+  void meLamChange();
+  void sbFiClick();
+  void sbLamClick();
+  void ChangeBtnClick();
+  void seNCHChange();
+  void SpeedButton1Click();
+  void SpeedButton2Click();
+  void seNumStarChange();
+  void Label18Click();
+  void Label26Click();
+
+  // Input stage helpers.
+  void ReadPosition();
+  void RepairPosition();
+  // Puts the clock's date and time into the pickers without notifying them.
+  void SetPickersFromClock();
+  void ShowStarLabels();
+  void ShowResults(const TSunData& sun, const TStarData& star, const THorizonData& sunHorizon,
+                   const THorizonData& starHorizon);
+
+  // Window fields.
+  std::int32_t FStarNumber = 1;
+  std::int32_t FZone = 3;
+  std::unique_ptr<TCoord> FCoord;
+  Extended FLatitude = 0;
+  Extended FLongitude = 0;
+
+  Clock clock_;
+  QWidget* aboutWindow_ = nullptr;
+
+  // Controls, named as their objectName.
+  TSpeedButton* SpeedButton2 = nullptr;
+  QLabel* Label15 = nullptr;
+  TSpeedButton* ChangeBtn = nullptr;
+  QLabel* Label27 = nullptr;
+  QLabel* Label28 = nullptr;
+  TSpeedButton* sbFi = nullptr;
+  TSpeedButton* sbLam = nullptr;
+  QLabel* Label30 = nullptr;
+  TSpeedButton* SpeedButton1 = nullptr;
+  QTimeEdit* TimePicker = nullptr;
+  QCheckBox* CheckBox1 = nullptr;
+  QDateEdit* DatePicker = nullptr;
+  TSpinEdit* seNCH = nullptr;
+  TMaskEdit* meFi = nullptr;
+  TMaskEdit* meLam = nullptr;
+  QGroupBox* GroupBox1 = nullptr;
+  QGroupBox* GroupBox2 = nullptr;
+  QTimer* Timer1 = nullptr;
+
+  // The Sun group.
+  QLabel* Label1 = nullptr;   // Greenwich hour angle of Aries
+  QLabel* Label2 = nullptr;   // local hour angle
+  QLabel* Label34 = nullptr;  // right ascension
+  QLabel* Label3 = nullptr;   // declination
+  QLabel* Label4 = nullptr;   // semi-diameter
+  QLabel* Label19 = nullptr;  // altitude
+  QLabel* Label21 = nullptr;  // azimuth
+
+  // The star group.
+  TSpinEdit* seNumStar = nullptr;
+  TClickLabel* Label26 = nullptr;  // Greek letter
+  TClickLabel* Label18 = nullptr;  // name
+  QLabel* Label12 = nullptr;       // local hour angle
+  QLabel* Label32 = nullptr;       // sidereal hour angle
+  QLabel* Label11 = nullptr;       // declination
+  QLabel* Label23 = nullptr;       // altitude
+  QLabel* Label25 = nullptr;       // azimuth
+};
+
+}  // namespace tarvel

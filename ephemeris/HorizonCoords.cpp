@@ -1,0 +1,69 @@
+// Altitude and azimuth: the navigational triangle solved with the sine
+// formula for the altitude and the cosine formula for the azimuth.
+//
+// Inputs in degrees: declination Dec and latitude Lat north positive,
+// Greenwich hour angle Gha, longitude Lon east positive. Altitude as whole
+// degrees and minutes of arc, azimuth in degrees from north through east.
+//
+// Each step keeps its order and grouping of operations, and both inverse
+// functions are one-argument arctangents of a quotient, so that equal inputs
+// give the same bits wherever the routine is built.
+
+#include "angles/Arithmetic.h"
+#include "ephemeris/CStars.h"
+
+namespace tarvel {
+namespace {
+
+using arith::ArcTan;
+using arith::Divide;
+using arith::SinCos;
+using arith::Sqrt;
+using arith::Trunc;
+
+// The angle from north, 0 … 180°, whose cosine is c, as the arctangent of
+// sin/cos with the quadrant taken from the sign of c.
+Extended AzimuthAngle(Extended c) {
+  // Due east or west: the quotient has no value, the angle is a right angle.
+  if (c == 0) return 90;
+  const Extended s2 = 1 - c * c;
+  // On the meridian rounding can put |c| a hair above 1; the body is then due
+  // north or south and the angle takes its limiting value.
+  if (s2 < 0) return c > 0 ? 0 : 180;
+  Extended A = ArcTan(Divide(Sqrt(s2), c)) / DegToRad;
+  if (c < 0) A = A + 180;
+  return A;
+}
+
+}  // namespace
+
+THorizonData HorizonCoords(Extended Dec, Extended Lat, Extended Gha, Extended Lon) {
+  // Local hour angle, westward; left unreduced, only sin t and cos t are used.
+  const Extended t = (Gha + Lon) * DegToRad;
+  Extended sinT, cosT, sinLat, cosLat, sinDec, cosDec;
+  SinCos(t, sinT, cosT);
+  SinCos(Lat * DegToRad, sinLat, cosLat);
+  SinCos(Dec * DegToRad, sinDec, cosDec);
+
+  // Altitude as the arcsine of x. At the zenith or nadir (|x| = 1, or a hair
+  // beyond by rounding) the azimuth has no meaning and the errors stand.
+  const Extended x = sinLat * sinDec + cosT * (cosLat * cosDec);
+  const Extended h = ArcTan(Divide(x, Sqrt(1 - x * x)));
+
+  Extended sinH, cosH;
+  SinCos(h, sinH, cosH);
+  const Extended c = Divide(sinDec - sinH * sinLat, cosH * cosLat);
+  const Extended A = AzimuthAngle(c);
+
+  THorizonData r{};
+  // West of the meridian the azimuth is counted on past south; with sin t = 0
+  // it stays A, so due north on the meridian reads 0, not 360.
+  r.Azimuth = sinT > 0 ? 360 - A : A;
+
+  const Extended H = h / DegToRad;
+  r.AltDeg = Trunc(H);
+  r.AltMin = (H - r.AltDeg) * 60;
+  return r;
+}
+
+}  // namespace tarvel

@@ -1,0 +1,77 @@
+// The apparent place of a catalogue star: the catalogue place carried to the
+// mean place of date with its linear annual changes, then first-order
+// nutation and annual aberration (the Sun's mean longitude standing in for
+// its true longitude). Every correction is formed from the mean place of date,
+// never from a partly corrected one, and the operations keep the order and
+// grouping written below.
+//
+// 0.9 and 0.4 stand for the cosine and sine of the obliquity; 0.005694444 is
+// the constant of aberration, 20.5", in degrees, stored as written (not
+// 20.5 / 3600).
+
+#include "angles/Arithmetic.h"
+#include "ephemeris/CStars.h"
+#include "ephemeris/Stars.h"
+
+namespace tarvel {
+namespace {
+
+constexpr Extended kCosObliquity = 0.9L;
+constexpr Extended kSinObliquity = 0.4L;
+constexpr Extended kAberration = 0.005694444L;
+
+}  // namespace
+
+TStarData StarPlace(std::int32_t StarNumber, Extended NutLon, Extended NutObl,
+                    Extended SunMeanLon, Extended GrAries, Extended Years) {
+  const TStar& star = StarTable(StarNumber);
+
+  // Mean place of date.
+  const Extended alpha0 = star.AlphaRate * Years + star.Alpha;
+  const Extended delta0 = star.DeltaRate * Years + star.Delta;
+
+  // Each function of an angle is taken once; the values are the same as
+  // taking it afresh in every term.
+  const Extended sinA0 = arith::Sin(alpha0 * DegToRad);
+  const Extended cosA0 = arith::Cos(alpha0 * DegToRad);
+  const Extended sinD0 = arith::Sin(delta0 * DegToRad);
+  const Extended cosD0 = arith::Cos(delta0 * DegToRad);
+  const Extended tanD0 = Tan(delta0 * DegToRad);
+  const Extended sinL = arith::Sin(SunMeanLon * DegToRad);
+  const Extended cosL = arith::Cos(SunMeanLon * DegToRad);
+
+  // Nutation in right ascension.
+  const Extended alpha1 = alpha0 - (kSinObliquity * sinA0 * tanD0 + kCosObliquity) * NutLon;
+  const Extended alpha2 = alpha1 - cosA0 * NutObl * tanD0;
+
+  // Annual aberration in right ascension: the apparent right ascension.
+  const Extended alpha = alpha2 - arith::Divide(kAberration, cosD0) *
+                                      (sinA0 * sinL + kCosObliquity * cosL * cosA0);
+
+  // Nutation in declination.
+  const Extended delta1 = delta0 - cosA0 * kSinObliquity * NutLon;
+  const Extended delta2 = delta1 + sinA0 * NutObl;
+
+  // Annual aberration in declination: the apparent declination.
+  const Extended delta3 =
+      delta2 - kAberration * cosL * (kSinObliquity * cosD0 - kCosObliquity * sinA0 * sinD0);
+  const Extended delta = delta3 - kAberration * cosA0 * sinL * sinD0;
+
+  // Sidereal and Greenwich hour angles. GrAries - alpha is at most one turn
+  // below zero, so one turn added brings it into range.
+  const Extended S = Reduce360(360 - alpha);
+  Extended G = Reduce360(GrAries - alpha);
+  if (G < 0) G = G + 360;
+
+  TStarData r{};
+  r.StarDecDeg = arith::Trunc(delta);
+  r.StarDecMin = (delta - r.StarDecDeg) * 60;
+  r.StarGha = G;
+  r.StarGhaDeg = arith::Trunc(G);
+  r.StarGhaMin = (G - r.StarGhaDeg) * 60;
+  r.StarShaDeg = arith::Trunc(S);
+  r.StarShaMin = (S - r.StarShaDeg) * 60;
+  return r;
+}
+
+}  // namespace tarvel

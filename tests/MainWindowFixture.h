@@ -1,0 +1,74 @@
+#pragma once
+// The real main window, offscreen, with a clock and an error report that the
+// test controls.
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QStringList>
+#include <QTimeEdit>
+#include <QTimer>
+#include <memory>
+
+#include "app/ErrorReport.h"
+#include "app/Main.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/MaskEdit.h"
+#include "widgets/SpeedButton.h"
+#include "widgets/SpinEdit.h"
+
+namespace tarvel {
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    previousSink = SetErrorSink([this](const QString& message) { errors << message; });
+  }
+  void TearDown() override {
+    form.reset();
+    SetErrorSink(previousSink);
+  }
+
+  void Create(const QDateTime& clockTime = QDateTime(QDate(2024, 3, 20), QTime(1, 30, 0))) {
+    now = clockTime;
+    form = std::make_unique<TForm1>([this] { return now; });
+  }
+
+  template <class T = QWidget>
+  T* Get(const char* name) const {
+    T* child = form->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+  }
+
+  QString Caption(const char* name) const { return Get<QLabel>(name)->text(); }
+  TMaskEdit* Fi() const { return Get<TMaskEdit>("meFi"); }
+  TMaskEdit* Lam() const { return Get<TMaskEdit>("meLam"); }
+
+  // The worked instant: 1 January 2000, 12:00:00 in zone 0, at 55°45' N 37°37' E.
+  void EnterWorkedExample() {
+    Get<QDateEdit>("DatePicker")->setDate(QDate(2000, 1, 1));
+    Get<QTimeEdit>("TimePicker")->setTime(QTime(12, 0, 0));
+    Get<TSpinEdit>("seNCH")->setValue(0);
+    Fi()->setMaskedText(QStringLiteral("Ш = 55°45,00'"));
+    Lam()->setMaskedText(QStringLiteral("Д = 037°37,00'"));
+  }
+
+  QStringList ResultCaptions() const {
+    QStringList texts;
+    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label34", "Label11", "Label12",
+                             "Label32", "Label19", "Label21", "Label23", "Label25"}) {
+      texts << Caption(name);
+    }
+    return texts;
+  }
+
+  QDateTime now;
+  std::unique_ptr<TForm1> form;
+  QStringList errors;
+  ErrorSink previousSink;
+};
+
+}  // namespace tarvel

@@ -1,0 +1,317 @@
+// The About window: its look, its controls, and how it is shown and hidden.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontInfo>
+#include <QImage>
+#include <QLabel>
+#include <QPointer>
+#include <QScreen>
+#include <QSet>
+#include <memory>
+
+#include "app/About.h"
+#include "widgets/LabelShadow.h"
+#include "widgets/SpeedButton.h"
+
+namespace tarvel {
+namespace {
+
+const QColor kAqua(0, 255, 255);
+const QColor kBlue(0, 0, 255);
+const QColor kYellow(255, 255, 0);
+const QColor kNavy(0, 0, 128);
+const QColor kRed(255, 0, 0);
+const QColor kGreen(0, 128, 0);
+
+void Settle() {
+  for (int i = 0; i < 5; ++i) {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+  }
+}
+
+template <class T>
+T* Child(TForm2& form, const char* name) {
+  T* child = form.findChild<T*>(QString::fromLatin1(name));
+  EXPECT_NE(child, nullptr) << name;
+  return child;
+}
+
+void ExpectFont(const QWidget* widget, const char* family, int pixels, bool bold) {
+  SCOPED_TRACE(widget->objectName().toStdString());
+  EXPECT_EQ(widget->font().family(), QString::fromLatin1(family));
+  EXPECT_EQ(widget->font().pixelSize(), pixels);
+  EXPECT_EQ(widget->font().bold(), bold);
+}
+
+QColor TextColour(const QWidget* widget) { return widget->palette().color(QPalette::Active, QPalette::WindowText); }
+
+TEST(About, WindowProperties) {
+  TForm2 form;
+  EXPECT_EQ(form.windowTitle(), QString::fromUtf8("О программе"));
+  EXPECT_EQ(form.size(), QSize(539, 286));
+  EXPECT_EQ(form.minimumSize(), QSize(539, 286));
+  EXPECT_EQ(form.maximumSize(), QSize(539, 286));
+
+  const Qt::WindowFlags flags = form.windowFlags();
+  EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Dialog);
+  EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnTopHint));
+  EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
+  EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
+  EXPECT_TRUE(flags.testFlag(Qt::WindowSystemMenuHint));
+  EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowContextHelpButtonHint));
+  EXPECT_FALSE(form.testAttribute(Qt::WA_QuitOnClose));
+
+  ExpectFont(&form, "MS Sans Serif", 13, false);
+  EXPECT_EQ(QFontInfo(form.font()).family(), QStringLiteral("Liberation Sans"));
+  // No background or caption colour of its own.
+  EXPECT_EQ(TextColour(&form), QApplication::palette(&form).color(QPalette::Active, QPalette::WindowText));
+  EXPECT_EQ(form.palette().color(QPalette::Window), QApplication::palette(&form).color(QPalette::Window));
+}
+
+TEST(About, ControlsAreNamedAndPlaced) {
+  TForm2 form;
+  struct TCase {
+    const char* name;
+    QRect geometry;  // an empty size: sized to its caption
+  };
+  const TCase cases[] = {
+      {"Label9", {216, 50, 320, 55}},     {"LabelShadow1", {0, 0, 539, 45}}, {"Image1", {16, 56, 197, 111}},
+      {"LabelShadow2", {224, 112, 0, 0}}, {"LabelShadow4", {224, 136, 0, 0}}, {"LabelShadow6", {224, 164, 0, 0}},
+      {"LabelShadow3", {328, 112, 0, 0}}, {"LabelShadow5", {328, 136, 0, 0}}, {"LabelShadow7", {272, 192, 0, 0}},
+      {"LabelShadow8", {360, 216, 0, 0}}, {"Label2", {16, 176, 0, 0}},        {"Label3", {16, 192, 178, 33}},
+      {"Label1", {272, 248, 0, 0}},       {"SpeedButton1", {16, 232, 189, 41}},
+  };
+  QStringList created;
+  for (QObject* child : form.children()) {
+    if (child->isWidgetType()) created << child->objectName();
+  }
+  // Every control, each once, in creation order.
+  EXPECT_EQ(created, (QStringList{"Label9", "LabelShadow1", "Image1", "LabelShadow2", "LabelShadow3", "LabelShadow4",
+                                  "LabelShadow5", "LabelShadow6", "LabelShadow7", "LabelShadow8", "Label2", "Label3",
+                                  "Label1", "SpeedButton1"}));
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto* widget = Child<QWidget>(form, c.name);
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widget->pos(), c.geometry.topLeft());
+    if (!c.geometry.isEmpty()) {
+      EXPECT_EQ(widget->size(), c.geometry.size());
+    } else {
+      EXPECT_EQ(widget->size(), widget->sizeHint());
+    }
+  }
+}
+
+TEST(About, TitleIsAYellowShadowedBlueTarvel) {
+  TForm2 form;
+  auto* title = Child<TLabelShadow>(form, "LabelShadow1");
+  ASSERT_NE(title, nullptr);
+  EXPECT_EQ(title->text(), QString::fromUtf8("Тарвел"));
+  EXPECT_EQ(title->TextStyle(), TTextStyle::tsShadow);
+  EXPECT_EQ(title->ShadowColor(), kYellow);
+  EXPECT_EQ(title->ShadowDepth(), 3);
+  EXPECT_EQ(title->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+  EXPECT_EQ(TextColour(title), kBlue);
+  ExpectFont(title, "Times New Roman", 40, true);
+}
+
+TEST(About, RoleCaptionsAreRecessedAndNamesRaisedAndEmpty) {
+  TForm2 form;
+  struct TRole {
+    const char* name;
+    const char* caption;
+  };
+  const TRole roles[] = {
+      {"LabelShadow2", "Идея :"},
+      {"LabelShadow4", "Алгоритмы :"},
+      {"LabelShadow6", "Программирование и дизайн :"},
+  };
+  for (const TRole& r : roles) {
+    SCOPED_TRACE(r.name);
+    auto* label = Child<TLabelShadow>(form, r.name);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), QString::fromUtf8(r.caption));
+    EXPECT_EQ(label->TextStyle(), TTextStyle::tsRecessed);
+    EXPECT_EQ(label->ShadowDepth(), 2);
+    EXPECT_TRUE(label->HasSystemShadowColor());
+    ExpectFont(label, "MS Sans Serif", 13, false);
+  }
+  for (const char* name : {"LabelShadow3", "LabelShadow5", "LabelShadow7", "LabelShadow8"}) {
+    SCOPED_TRACE(name);
+    auto* label = Child<TLabelShadow>(form, name);
+    ASSERT_NE(label, nullptr);
+    EXPECT_TRUE(label->text().isEmpty());
+    EXPECT_EQ(label->TextStyle(), TTextStyle::tsRaised);
+    EXPECT_EQ(TextColour(label), kNavy);
+    ExpectFont(label, "Arial", 17, true);
+  }
+}
+
+TEST(About, PlainLabels) {
+  TForm2 form;
+  auto* label9 = Child<QLabel>(form, "Label9");
+  auto* label2 = Child<QLabel>(form, "Label2");
+  auto* label3 = Child<QLabel>(form, "Label3");
+  auto* label1 = Child<QLabel>(form, "Label1");
+  ASSERT_TRUE(label9 && label2 && label3 && label1);
+
+  EXPECT_EQ(label9->text(), QString::fromUtf8("Программа    вычисления    гринвичского звездного  времени  и  "
+                                              "экваториальных координат Солнца и навигационных звезд"));
+  EXPECT_TRUE(label9->wordWrap());
+  EXPECT_EQ(label9->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+  EXPECT_EQ(TextColour(label9), kAqua);
+  ExpectFont(label9, "MS Sans Serif", 15, false);
+
+  EXPECT_EQ(label2->text(), QStringLiteral("No problem Y2K "));
+  EXPECT_EQ(TextColour(label2), kRed);
+  ExpectFont(label2, "MS Sans Serif", 13, true);
+
+  // The release line names the program's version.
+  EXPECT_EQ(label3->text(), QString::fromUtf8("Версия ") + QStringLiteral(TARVEL_VERSION) + QStringLiteral(", 2026"));
+  EXPECT_EQ(label3->text(), ReleaseLine());
+  EXPECT_TRUE(label3->wordWrap());
+  EXPECT_EQ(label3->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+
+  EXPECT_TRUE(label1->text().isEmpty());
+  EXPECT_EQ(TextColour(label1), kGreen);
+  ExpectFont(label1, "Times New Roman", 17, true);
+}
+
+TEST(About, PictureHasSixteenColoursStretchedToItsBounds) {
+  TForm2 form;
+  auto* image = Child<QLabel>(form, "Image1");
+  ASSERT_NE(image, nullptr);
+  EXPECT_TRUE(image->hasScaledContents());
+  const QPixmap picture = image->pixmap();
+  ASSERT_FALSE(picture.isNull());
+  EXPECT_EQ(picture.size(), QSize(195, 111));
+  QSet<QRgb> colours;
+  const QImage pixels = picture.toImage();
+  for (int y = 0; y < pixels.height(); ++y) {
+    for (int x = 0; x < pixels.width(); ++x) colours.insert(pixels.pixel(x, y));
+  }
+  EXPECT_LE(colours.size(), 16);
+  EXPECT_GE(colours.size(), 8);
+}
+
+TEST(About, OkButton) {
+  TForm2 form;
+  auto* ok = Child<TSpeedButton>(form, "SpeedButton1");
+  ASSERT_NE(ok, nullptr);
+  EXPECT_EQ(ok->text(), QStringLiteral("Ok"));
+  EXPECT_EQ(ok->toolTip(), QString::fromUtf8("Закрыть"));
+  EXPECT_EQ(ok->cursor().shape(), Qt::PointingHandCursor);
+  EXPECT_EQ(ok->spacing(), 12);
+  EXPECT_EQ(ok->focusPolicy(), Qt::NoFocus);
+  ExpectFont(ok, "MS Sans Serif", 17, true);
+}
+
+// ---------------------------------------------------------------------------
+
+TEST(About, HiddenWhenBuilt) {
+  TForm2 form;
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_TRUE(form.isHidden());
+}
+
+TEST(About, ShowModelessLeavesOtherWindowsUsable) {
+  QWidget main;
+  main.resize(200, 100);
+  main.show();
+  TForm2 form(&main);
+  form.ShowModeless();
+  Settle();
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_FALSE(form.isModal());
+  EXPECT_EQ(form.windowModality(), Qt::NonModal);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_TRUE(main.isEnabled());
+  EXPECT_TRUE(form.isWindow());
+}
+
+TEST(About, ShownCentredOnTheScreen) {
+  TForm2 form;
+  form.ShowModeless();
+  Settle();
+  const QRect screen = form.screen()->geometry();
+  const QPoint offset = form.frameGeometry().center() - screen.center();
+  EXPECT_LE(std::abs(offset.x()), 1);
+  EXPECT_LE(std::abs(offset.y()), 1);
+}
+
+TEST(About, ShowingAgainOnlyBringsItForward) {
+  TForm2 form;
+  form.ShowModeless();
+  Settle();
+  form.move(10, 20);  // the user moved it
+  Settle();
+  const QPoint moved = form.pos();
+  form.ShowModeless();
+  Settle();
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(form.pos(), moved);
+}
+
+TEST(About, OkHidesAndTheWindowLivesOn) {
+  auto owner = std::make_unique<QWidget>();
+  QPointer<TForm2> form = new TForm2(owner.get());
+  form->ShowModeless();
+  Settle();
+  auto* ok = Child<TSpeedButton>(*form, "SpeedButton1");
+  ASSERT_NE(ok, nullptr);
+  ok->click();
+  Settle();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ASSERT_FALSE(form.isNull());
+  EXPECT_FALSE(form->isVisible());
+
+  form->ShowModeless();
+  Settle();
+  EXPECT_TRUE(form->isVisible());
+  ok->click();
+  Settle();
+  EXPECT_FALSE(form->isVisible());
+}
+
+TEST(About, ClosingByTheTitleBarOnlyHides) {
+  auto owner = std::make_unique<QWidget>();
+  QPointer<TForm2> form = new TForm2(owner.get());
+  form->ShowModeless();
+  Settle();
+  form->close();  // what the title bar's close button asks for
+  Settle();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ASSERT_FALSE(form.isNull());
+  EXPECT_FALSE(form->isVisible());
+
+  form->ShowModeless();
+  Settle();
+  EXPECT_TRUE(form->isVisible());
+}
+
+TEST(About, TitleIsDrawnBlueOverItsYellowShadow) {
+  TForm2 form;
+  const QImage image = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(image.size(), QSize(539, 286));
+  int blue = 0;
+  int yellow = 0;
+  for (int y = 0; y < 45; ++y) {
+    for (int x = 0; x < 539; ++x) {
+      blue += image.pixel(x, y) == kBlue.rgb();
+      yellow += image.pixel(x, y) == kYellow.rgb();
+    }
+  }
+  EXPECT_GT(blue, 100);
+  EXPECT_GT(yellow, 50);
+}
+
+}  // namespace
+}  // namespace tarvel

@@ -1,0 +1,261 @@
+#include <QApplication>
+#include <QTest>
+#include <QToolTip>
+
+#include "MainWindowFixture.h"
+
+namespace tarvel {
+namespace {
+
+TEST_F(MainWindowTest, StartUpState) {
+  Create(QDateTime(QDate(2031, 8, 17), QTime(14, 25, 36)));
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Тарвел"));
+  EXPECT_EQ(form->size(), QSize(723, 414));
+  EXPECT_EQ(form->minimumSize(), form->maximumSize());
+  EXPECT_EQ(Get<QDateEdit>("DatePicker")->date(), QDate(2031, 8, 17));
+  EXPECT_EQ(Get<QTimeEdit>("TimePicker")->time(), QTime(14, 25, 36));
+  EXPECT_EQ(Get<TSpinEdit>("seNCH")->value(), 3);
+  EXPECT_EQ(Get<TSpeedButton>("ChangeBtn")->text(), "E");
+  EXPECT_EQ(Fi()->text(), QStringLiteral("Ш = 00°00,00'"));
+  EXPECT_EQ(Lam()->text(), QStringLiteral("Д = 000°00,00'"));
+  EXPECT_EQ(Fi()->maskedText(), QStringLiteral("Ш =   °  ,  '"));
+  EXPECT_EQ(Lam()->maskedText(), QStringLiteral("Д =    °  ,  '"));
+  EXPECT_EQ(Get<TSpeedButton>("sbFi")->text(), "N");
+  EXPECT_EQ(Get<TSpeedButton>("sbLam")->text(), "E");
+  EXPECT_EQ(Get<TSpinEdit>("seNumStar")->value(), 1);
+  EXPECT_EQ(Caption("Label18"), QStringLiteral("Андромеды (Альферас) "));
+  EXPECT_EQ(Caption("Label26"), QStringLiteral("α"));
+  EXPECT_FALSE(Get<QCheckBox>("CheckBox1")->isChecked());
+  EXPECT_FALSE(Get<QTimer>("Timer1")->isActive());
+  EXPECT_EQ(form->StarNumber(), 1);
+  EXPECT_EQ(form->Zone(), 3);
+  for (const QString& text : ResultCaptions()) EXPECT_FALSE(text.startsWith("Label")) << text.toStdString();
+  EXPECT_TRUE(errors.isEmpty());
+  EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(255, 255, 0));
+}
+
+TEST_F(MainWindowTest, LayoutOfTheControls) {
+  Create();
+  const struct { const char* name; QRect geometry; } controls[] = {
+      {"SpeedButton2", {445, 368, 198, 35}}, {"Label15", {408, 85, 193, 24}}, {"ChangeBtn", {671, 81, 25, 26}},
+      {"sbFi", {510, 44, 25, 24}},           {"sbLam", {673, 44, 24, 24}},   {"Label30", {295, 41, 88, 33}},
+      {"SpeedButton1", {81, 368, 198, 35}},  {"TimePicker", {153, 81, 108, 24}}, {"CheckBox1", {30, 15, 251, 21}},
+      {"DatePicker", {73, 44, 190, 24}},     {"seNCH", {605, 81, 60, 26}},   {"meFi", {391, 44, 112, 24}},
+      {"meLam", {543, 44, 122, 24}},         {"GroupBox1", {16, 121, 329, 232}}, {"GroupBox2", {361, 121, 344, 232}},
+      {"seNumStar", {238, 22, 68, 26}},      {"Bevel3", {18, 167, 290, 1}},  {"Bevel2", {22, 167, 305, 1}},
+  };
+  for (const auto& c : controls) EXPECT_EQ(Get(c.name)->geometry(), c.geometry) << c.name;
+  // Value labels keep their left edge whatever their text.
+  const struct { const char* name; QPoint at; } labels[] = {
+      {"Label1", {221, 25}}, {"Label2", {221, 55}}, {"Label34", {221, 82}}, {"Label3", {221, 110}},
+      {"Label4", {221, 138}}, {"Label19", {221, 180}}, {"Label21", {221, 204}}, {"Label12", {230, 82}},
+      {"Label32", {230, 110}}, {"Label11", {230, 138}}, {"Label23", {230, 180}}, {"Label25", {230, 204}},
+      {"Label26", {126, 50}}, {"Label18", {145, 54}}, {"Label5", {20, 25}}, {"Label14", {23, 28}}};
+  for (const auto& l : labels) EXPECT_EQ(Get(l.name)->pos(), l.at) << l.name;
+  EXPECT_EQ(Caption("Label5"), QStringLiteral("Точка Овна           Sгр  = "));
+  EXPECT_EQ(Caption("Label31"), QStringLiteral("Звездное    дополнение :"));
+  EXPECT_EQ(Get<TSpeedButton>("SpeedButton1")->text(), QStringLiteral("О программе..."));
+  EXPECT_EQ(Get<TSpeedButton>("SpeedButton2")->text(), QStringLiteral("В ы х о д"));
+  EXPECT_EQ(Get<TSpeedButton>("SpeedButton2")->toolTip(), QStringLiteral("Выход из программы"));
+  EXPECT_EQ(Get<QDateEdit>("DatePicker")->minimumDate(), QDate(1930, 1, 1));
+  EXPECT_EQ(Get<QDateEdit>("DatePicker")->maximumDate(), QDate(2099, 12, 31));
+  EXPECT_EQ(Get<TSpinEdit>("seNCH")->maximum(), 12);
+  EXPECT_EQ(Get<TSpinEdit>("seNumStar")->maximum(), 161);
+  EXPECT_EQ(Get<TSpinEdit>("seNumStar")->minimum(), 0);
+  // Keyboard order through the inputs.
+  // (The spin boxes' and pickers' own inner editors are not controls of ours.)
+  QWidget* w = Get("CheckBox1");
+  QStringList order;
+  while (order.size() < 7) {
+    if ((w->focusPolicy() & Qt::TabFocus) && !w->objectName().startsWith("qt_")) order << w->objectName();
+    w = w->nextInFocusChain();
+  }
+  EXPECT_EQ(order.join(' ').toStdString(), "CheckBox1 DatePicker TimePicker seNCH meFi meLam seNumStar");
+}
+
+TEST_F(MainWindowTest, WholeExampleSunGroupAndHorizon) {
+  Create();
+  EnterWorkedExample();
+  EXPECT_EQ(Caption("Label1"), QStringLiteral("280° 27,40'"));
+  EXPECT_EQ(Caption("Label2"), QStringLiteral("036° 47,79'"));
+  EXPECT_EQ(Caption("Label34"), QStringLiteral("281° 16,60'"));
+  EXPECT_EQ(Caption("Label3"), QStringLiteral("023° 01,97' S"));
+  EXPECT_EQ(Caption("Label4"), QStringLiteral("16,29'"));
+  EXPECT_EQ(Caption("Label19"), QStringLiteral("05° 14,43'"));
+  EXPECT_EQ(Caption("Label21"), QStringLiteral("213,61°"));
+  EXPECT_EQ(form->Zone(), 0);
+  EXPECT_EQ(form->Latitude(), 45 * OneSixtieth + 55);
+  EXPECT_EQ(form->Longitude(), 37 * OneSixtieth + 37);
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(MainWindowTest, WholeExampleStarGroup) {
+  Create();
+  EnterWorkedExample();
+  Get<TSpinEdit>("seNumStar")->setValue(46);
+  EXPECT_EQ(form->StarNumber(), 46);
+  EXPECT_EQ(Caption("Label18"), QStringLiteral("Большого Пса (Сириус)"));
+  EXPECT_EQ(Caption("Label26"), QStringLiteral("α"));
+  EXPECT_EQ(Caption("Label12"), QStringLiteral("216° 47,00'"));
+  EXPECT_EQ(Caption("Label32"), QStringLiteral("258° 42,61'"));
+  EXPECT_EQ(Caption("Label11"), QStringLiteral("016° 43,05' S"));
+  EXPECT_EQ(Caption("Label23"), QStringLiteral("-42° 01,59'"));
+  EXPECT_EQ(Caption("Label25"), QStringLiteral("050,54°"));
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(MainWindowTest, TypedDigitsReachTheResults) {
+  Create();
+  EnterWorkedExample();
+  const QStringList before = ResultCaptions();
+  Fi()->setMaskedText(QStringLiteral("Ш =   °  ,  '"));
+  Fi()->setFocus();
+  Fi()->setCursorPosition(0);
+  QTest::keyClicks(Fi(), "554500");  // the caret skips the literals
+  EXPECT_EQ(Fi()->text(), QStringLiteral("Ш = 55°45,00'"));
+  EXPECT_EQ(ResultCaptions(), before);
+}
+
+TEST_F(MainWindowTest, RejectedLatitudeIsRepairedSilentlyAndStopsAutomaticTime) {
+  Create();
+  EnterWorkedExample();
+  auto* check = Get<QCheckBox>("CheckBox1");
+  check->setChecked(true);
+  const QStringList before = ResultCaptions();
+  Fi()->setCursorPosition(4);
+  QTest::keyClick(Fi(), '9');  // 95°45' is no latitude
+  EXPECT_EQ(Fi()->text(), QStringLiteral("Ш = 55°45,00'"));
+  EXPECT_EQ(form->Coord().F().Grad(), 55);
+  EXPECT_FALSE(check->isChecked());
+  EXPECT_FALSE(Get<QTimer>("Timer1")->isActive());
+  EXPECT_TRUE(Get("DatePicker")->isEnabled());
+  EXPECT_TRUE(Get("TimePicker")->isEnabled());
+  EXPECT_EQ(ResultCaptions(), before);
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(MainWindowTest, RejectedLongitudeKeepsTheNewLatitude) {
+  Create();
+  EnterWorkedExample();
+  Get<TSpeedButton>("sbFi")->click();
+  Lam()->setMaskedText(QStringLiteral("Д = 200°00,00'"));
+  EXPECT_EQ(Lam()->text(), QStringLiteral("Д = 037°37,00'"));
+  EXPECT_EQ(form->Coord().F().Sgn(), TSgn::S);
+  EXPECT_EQ(Get<TSpeedButton>("sbFi")->text(), "S");
+  EXPECT_EQ(form->Latitude(), -(45 * OneSixtieth + 55));
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(MainWindowTest, WestLongitudeOf180IsAccepted) {
+  Create();
+  Lam()->setMaskedText(QStringLiteral("Д = 180°00,00'"));
+  Get<TSpeedButton>("sbLam")->click();
+  EXPECT_EQ(Get<TSpeedButton>("sbLam")->text(), "W");
+  EXPECT_EQ(form->Longitude(), -180);
+  Get<TSpeedButton>("sbLam")->click();
+  EXPECT_EQ(form->Longitude(), 180);
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(MainWindowTest, ZoneFollowsTheSpinEditAndTheButton) {
+  Create();
+  auto* zone = Get<TSpinEdit>("seNCH");
+  auto* sign = Get<TSpeedButton>("ChangeBtn");
+  zone->setValue(5);
+  sign->click();
+  EXPECT_EQ(sign->text(), "W");
+  EXPECT_EQ(form->Zone(), -5);
+  sign->click();
+  EXPECT_EQ(sign->text(), "E");
+  EXPECT_EQ(form->Zone(), 5);
+  sign->click();
+  zone->setValue(0);
+  EXPECT_EQ(form->Zone(), 0);
+  sign->click();
+  EXPECT_EQ(sign->text(), "E");
+  EXPECT_EQ(form->Zone(), 0);
+  zone->setValue(12);
+  EXPECT_EQ(form->Zone(), 12);
+}
+
+TEST_F(MainWindowTest, SpinEditEndsCallNoHandler) {
+  Create();
+  auto* zone = Get<TSpinEdit>("seNCH");
+  int changes = 0;
+  QObject::connect(zone, &TSpinEdit::valueChanged, [&] { ++changes; });
+  zone->setValue(12);
+  changes = 0;
+  zone->stepUp();
+  QTest::keyClick(zone, Qt::Key_Up);
+  EXPECT_EQ(zone->value(), 12);
+  zone->setValue(0);
+  changes = 0;
+  QTest::keyClick(zone, Qt::Key_Down);
+  EXPECT_EQ(zone->value(), 0);
+  EXPECT_EQ(changes, 0);
+  QTest::keyClicks(zone, "7");  // typing is refused
+  EXPECT_EQ(zone->value(), 0);
+}
+
+TEST_F(MainWindowTest, SignTypedAfterADigitIsReportedAndChangesNothing) {
+  Create();
+  EnterWorkedExample();
+  const QStringList before = ResultCaptions();
+  Fi()->setCursorPosition(5);
+  QTest::keyClick(Fi(), '-');
+  EXPECT_EQ(Fi()->text(), QStringLiteral("Ш = 5-°45,00'"));
+  ASSERT_EQ(errors.size(), 1);
+  EXPECT_EQ(errors[0], QStringLiteral("'5-' is not a valid integer value"));
+  EXPECT_EQ(ResultCaptions(), before);
+  EXPECT_EQ(form->Latitude(), 45 * OneSixtieth + 55);
+}
+
+TEST_F(MainWindowTest, AutomaticTimeGreysThePickersAndFollowsTheClock) {
+  Create(QDateTime(QDate(2024, 3, 20), QTime(1, 30, 0)));
+  auto* check = Get<QCheckBox>("CheckBox1");
+  check->setChecked(true);
+  EXPECT_TRUE(Get<QTimer>("Timer1")->isActive());
+  EXPECT_FALSE(Get("DatePicker")->isEnabled());
+  EXPECT_FALSE(Get("TimePicker")->isEnabled());
+  now = QDateTime(QDate(2015, 2, 10), QTime(23, 45, 10));
+  Get<TSpinEdit>("seNCH")->setValue(11);
+  Get<TSpeedButton>("ChangeBtn")->click();
+  QTest::qWait(1200);
+  EXPECT_EQ(Get<QDateEdit>("DatePicker")->date(), QDate(2015, 2, 10));
+  EXPECT_EQ(Get<QTimeEdit>("TimePicker")->time(), QTime(23, 45, 10));
+  EXPECT_EQ(Caption("Label1"), QStringLiteral("302° 28,50'"));
+  check->setChecked(false);
+  EXPECT_FALSE(Get<QTimer>("Timer1")->isActive());
+  EXPECT_TRUE(Get("DatePicker")->isEnabled());
+  EXPECT_EQ(Get<QTimeEdit>("TimePicker")->time(), QTime(23, 45, 10));
+}
+
+TEST_F(MainWindowTest, MillisecondsNeverChangeAResult) {
+  Create();
+  EnterWorkedExample();
+  Get<QTimeEdit>("TimePicker")->setTime(QTime(12, 0, 0, 1));
+  const QStringList early = ResultCaptions();
+  Get<QTimeEdit>("TimePicker")->setTime(QTime(12, 0, 0, 999));
+  EXPECT_EQ(ResultCaptions(), early);
+  EXPECT_EQ(Caption("Label1"), QStringLiteral("280° 27,40'"));
+}
+
+TEST_F(MainWindowTest, ClockBeyondThePickerRangeIsReportedOnceAtStartUp) {
+  Create(QDateTime(QDate(2100, 1, 5), QTime(10, 0, 0)));
+  ASSERT_EQ(errors.size(), 1);
+  EXPECT_EQ(errors[0], QStringLiteral("Date exceeds maximum of 31.12.2099"));
+  EXPECT_EQ(Get<QDateEdit>("DatePicker")->date(), QDate(2099, 12, 31));
+  EXPECT_EQ(form->StarNumber(), 1);
+  EXPECT_EQ(form->Zone(), 3);
+  for (const QString& text : ResultCaptions()) EXPECT_FALSE(text.startsWith("Label")) << text.toStdString();
+}
+
+TEST_F(MainWindowTest, ClockBeforeThePickerRangeIsReportedOnEveryTick) {
+  Create(QDateTime(QDate(1929, 12, 31), QTime(23, 0, 0)));
+  ASSERT_EQ(errors.size(), 1);
+  EXPECT_EQ(errors[0], QStringLiteral("Date is less than minimum of 01.01.1930"));
+  EXPECT_EQ(Get<QDateEdit>("DatePicker")->date(), QDate(1930, 1, 1));
+}
+
+}  // namespace
+}  // namespace tarvel

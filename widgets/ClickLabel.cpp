@@ -1,0 +1,12 @@
+#include "widgets/ClickLabel.h"
+
+#include <QMouseEvent>
+
+namespace tarvel {
+
+void TClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+  QLabel::mouseReleaseEvent(event);
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+}
+
+}  // namespace tarvel

@@ -1,0 +1,21 @@
+#pragma once
+// A label that reports a click of the left mouse button on it.
+
+#include <QLabel>
+
+namespace tarvel {
+
+class TClickLabel : public QLabel {
+  Q_OBJECT
+
+ public:
+  using QLabel::QLabel;
+
+ signals:
+  void clicked();
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+}  // namespace tarvel

@@ -1,0 +1,53 @@
+#include "widgets/SpinEdit.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QProxyStyle>
+
+namespace tarvel {
+namespace {
+
+class AutoRepeatStyle : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    if (hint == SH_SpinBox_ClickAutoRepeatThreshold) return 400;
+    if (hint == SH_SpinBox_ClickAutoRepeatRate) return 100;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+};
+
+}  // namespace
+
+TSpinEdit::TSpinEdit(QWidget* parent) : QSpinBox(parent) {
+  lineEdit()->setReadOnly(true);
+  lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
+  setContextMenuPolicy(Qt::NoContextMenu);
+  auto* style = new AutoRepeatStyle;
+  style->setParent(this);
+  setStyle(style);
+}
+
+void TSpinEdit::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+      QSpinBox::keyPressEvent(event);
+      return;
+    case Qt::Key_PageUp:  // the number moves by one step only
+    case Qt::Key_PageDown:
+      event->accept();
+      return;
+    default:
+      break;
+  }
+  if (!event->text().isEmpty() && event->text()[0].isPrint()) {
+    QApplication::beep();
+    event->accept();
+    return;
+  }
+  QSpinBox::keyPressEvent(event);
+}
+
+}  // namespace tarvel
