@@ -48,10 +48,10 @@ TLabelKind* MakeLabel(QWidget* parent, const char* name, const QString& caption)
   return label;
 }
 
-// A label that sizes itself to its caption, placed with its top left corner
-// at x, y.
+// A label with its top left corner at x, y; the caller sizes it to its
+// caption once its font is set.
 template <class TLabelKind>
-TLabelKind* MakeAutoSizeLabel(QWidget* parent, const char* name, const QString& caption, int x, int y) {
+TLabelKind* MakeLabelAt(QWidget* parent, const char* name, const QString& caption, int x, int y) {
   TLabelKind* label = MakeLabel<TLabelKind>(parent, name, caption);
   label->move(x, y);
   return label;
@@ -111,11 +111,11 @@ TForm2::TForm2(QWidget* parent)
   // The role captions, recessed, and the contributors' names beside them,
   // raised; the names are left empty.
   const auto role = [this](const char* name, const char* caption, int x, int y) {
-    auto* label = MakeAutoSizeLabel<TLabelShadow>(this, name, QString::fromUtf8(caption), x, y);
+    auto* label = MakeLabelAt<TLabelShadow>(this, name, QString::fromUtf8(caption), x, y);
     label->adjustSize();
   };
   const auto person = [this](const char* name, int x, int y) {
-    auto* label = MakeAutoSizeLabel<TLabelShadow>(this, name, QString(), x, y);
+    auto* label = MakeLabelAt<TLabelShadow>(this, name, QString(), x, y);
     label->setFont(Face("Arial", 17, true));
     SetTextColour(label, kNavy);
     label->SetTextStyle(TTextStyle::tsRaised);
@@ -129,7 +129,7 @@ TForm2::TForm2(QWidget* parent)
   person("LabelShadow7", 272, 192);
   person("LabelShadow8", 360, 216);
 
-  auto* label2 = MakeAutoSizeLabel<QLabel>(this, "Label2", QStringLiteral("No problem Y2K "), 16, 176);
+  auto* label2 = MakeLabelAt<QLabel>(this, "Label2", QStringLiteral("No problem Y2K "), 16, 176);
   label2->setFont(Face("MS Sans Serif", 13, true));
   SetTextColour(label2, kRed);
   label2->adjustSize();
@@ -139,7 +139,7 @@ TForm2::TForm2(QWidget* parent)
   label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   label3->setWordWrap(true);
 
-  auto* label1 = MakeAutoSizeLabel<QLabel>(this, "Label1", QString(), 272, 248);
+  auto* label1 = MakeLabelAt<QLabel>(this, "Label1", QString(), 272, 248);
   label1->setFont(Face("Times New Roman", 17, true));
   SetTextColour(label1, kGreen);
   label1->adjustSize();
@@ -173,8 +173,9 @@ void TForm2::CentreOnScreen() {
   QScreen* screen = this->screen();
   if (screen == nullptr) screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return;
-  // Before the first show the frame is not known yet and frameGeometry() is
-  // the client rectangle.
+  // The frame is known, if at all, only once the native window exists; where
+  // the window system tells it only later, the client rectangle is centred.
+  if (!testAttribute(Qt::WA_WState_Created)) create();
   const QRect frame = frameGeometry();
   const QRect area = screen->geometry();
   move(area.x() + (area.width() - frame.width()) / 2, area.y() + (area.height() - frame.height()) / 2);

@@ -20,6 +20,13 @@ using arith::Trunc;
 Extended SinDeg(Extended degrees) { return Sin(degrees * DegToRad); }
 Extended CosDeg(Extended degrees) { return Cos(degrees * DegToRad); }
 
+// Sine and cosine of one angle in degrees, in one instruction.
+struct SinCosDeg {
+  explicit SinCosDeg(Extended degrees) { arith::SinCos(degrees * DegToRad, sin, cos); }
+  Extended sin;
+  Extended cos;
+};
+
 // Days from 1899 December 31, 12h UT to 0h UT of the date. Every fourth year
 // is a leap year, which holds from 1 March 1900 to 28 February 2100; day 0 or
 // one past the month's end runs on linearly.
@@ -59,9 +66,9 @@ TSunData SunEphemeris(std::int32_t Z, Extended h, Extended m, Extended s, Extend
   r.Centuries = T;
 
   // Nutation.
-  const Extended omega = Reduce360(T * 1934 + 101);
-  r.NutLon = -0.00479L * SinDeg(omega);
-  r.NutObl = 0.00256L * CosDeg(omega);
+  const SinCosDeg omega(Reduce360(T * 1934 + 101));
+  r.NutLon = -0.00479L * omega.sin;
+  r.NutObl = 0.00256L * omega.cos;
 
   // Sidereal time; the product with T is shared with the mean longitude.
   const Extended meanMotion = 36000.76892L * T;
@@ -72,15 +79,18 @@ TSunData SunEphemeris(std::int32_t Z, Extended h, Extended m, Extended s, Extend
   r.SunMeanLon = L;
 
   const Extended g = Reduce360(35999.05L * T + 358.475L);  // mean anomaly
+  const SinCosDeg anomaly(g);
   const Extended q = Reduce360(32964 * T + 222);
-  const Extended C = SinDeg(g) * (1.91945L - 0.00479L * T) + 0.02L * SinDeg(2 * g);
+  const Extended C = anomaly.sin * (1.91945L - 0.00479L * T) + 0.02L * SinDeg(2 * g);
   const Extended p = Reduce360(445267 * T + 261);
   const Extended c = (0.002L * CosDeg(q + 91) + 0.00179L * CosDeg(p)) - r.NutLon;
   const Extended lambda = Reduce360((L + C) + c);              // apparent longitude
   const Extended epsilon = (23.45229L - 0.01301L * T) + r.NutObl;  // apparent obliquity
+  const SinCosDeg lon(lambda);
+  const SinCosDeg obl(epsilon);
 
   // Declination: the arcsine formed through the arctangent.
-  const Extended x = SinDeg(epsilon) * SinDeg(lambda);
+  const Extended x = obl.sin * lon.sin;
   const Extended delta = arith::Divide(arith::ArcTan(arith::Divide(x, arith::Sqrt(1 - x * x))), DegToRad);
   Split(delta, r.SunDecDeg, r.SunDecMin);
 
@@ -91,8 +101,7 @@ TSunData SunEphemeris(std::int32_t Z, Extended h, Extended m, Extended s, Extend
   } else if (lambda == 270) {
     alpha = 270;
   } else {
-    alpha = arith::Divide(
-        arith::ArcTan(arith::Divide(CosDeg(epsilon) * SinDeg(lambda), CosDeg(lambda))), DegToRad);
+    alpha = arith::Divide(arith::ArcTan(arith::Divide(obl.cos * lon.sin, lon.cos)), DegToRad);
   }
   if (lambda > 90 && lambda < 270) alpha = alpha + 180;
   Extended alphaInRange = alpha;
@@ -107,7 +116,7 @@ TSunData SunEphemeris(std::int32_t Z, Extended h, Extended m, Extended s, Extend
   r.SunGha = G;
   Split(G, r.SunGhaDeg, r.SunGhaMin);
 
-  r.SemiDiameter = (0.00447L * CosDeg(g) + 0.26696L) * 60;
+  r.SemiDiameter = (0.00447L * anomaly.cos + 0.26696L) * 60;
   r.Years = T * 100 - 90.5L;
   return r;
 }

@@ -237,16 +237,6 @@ TEST(About, ShowModelessLeavesOtherWindowsUsable) {
   EXPECT_TRUE(form.isWindow());
 }
 
-TEST(About, ShownCentredOnTheScreen) {
-  TForm2 form;
-  form.ShowModeless();
-  Settle();
-  const QRect screen = form.screen()->geometry();
-  const QPoint offset = form.frameGeometry().center() - screen.center();
-  EXPECT_LE(std::abs(offset.x()), 1);
-  EXPECT_LE(std::abs(offset.y()), 1);
-}
-
 TEST(About, ShowingAgainOnlyBringsItForward) {
   TForm2 form;
   form.ShowModeless();
@@ -260,41 +250,91 @@ TEST(About, ShowingAgainOnlyBringsItForward) {
   EXPECT_EQ(form.pos(), moved);
 }
 
-TEST(About, OkHidesAndTheWindowLivesOn) {
-  auto owner = std::make_unique<QWidget>();
-  QPointer<TForm2> form = new TForm2(owner.get());
-  form->ShowModeless();
-  Settle();
-  auto* ok = Child<TSpeedButton>(*form, "SpeedButton1");
-  ASSERT_NE(ok, nullptr);
-  ok->click();
-  Settle();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  ASSERT_FALSE(form.isNull());
-  EXPECT_FALSE(form->isVisible());
+// The main window may own the About window or leave it on its own; either
+// way hiding never destroys it.
+struct THolder {
+  std::unique_ptr<QWidget> owner;
+  QPointer<TForm2> form;
+  std::unique_ptr<TForm2> alone;
+};
 
-  form->ShowModeless();
-  Settle();
-  EXPECT_TRUE(form->isVisible());
-  ok->click();
-  Settle();
-  EXPECT_FALSE(form->isVisible());
+THolder MakeForm(bool owned) {
+  THolder h;
+  if (owned) {
+    h.owner = std::make_unique<QWidget>();
+    h.form = new TForm2(h.owner.get());
+  } else {
+    h.alone = std::make_unique<TForm2>();
+    h.form = h.alone.get();
+  }
+  return h;
+}
+
+TEST(About, ShownCentredOnTheScreenEveryTime) {
+  const auto expectCentred = [](const TForm2& form) {
+    const QRect screen = form.screen()->geometry();
+    const QPoint offset = form.frameGeometry().center() - screen.center();
+    EXPECT_LE(std::abs(offset.x()), 1);
+    EXPECT_LE(std::abs(offset.y()), 1);
+  };
+  for (bool owned : {true, false}) {
+    SCOPED_TRACE(owned ? "owned" : "alone");
+    THolder h = MakeForm(owned);
+    if (owned) {
+      // Centred on the screen, not over its owner in a corner.
+      h.owner->setGeometry(0, 0, 200, 100);
+      h.owner->show();
+    }
+    h.form->ShowModeless();
+    Settle();
+    expectCentred(*h.form);
+    h.form->move(5, 5);
+    h.form->hide();
+    h.form->ShowModeless();
+    Settle();
+    expectCentred(*h.form);
+  }
+}
+
+TEST(About, OkHidesAndTheWindowLivesOn) {
+  for (bool owned : {true, false}) {
+    SCOPED_TRACE(owned ? "owned" : "alone");
+    THolder h = MakeForm(owned);
+    h.form->ShowModeless();
+    Settle();
+    auto* ok = Child<TSpeedButton>(*h.form, "SpeedButton1");
+    ASSERT_NE(ok, nullptr);
+    ok->click();
+    Settle();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(h.form.isNull());
+    EXPECT_FALSE(h.form->isVisible());
+
+    h.form->ShowModeless();
+    Settle();
+    EXPECT_TRUE(h.form->isVisible());
+    ok->click();
+    Settle();
+    EXPECT_FALSE(h.form->isVisible());
+  }
 }
 
 TEST(About, ClosingByTheTitleBarOnlyHides) {
-  auto owner = std::make_unique<QWidget>();
-  QPointer<TForm2> form = new TForm2(owner.get());
-  form->ShowModeless();
-  Settle();
-  form->close();  // what the title bar's close button asks for
-  Settle();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  ASSERT_FALSE(form.isNull());
-  EXPECT_FALSE(form->isVisible());
+  for (bool owned : {true, false}) {
+    SCOPED_TRACE(owned ? "owned" : "alone");
+    THolder h = MakeForm(owned);
+    h.form->ShowModeless();
+    Settle();
+    h.form->close();  // what the title bar's close button asks for
+    Settle();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(h.form.isNull());
+    EXPECT_FALSE(h.form->isVisible());
 
-  form->ShowModeless();
-  Settle();
-  EXPECT_TRUE(form->isVisible());
+    h.form->ShowModeless();
+    Settle();
+    EXPECT_TRUE(h.form->isVisible());
+  }
 }
 
 TEST(About, TitleIsDrawnBlueOverItsYellowShadow) {

@@ -89,7 +89,7 @@ void TLabelShadow::DrawCaption(QPainter& painter, const QRect& r, int flags) con
   painter.setBrush(Qt::NoBrush);
   const auto draw = [&](const QColor& colour, int dx, int dy) {
     const QRect moved = r.translated(dx, dy);
-
+    painter.setClipRect(moved);
     painter.setPen(colour);
     painter.drawText(moved, flags, t);
   };

@@ -1,0 +1,20 @@
+// Entry of the benchmarks: a QApplication (offscreen unless a platform is
+// named) for the window's benchmarks, then every registered benchmark.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "widgets/FontSubstitutes.h"
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  tarvel::InstallFontSubstitutes();
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
