@@ -38,7 +38,9 @@ void Show(QLabel* label, const std::string& text) {
 }  // namespace
 
 TForm1::TForm1(Clock clock, QWidget* parent)
-    : QWidget(parent), clock_(clock ? std::move(clock) : Clock(&QDateTime::currentDateTime)) {
+    : QWidget(parent),
+      clock_(clock ? std::move(clock) : Clock(&QDateTime::currentDateTime)),
+      horizonCoords_(&HorizonCoords) {
   CreateControls();
   ConnectHandlers();
   Guarded([this] { FormCreate(); });
@@ -223,9 +225,9 @@ void TForm1::Recalculate() {
   const TSunData sun = SunEphemeris(FZone, time.hour(), time.minute(), time.second(), date.day(),
                                     date.month(), date.year());
   const TStarData star = StarPlace(FStarNumber, sun.NutLon, sun.NutObl, sun.SunMeanLon, sun.GrAries, sun.Years);
-  const THorizonData sunHorizon = HorizonCoords(sun.SunDecMin * OneSixtieth + sun.SunDecDeg, FLatitude,
+  const THorizonData sunHorizon = horizonCoords_(sun.SunDecMin * OneSixtieth + sun.SunDecDeg, FLatitude,
                                                 sun.SunGhaMin * OneSixtieth + sun.SunGhaDeg, FLongitude);
-  const THorizonData starHorizon = HorizonCoords(star.StarDecMin * OneSixtieth + star.StarDecDeg, FLatitude,
+  const THorizonData starHorizon = horizonCoords_(star.StarDecMin * OneSixtieth + star.StarDecDeg, FLatitude,
                                                  star.StarGhaMin * OneSixtieth + star.StarGhaDeg, FLongitude);
 
   ShowResults(sun, star, sunHorizon, starHorizon);

@@ -40,6 +40,11 @@ class TForm1 : public QWidget {
   explicit TForm1(Clock clock = {}, QWidget* parent = nullptr);
   ~TForm1() override;
 
+  // The altitude and azimuth routine; tests put one that fails where the real
+  // one fails only for a body exactly in the zenith.
+  using HorizonRoutine = std::function<THorizonData(Extended Dec, Extended Lat, Extended Gha, Extended Lon)>;
+  void SetHorizonRoutine(HorizonRoutine routine) { horizonCoords_ = std::move(routine); }
+
   // Opened by the "О программе..." button, shown without being modal.
   void SetAboutWindow(QWidget* about) { aboutWindow_ = about; }
 
@@ -93,6 +98,7 @@ class TForm1 : public QWidget {
   Extended FLongitude = 0;
 
   Clock clock_;
+  HorizonRoutine horizonCoords_;
   QWidget* aboutWindow_ = nullptr;
 
   // Controls, named as their objectName.

@@ -3,6 +3,7 @@
 #include <QToolTip>
 
 #include "MainWindowFixture.h"
+#include "app/About.h"
 
 namespace tarvel {
 namespace {
@@ -255,6 +256,42 @@ TEST_F(MainWindowTest, ClockBeforeThePickerRangeIsReportedOnEveryTick) {
   ASSERT_EQ(errors.size(), 1);
   EXPECT_EQ(errors[0], QStringLiteral("Date is less than minimum of 01.01.1930"));
   EXPECT_EQ(Get<QDateEdit>("DatePicker")->date(), QDate(1930, 1, 1));
+}
+
+}  // namespace
+}  // namespace tarvel
+
+namespace tarvel {
+namespace {
+
+TEST_F(MainWindowTest, AboutButtonShowsTheAboutWindowModeless) {
+  Create();
+  TForm2 about;
+  form->SetAboutWindow(&about);
+  form->show();
+  EXPECT_FALSE(about.isVisible());
+  Get<TSpeedButton>("SpeedButton1")->click();
+  EXPECT_TRUE(about.isVisible());
+  EXPECT_FALSE(about.isModal());
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  // The main window keeps working while it is open.
+  Get<TSpinEdit>("seNCH")->setValue(7);
+  EXPECT_EQ(form->Zone(), 7);
+  Get<TSpeedButton>("SpeedButton1")->click();  // again: only brought forward
+  EXPECT_TRUE(about.isVisible());
+  about.findChild<TSpeedButton*>(QStringLiteral("SpeedButton1"))->click();  // its Ok
+  EXPECT_FALSE(about.isVisible());
+  Get<TSpeedButton>("SpeedButton1")->click();
+  EXPECT_TRUE(about.isVisible());
+  about.hide();
+}
+
+TEST_F(MainWindowTest, ExitButtonClosesTheMainWindow) {
+  Create();
+  form->show();
+  EXPECT_TRUE(form->isVisible());
+  Get<TSpeedButton>("SpeedButton2")->click();
+  EXPECT_FALSE(form->isVisible());
 }
 
 }  // namespace

@@ -1,0 +1,107 @@
+#include <QTest>
+
+#include "MainWindowFixture.h"
+#include "angles/RuntimeErrors.h"
+#include "ephemeris/CStars.h"
+#include "ephemeris/Stars.h"
+
+namespace tarvel {
+namespace {
+
+QString Name(int star) { return QString::fromStdString(StarTable(star).Name); }
+
+TEST_F(MainWindowTest, StarNumberWrapsRoundTheCatalogue) {
+  Create();
+  EnterWorkedExample();
+  auto* spin = Get<TSpinEdit>("seNumStar");
+  spin->setValue(160);
+  EXPECT_EQ(Caption("Label18"), Name(160));
+  QTest::keyClick(spin, Qt::Key_Up);
+  EXPECT_EQ(spin->value(), 1);
+  EXPECT_EQ(form->StarNumber(), 1);
+  EXPECT_EQ(Caption("Label18"), Name(1));
+  EXPECT_EQ(Caption("Label26"), QStringLiteral("α"));
+  const QStringList star1 = ResultCaptions();
+  QTest::keyClick(spin, Qt::Key_Down);
+  EXPECT_EQ(spin->value(), 160);
+  EXPECT_EQ(form->StarNumber(), 160);
+  EXPECT_EQ(Caption("Label18"), QStringLiteral("М.Медведицы (Полярная)"));
+  spin->setValue(1);
+  EXPECT_EQ(ResultCaptions(), star1);  // the results are those of star 1
+  spin->stepDown();
+  EXPECT_EQ(spin->value(), 160);
+}
+
+TEST_F(MainWindowTest, ClickOnTheNameOrTheLetterSelectsTheNextStar) {
+  Create();
+  auto* spin = Get<TSpinEdit>("seNumStar");
+  QTest::mouseClick(Get("Label18"), Qt::LeftButton);
+  EXPECT_EQ(spin->value(), 2);
+  EXPECT_EQ(Caption("Label18"), QStringLiteral("Кассиопеи (Кафф)"));
+  EXPECT_EQ(Caption("Label26"), QStringLiteral("β"));
+  QTest::mouseClick(Get("Label26"), Qt::LeftButton);
+  EXPECT_EQ(spin->value(), 3);
+  EXPECT_EQ(Caption("Label26"), QStringLiteral("γ"));
+  spin->setValue(160);
+  QTest::mouseClick(Get("Label18"), Qt::LeftButton);
+  EXPECT_EQ(spin->value(), 1);
+  EXPECT_EQ(form->StarNumber(), 1);
+  spin->setValue(160);
+  QTest::mouseClick(Get("Label26"), Qt::LeftButton);
+  EXPECT_EQ(form->StarNumber(), 1);
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(MainWindowTest, EveryStarShowsItsGreekLetter) {
+  Create();
+  const QString greek = QStringLiteral("αβγδεζηθιλμοπρστυχ");
+  for (int star = 1; star <= 160; ++star) {
+    Get<TSpinEdit>("seNumStar")->setValue(star);
+    const QString letter = Caption("Label26");
+    EXPECT_EQ(letter.size(), 1) << star;
+    EXPECT_TRUE(greek.contains(letter)) << star;
+  }
+  EXPECT_EQ(Get<QLabel>("Label26")->font().pixelSize(), 18);
+  EXPECT_TRUE(Get<QLabel>("Label26")->font().bold());
+  EXPECT_EQ(Get<QLabel>("Label26")->palette().color(QPalette::WindowText), QColor(255, 0, 255));
+}
+
+// Altitude and azimuth fail only for a body exactly in the zenith, which no
+// real input reaches; a routine that fails like it stands in.
+THorizonData FailsForTheStar(Extended dec, Extended lat, Extended gha, Extended lon) {
+  static int calls = 0;
+  if (++calls % 2 == 0) throw EZeroDivide();
+  return HorizonCoords(dec, lat, gha, lon);
+}
+
+TEST_F(MainWindowTest, ZenithErrorLeavesEveryResultLabelAsItWas) {
+  Create();
+  EnterWorkedExample();
+  const QStringList before = ResultCaptions();
+  form->SetHorizonRoutine(&FailsForTheStar);
+  Get<QTimeEdit>("TimePicker")->setTime(QTime(18, 0, 0));
+  ASSERT_EQ(errors.size(), 1);
+  EXPECT_EQ(errors[0], QStringLiteral("Floating point division by zero"));
+  EXPECT_EQ(ResultCaptions(), before);
+}
+
+TEST_F(MainWindowTest, SelectionLabelsAreRightEvenWhenTheRecalculationFails) {
+  Create();
+  EnterWorkedExample();
+  const QStringList before = ResultCaptions();
+  form->SetHorizonRoutine([](Extended, Extended, Extended, Extended) -> THorizonData { throw EInvalidOp(); });
+  Get<TSpinEdit>("seNumStar")->setValue(46);
+  EXPECT_EQ(Caption("Label18"), QStringLiteral("Большого Пса (Сириус)"));
+  EXPECT_EQ(form->StarNumber(), 46);
+  EXPECT_EQ(ResultCaptions(), before);
+  ASSERT_EQ(errors.size(), 1);
+  EXPECT_EQ(errors[0], QStringLiteral("Invalid floating point operation"));
+  // A wrap recalculates twice inside one event, and still reports once.
+  errors.clear();
+  Get<TSpinEdit>("seNumStar")->setValue(161);
+  EXPECT_EQ(Caption("Label18"), Name(1));
+  EXPECT_EQ(errors.size(), 1);
+}
+
+}  // namespace
+}  // namespace tarvel
