@@ -32,13 +32,11 @@ TStarData StarPlace(std::int32_t StarNumber, Extended NutLon, Extended NutObl,
 
   // Each function of an angle is taken once; the values are the same as
   // taking it afresh in every term.
-  const Extended sinA0 = arith::Sin(alpha0 * DegToRad);
-  const Extended cosA0 = arith::Cos(alpha0 * DegToRad);
-  const Extended sinD0 = arith::Sin(delta0 * DegToRad);
-  const Extended cosD0 = arith::Cos(delta0 * DegToRad);
+  Extended sinA0, cosA0, sinD0, cosD0, sinL, cosL;
+  arith::SinCos(alpha0 * DegToRad, sinA0, cosA0);
+  arith::SinCos(delta0 * DegToRad, sinD0, cosD0);
+  arith::SinCos(SunMeanLon * DegToRad, sinL, cosL);
   const Extended tanD0 = Tan(delta0 * DegToRad);
-  const Extended sinL = arith::Sin(SunMeanLon * DegToRad);
-  const Extended cosL = arith::Cos(SunMeanLon * DegToRad);
 
   // Nutation in right ascension.
   const Extended alpha1 = alpha0 - (kSinObliquity * sinA0 * tanD0 + kCosObliquity) * NutLon;

@@ -58,6 +58,9 @@ struct WorkedCase {
   bool fromSun;
 };
 
+// Keeps the test names that the test runner lists short.
+void PrintTo(const WorkedCase& c, std::ostream* os) { *os << c.star.name << (c.fromSun ? " from SunEphemeris" : ""); }
+
 class StarPlaceWorkedExample : public ::testing::TestWithParam<WorkedCase> {};
 
 TEST_P(StarPlaceWorkedExample, MatchesToTheDigitsShown) {

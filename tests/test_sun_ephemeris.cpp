@@ -30,6 +30,8 @@ const SunCase kSunCases[] = {
     {"Solstice1999", 3, 12, 0, 0, 22, 6, 1999, 0.994712525667L, 45, 6.24L, 90, 34.16L, 23, 26.19L, 314, 32.08L, 15.76L},
 };
 
+void PrintTo(const SunCase& c, std::ostream* os) { *os << c.name; }
+
 class SunWorkedExample : public ::testing::TestWithParam<SunCase> {};
 
 TEST_P(SunWorkedExample, MatchesToTheHundredthOfAMinute) {
