@@ -10,6 +10,8 @@
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationDisplayName(QStringLiteral("Тарвел"));
+  QApplication::setApplicationVersion(QStringLiteral(TARVEL_VERSION));
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvel.Tarvel"));
   QApplication::setStyle(QStringLiteral("Fusion"));
   tarvel::InstallFontSubstitutes();
 

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds the Debian package and unpacks it into a scratch root, then checks
+# that every file the desktop entry and the metainfo name is where they say.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${BUILD_DIR:-$root/build-package}"
+BUILD_DIR="$build" "$root/scripts/package.sh" >/dev/null
+deb="$(ls "$build"/tarvel_*.deb | head -n 1)"
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+dpkg-deb -x "$deb" "$scratch"
+
+fail=0
+need() { if [ ! -e "$scratch/$1" ]; then echo "missing in package: /$1"; fail=1; fi; }
+desktop="usr/share/applications/org.tarvel.Tarvel.desktop"
+need "$desktop"
+exec_name="$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$scratch/$desktop")"
+icon_name="$(sed -n 's/^Icon=//p' "$scratch/$desktop")"
+need "usr/bin/$exec_name"
+need "usr/share/icons/hicolor/scalable/apps/$icon_name.svg"
+for size in 32 48 64 128 256; do need "usr/share/icons/hicolor/${size}x${size}/apps/$icon_name.png"; done
+need "usr/share/metainfo/org.tarvel.Tarvel.metainfo.xml"
+depends="$(dpkg-deb -f "$deb" Depends)"
+case "$depends" in *libqt6widgets6*) ;; *) echo "computed dependencies lack Qt: $depends"; fail=1 ;; esac
+version="$(dpkg-deb -f "$deb" Version)"
+grep -q "project(Tarvel VERSION $version " "$root/CMakeLists.txt" || { echo "package version $version is not the project's"; fail=1; }
+if [ "$fail" -ne 0 ]; then exit 1; fi
+echo "package $(basename "$deb"): files in place; Depends: $depends"

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Set-up, build, and the README's screenshot of the main window (docs/main-window.png).
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh" >/dev/null
+QT_QPA_PLATFORM=offscreen "${BUILD_DIR:-$root/build}/tools/tarvel_screenshot" "$root/docs/main-window.png"
