@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang into build-fuzz/ (or the folder in
+# FUZZ_BUILD_DIR) and runs each for SECONDS seconds (default 60) on a copy of
+# its seed corpus in fuzz/corpus/. A crash, a leak, a failed check or a hang
+# fails the run; the input that caused it is kept in build-fuzz/artifacts/.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+seconds="${1:-60}"
+build="${FUZZ_BUILD_DIR:-$root/build-fuzz}"
+
+# clang and its runtimes (libFuzzer, the sanitizers) are needed only here.
+packages=(clang libclang-rt-14-dev)
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
+    missing+=("$package")
+  fi
+done
+if ((${#missing[@]})); then
+  sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+CXX=clang++ cmake -S "$root/fuzz" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" -j"$(nproc)"
+
+export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+for pair in degrees:fuzz_degrees picture:fuzz_number_picture; do
+  corpus="${pair%%:*}"
+  target="${pair#*:}"
+  # New inputs go to a copy: the seeds in the repository stay as they are.
+  work="$build/corpus/$corpus"
+  artifacts="$build/artifacts/$target"
+  rm -rf "$work"
+  mkdir -p "$work" "$artifacts"
+  cp "$root/fuzz/corpus/$corpus"/* "$work/"
+  echo "== $target for ${seconds} s"
+  "$build/$target" -max_total_time="$seconds" -timeout=25 -print_final_stats=1 \
+    -artifact_prefix="$artifacts/" "$work"
+done
