@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Measures the engine's accuracy against ERFA (the IAU SOFA routines): set-up,
+# liberfa-dev when missing, an optimised build of tarvel_accuracy into
+# build-release (or the folder in BUILD_DIR), and its run. Arguments go to the
+# tool: [instants] [seed].
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${BUILD_DIR:-$root/build-release}"
+"$root/scripts/setup.sh"
+
+if ! dpkg-query -W -f='${Status}' liberfa-dev 2>/dev/null | grep -q 'ok installed'; then
+  sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  echo "Installing: liberfa-dev"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends liberfa-dev
+fi
+
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTARVEL_BUILD_TOOLS=ON
+cmake --build "$build" -j"$(nproc)" --target tarvel_accuracy
+"$build/tools/tarvel_accuracy" "$@"
