@@ -9,6 +9,7 @@
 #include <QScreen>
 
 #include "widgets/LabelShadow.h"
+#include "widgets/Look.h"
 #include "widgets/SpeedButton.h"
 
 #ifndef TARVEL_VERSION
@@ -24,12 +25,13 @@ namespace tarvel {
 
 namespace {
 
-QFont Face(const char* family, int pixels, bool bold) {
-  QFont font{QString::fromLatin1(family)};
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  return font;
-}
+using look::Face;
+using look::kAqua;
+using look::kBlue;
+using look::kGreen;
+using look::kNavy;
+using look::kRed;
+using look::kYellow;
 
 // The caption colour of an enabled label; a disabled one keeps the palette's
 // grey.
@@ -56,13 +58,6 @@ TLabelKind* MakeLabelAt(QWidget* parent, const char* name, const QString& captio
   label->move(x, y);
   return label;
 }
-
-const QColor kAqua(0, 255, 255);
-const QColor kBlue(0, 0, 255);
-const QColor kYellow(255, 255, 0);
-const QColor kNavy(0, 0, 128);
-const QColor kRed(255, 0, 0);
-const QColor kGreen(0, 128, 0);
 
 }  // namespace
 

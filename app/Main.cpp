@@ -20,6 +20,7 @@
 #include "ephemeris/CStars.h"
 #include "ephemeris/Stars.h"
 #include "widgets/ClickLabel.h"
+#include "widgets/Look.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"
 #include "widgets/SpinEdit.h"
@@ -73,8 +74,8 @@ void TForm1::ConnectHandlers() {
 
 void TForm1::FormCreate() {
   QPalette tips = QToolTip::palette();
-  tips.setColor(QPalette::ToolTipBase, QColor(255, 255, 0));
-  tips.setColor(QPalette::ToolTipText, QColor(0, 0, 0));
+  tips.setColor(QPalette::ToolTipBase, look::kYellow);
+  tips.setColor(QPalette::ToolTipText, look::kBlack);
   QToolTip::setPalette(tips);
 
   FCoord = std::make_unique<TCoord>();

@@ -11,6 +11,7 @@
 
 #include "app/Main.h"
 #include "widgets/ClickLabel.h"
+#include "widgets/Look.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"
 #include "widgets/SpinEdit.h"
@@ -22,22 +23,7 @@ static void InitMainResources() { Q_INIT_RESOURCE(main); }
 namespace tarvel {
 namespace {
 
-const QColor kBlack(0, 0, 0);
-const QColor kWhite(255, 255, 255);
-const QColor kLime(0, 255, 0);
-const QColor kAqua(0, 255, 255);
-const QColor kYellow(255, 255, 0);
-const QColor kRed(255, 0, 0);
-const QColor kFuchsia(255, 0, 255);
-const QColor kSilver(192, 192, 192);
-
-QFont Face(const char* family, int pixels, bool bold = false, bool italic = false) {
-  QFont font{QString::fromLatin1(family)};
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  font.setItalic(italic);
-  return font;
-}
+using namespace look;
 
 QFont Bold15() { return Face("MS Sans Serif", 15, true); }
 

@@ -6,15 +6,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${BUILD_DIR:-$root/build-release}"
-"$root/scripts/setup.sh"
-
-if ! dpkg-query -W -f='${Status}' liberfa-dev 2>/dev/null | grep -q 'ok installed'; then
-  sudo=""
-  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-  echo "Installing: liberfa-dev"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends liberfa-dev
-fi
+"$root/scripts/setup.sh" liberfa-dev
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTARVEL_BUILD_TOOLS=ON
 cmake --build "$build" -j"$(nproc)" --target tarvel_accuracy

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing need, skipping the
+# Installs the Debian packages that building and testing need, and any
+# further ones named as arguments (scripts/setup.sh clang), skipping the
 # update and the install when everything is already there.
 set -euo pipefail
 
@@ -9,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   desktop-file-utils appstream dpkg-dev
+  "$@"
 )
 
 missing=()
