@@ -14,9 +14,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "app/About.h"
-#include "app/Main.h"
-#include "widgets/FontSubstitutes.h"
+#include "app/StartUp.h"
 
 namespace {
 
@@ -56,16 +54,11 @@ void ReportPeak() {
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
-  QApplication::setApplicationDisplayName(QStringLiteral("Тарвел"));
-  QApplication::setStyle(QStringLiteral("Fusion"));
-  tarvel::InstallFontSubstitutes();
-
-  tarvel::TForm1 form1;
-  tarvel::TForm2 form2;
-  form1.SetAboutWindow(&form2);
+  tarvel::SetUpApplication();
+  tarvel::TWindows windows;
   FirstPaint firstPaint;
-  form1.installEventFilter(&firstPaint);
-  form1.show();
+  windows.Form1.installEventFilter(&firstPaint);
+  windows.Form1.show();
   QTimer::singleShot(10'000, qApp, [] { QCoreApplication::exit(2); });
   const int status = QApplication::exec();
   ReportPeak();

@@ -1,0 +1,17 @@
+#include "app/StartUp.h"
+
+#include <QApplication>
+
+#include "widgets/FontSubstitutes.h"
+
+namespace tarvel {
+
+void SetUpApplication() {
+  QApplication::setApplicationDisplayName(QStringLiteral("Тарвел"));
+  QApplication::setApplicationVersion(QStringLiteral(TARVEL_VERSION));
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvel.Tarvel"));
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  InstallFontSubstitutes();
+}
+
+}  // namespace tarvel
