@@ -13,6 +13,7 @@
 #include <QToolTip>
 
 #include "angles/AngleDisplay.h"
+#include "app/About.h"
 #include "angles/NumberPicture.h"
 #include "app/ErrorReport.h"
 #include "app/GreekLetter.h"
@@ -166,10 +167,7 @@ void TForm1::seNCHChange() {
 }
 
 void TForm1::SpeedButton1Click() {
-  if (!aboutWindow_) return;
-  aboutWindow_->show();
-  aboutWindow_->raise();
-  aboutWindow_->activateWindow();
+  if (aboutWindow_) aboutWindow_->ShowModeless();
 }
 
 void TForm1::SpeedButton2Click() { close(); }

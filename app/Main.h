@@ -23,6 +23,7 @@ class QTimer;
 namespace tarvel {
 
 class TClickLabel;
+class TForm2;
 class TMaskEdit;
 class TSpeedButton;
 class TSpinEdit;
@@ -46,7 +47,7 @@ class TForm1 : public QWidget {
   void SetHorizonRoutine(HorizonRoutine routine) { horizonCoords_ = std::move(routine); }
 
   // Opened by the "О программе..." button, shown without being modal.
-  void SetAboutWindow(QWidget* about) { aboutWindow_ = about; }
+  void SetAboutWindow(TForm2* about) { aboutWindow_ = about; }
 
   void Recalculate();
 
@@ -99,7 +100,7 @@ class TForm1 : public QWidget {
 
   Clock clock_;
   HorizonRoutine horizonCoords_;
-  QWidget* aboutWindow_ = nullptr;
+  TForm2* aboutWindow_ = nullptr;
 
   // Controls, named as their objectName.
   TSpeedButton* SpeedButton2 = nullptr;

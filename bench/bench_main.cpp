@@ -5,13 +5,12 @@
 
 #include <QApplication>
 
-#include "widgets/FontSubstitutes.h"
+#include "app/StartUp.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
-  QApplication::setStyle(QStringLiteral("Fusion"));
-  tarvel::InstallFontSubstitutes();
+  tarvel::SetUpApplication();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

@@ -7,7 +7,7 @@
 #include <cstdio>
 
 #include "app/Main.h"
-#include "widgets/FontSubstitutes.h"
+#include "app/StartUp.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpinEdit.h"
 
@@ -18,8 +18,7 @@ int main(int argc, char* argv[]) {
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
-  QApplication::setStyle(QStringLiteral("Fusion"));
-  tarvel::InstallFontSubstitutes();
+  tarvel::SetUpApplication();
 
   tarvel::TForm1 form([] { return QDateTime(QDate(2000, 1, 1), QTime(12, 0, 0)); });
   form.findChild<tarvel::TSpinEdit*>(QStringLiteral("seNCH"))->setValue(0);
