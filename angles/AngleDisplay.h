@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 #pragma once
 // How the window shows each kind of result, built on the number pictures.
 // Degrees-and-minutes pairs come as the engine delivers them: whole degrees

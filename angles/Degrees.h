@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 #pragma once
 // One geographic angle as a navigator writes it (whole degrees, minutes of arc
 // and a hemisphere letter), its position entry text, and the place

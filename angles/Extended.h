@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 #pragma once
 // The program's one floating-point type: the 80-bit extended format of the
 // x87 unit (64-bit significand), in which every quantity is computed.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 #pragma once
 // The program's exception types. Every error the program raises derives from
 // Exception and carries the text that the error report shows.

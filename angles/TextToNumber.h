@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 #pragma once
 // Reading numbers from texts, with a fixed decimal comma whatever the
 // machine's locale. A text that is not a number raises EConvertError naming

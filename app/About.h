@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 #pragma once
 // TForm2, the About window: names the program, says in one sentence what it
 // computes, and closes with one button. Created hidden at start-up, shown

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 #pragma once
 // The error report: every event handler of the windows runs its body through
 // Guarded(), so that no exception ever crosses a Qt frame. An error is shown

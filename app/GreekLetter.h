@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 #pragma once
 // The Greek letter that a star's Latin letter stands for in the Symbol font
 // encoding of the catalogue: "a" → "α", "b" → "β", "c" → "χ", "q" → "θ", …

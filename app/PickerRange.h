@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 #pragma once
 // The date picker's range, 1 January 1930 to 31 December 2099, and the range
 // error for a date outside it.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 #pragma once
 // Start-up of the program: the application's names, style and fonts, and its
 // two windows, created in this order: the main window, then the About window

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 // The program: its windows, then the event loop until the main window closes.
 
 #include <QApplication>

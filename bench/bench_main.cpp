@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 // Entry of the benchmarks: a QApplication (offscreen unless a platform is
 // named) for the window's benchmarks, then every registered benchmark.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 // Start-up of the program: from process start to the first painting of the
 // main window, offscreen, and the peak memory of that process. Each
 // iteration launches the start-up probe (start-up as the program does it,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 // Start-up exactly as the program does it, up to the first painting of the
 // main window; then the process ends. The start-up benchmark launches it,
 // since the program itself runs until its window is closed.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 #pragma once
 // The ephemeris engine's routines: angle reduction, the solar ephemeris with
 // sidereal time, the apparent places of the catalogue stars, and altitude and

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 // Altitude and azimuth: the navigational triangle solved with the sine
 // formula for the altitude and the cosine formula for the azimuth.
 //

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 // The apparent place of a catalogue star: the catalogue place carried to the
 // mean place of date with its linear annual changes, then first-order
 // nutation and annual aberration (the Sun's mean longitude standing in for

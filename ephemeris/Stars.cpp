@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 // The catalogue rows. The decimals are the catalogue's own constants; each
 // literal is the extended value nearest to it. Seventeen names end in blanks
 // that belong to the stored text.

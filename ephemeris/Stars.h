@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 #pragma once
 // The built-in catalogue of the 160 navigational stars, numbered as in the
 // nautical almanac: name, Greek letter, and the mean place at the epoch

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 // The Sun and Greenwich sidereal time from a compact analytic theory: mean
 // elements linear in time, a two-term equation of centre, two perturbation
 // terms and a one-term nutation, all worked in degrees.

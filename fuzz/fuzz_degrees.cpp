@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 // libFuzzer target: any bytes, taken as a position entry text, written to
 // angles of both kinds in several starting states.
 //

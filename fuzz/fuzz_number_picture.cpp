@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 // libFuzzer target: FormatPicture against a slow formatter of its own.
 //
 // The input's first ten bytes are an 80-bit extended value (significand

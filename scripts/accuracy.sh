@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tarvel developers
 # Measures the engine's accuracy against ERFA (the IAU SOFA routines): set-up,
 # liberfa-dev when missing, an optimised build of tarvel_accuracy into
 # build-release (or the folder in BUILD_DIR), and its run. Arguments go to the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tarvel developers
 # Builds the Debian package and unpacks it into a scratch root, then checks
 # that every file the desktop entry and the metainfo name is where they say.
 set -euo pipefail

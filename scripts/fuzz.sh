@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tarvel developers
 # Builds the fuzz targets with clang into build-fuzz/ (or the folder in
 # FUZZ_BUILD_DIR) and runs each for SECONDS seconds (default 60) on a copy of
 # its seed corpus in fuzz/corpus/. A crash, a leak, a failed check or a hang

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tarvel developers
 # Set-up, an optimised build, and the Debian package tarvel_<version>_<arch>.deb
 # in build-package/ (or BUILD_DIR). Install it with: apt-get install ./tarvel_*.deb
 set -euo pipefail

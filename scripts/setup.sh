@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tarvel developers
 # Installs the Debian packages that building and testing need, and any
 # further ones named as arguments (scripts/setup.sh clang), skipping the
 # update and the install when everything is already there.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tarvel developers
 # Builds every test with AddressSanitizer and UndefinedBehaviorSanitizer into
 # build-asan/ (or the folder in ASAN_BUILD_DIR) and runs them. Any report,
 # a leak included, fails the run.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tarvel developers
 # Set-up, build, and run every test. The window tests draw offscreen. Then
 # each fuzz target for a minute (build-fuzz/), the Debian package built and
 # unpacked into a scratch root (build-package/), and last the whole suite

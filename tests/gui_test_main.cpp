@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 // Entry of the GUI test programs: one QApplication for all tests, in the
 // style and with the font stand-ins of the program itself.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 // The About window: its look, its controls, and how it is shown and hidden.
 
 #include <gtest/gtest.h>

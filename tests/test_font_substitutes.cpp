@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 // The faces the windows name resolve to their Liberation stand-ins.
 
 #include <gtest/gtest.h>

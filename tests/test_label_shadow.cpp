@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 // TLabelShadow drawn offscreen. Fonts are drawn without antialiasing, so every
 // text pixel is either fully covered or not at all. The expected pictures are
 // built from the label's own plain (tsNone) rendering: its text pixels,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 // Automatic time over a long run: every tick copies the clock into the
 // pickers and recalculates, and the window neither grows in memory nor
 // gathers objects. The clock advances one second at every reading and the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 // The real main window under a long stream of random user events: keys in
 // the position fields, clicks on the buttons and the star labels, steps of
 // the spin edits, dates and times across the whole range, automatic time on

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 // tarvel_accuracy: measures how far the engine's Sun and sidereal time stray
 // from a precise reference, the IAU SOFA routines as packaged in ERFA.
 //

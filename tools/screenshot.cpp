@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 // Draws the main window offscreen for the README: 1 January 2000, 12:00:00
 // in zone 0 at 55°45' N 37°37' E, with Sirius selected. The picture is the
 // window's own grab. Usage: tarvel_screenshot OUTPUT.png

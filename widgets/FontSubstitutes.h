@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 #pragma once
 // The windows name their fonts by the faces they were drawn with ("MS Sans
 // Serif", "Times New Roman", "Arial"). Where those faces are missing, the

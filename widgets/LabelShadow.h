@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 #pragma once
 // TLabelShadow: a label that draws its caption with a simple 3-D effect,
 // raised, recessed, or with a coloured drop shadow at a chosen distance.

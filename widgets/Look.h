@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 #pragma once
 // The windows' basic colours and fonts. Faces are named as the program knows
 // them ("MS Sans Serif", "Times New Roman", "Arial", "Symbol");

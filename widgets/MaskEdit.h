@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 #pragma once
 // A one-line edit with a fixed edit mask, such as "Ш = ##°##,##'".
 //

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
 #pragma once
 // A flat push button with an optional picture left of its caption, the pair
 // centred on the face. The frame shows only while the mouse is over it or it

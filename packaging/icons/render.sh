@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tarvel developers
 # Renders the hicolor PNG sizes from tarvel.svg (needs librsvg2-bin). The PNGs
 # are kept in the repository, so a build never needs the renderer.
 set -euo pipefail
