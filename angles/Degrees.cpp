@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 #include "angles/Degrees.h"
 
-#include "angles/NumberPicture.h"
-#include "angles/TextToNumber.h"
+#include "core/NumberPicture.h"
+#include "core/TextToNumber.h"
 
 namespace tarvel {
 namespace {

@@ -14,8 +14,8 @@
 #include <functional>
 #include <string>
 
-#include "angles/Extended.h"
-#include "angles/RuntimeErrors.h"
+#include "core/Extended.h"
+#include "core/RuntimeErrors.h"
 
 namespace tarvel {
 

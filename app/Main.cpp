@@ -14,11 +14,11 @@
 #include <QTimer>
 #include <QToolTip>
 
-#include "angles/AngleDisplay.h"
+#include "display/AngleDisplay.h"
 #include "app/About.h"
-#include "angles/NumberPicture.h"
+#include "core/NumberPicture.h"
 #include "app/ErrorReport.h"
-#include "app/GreekLetter.h"
+#include "display/GreekLetter.h"
 #include "app/PickerRange.h"
 #include "ephemeris/CStars.h"
 #include "ephemeris/Stars.h"

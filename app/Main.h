@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "angles/Degrees.h"
-#include "angles/Extended.h"
+#include "core/Extended.h"
 
 class QCheckBox;
 class QDateEdit;

@@ -4,7 +4,7 @@
 
 #include <QDateEdit>
 
-#include "angles/RuntimeErrors.h"
+#include "core/RuntimeErrors.h"
 
 namespace tarvel {
 

@@ -15,7 +15,7 @@
 
 #include <cstdint>
 
-#include "angles/Extended.h"
+#include "core/Extended.h"
 
 namespace tarvel {
 

@@ -11,7 +11,7 @@
 // functions are one-argument arctangents of a quotient, so that equal inputs
 // give the same bits wherever the routine is built.
 
-#include "angles/Arithmetic.h"
+#include "core/Arithmetic.h"
 #include "ephemeris/CStars.h"
 
 namespace tarvel {

@@ -11,7 +11,7 @@
 // the constant of aberration, 20.5", in degrees, stored as written (not
 // 20.5 / 3600).
 
-#include "angles/Arithmetic.h"
+#include "core/Arithmetic.h"
 #include "ephemeris/CStars.h"
 #include "ephemeris/Stars.h"
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "angles/Extended.h"
+#include "core/Extended.h"
 
 namespace tarvel {
 

@@ -9,7 +9,7 @@
 // the constants 12, 9, 60, 3600, 24 and 36525 are multiplications by their
 // rounded reciprocals.
 
-#include "angles/Arithmetic.h"
+#include "core/Arithmetic.h"
 #include "ephemeris/CStars.h"
 
 namespace tarvel {

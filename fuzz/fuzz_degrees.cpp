@@ -27,8 +27,8 @@
 #include <string_view>
 
 #include "angles/Degrees.h"
-#include "angles/Extended.h"
-#include "angles/RuntimeErrors.h"
+#include "core/Extended.h"
+#include "core/RuntimeErrors.h"
 
 namespace {
 

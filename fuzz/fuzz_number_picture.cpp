@@ -27,8 +27,8 @@
 #include <string_view>
 #include <vector>
 
-#include "angles/Extended.h"
-#include "angles/NumberPicture.h"
+#include "core/Extended.h"
+#include "core/NumberPicture.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 #include <gtest/gtest.h>
 
-#include "angles/AngleDisplay.h"
+#include "display/AngleDisplay.h"
 
 namespace tarvel {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "angles/Arithmetic.h"
+#include "core/Arithmetic.h"
 #include "ephemeris/CStars.h"
 
 namespace tarvel {

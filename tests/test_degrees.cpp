@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "angles/Degrees.h"
-#include "angles/TextToNumber.h"
+#include "core/TextToNumber.h"
 
 namespace tarvel {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <typeinfo>
 
-#include "angles/RuntimeErrors.h"
+#include "core/RuntimeErrors.h"
 #include "ephemeris/CStars.h"
 
 namespace tarvel {

@@ -11,7 +11,7 @@
 #include <chrono>
 
 #include "MainWindowFixture.h"
-#include "angles/NumberPicture.h"
+#include "core/NumberPicture.h"
 #include "ephemeris/CStars.h"
 
 namespace tarvel {

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 #include <gtest/gtest.h>
 
-#include "angles/NumberPicture.h"
+#include "core/NumberPicture.h"
 
 namespace tarvel {
 namespace {

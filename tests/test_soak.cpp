@@ -24,8 +24,8 @@
 #include <sstream>
 
 #include "MainWindowFixture.h"
-#include "angles/RuntimeErrors.h"
-#include "app/GreekLetter.h"
+#include "core/RuntimeErrors.h"
+#include "display/GreekLetter.h"
 #include "ephemeris/CStars.h"
 #include "ephemeris/Stars.h"
 

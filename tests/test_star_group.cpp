@@ -3,7 +3,7 @@
 #include <QTest>
 
 #include "MainWindowFixture.h"
-#include "angles/RuntimeErrors.h"
+#include "core/RuntimeErrors.h"
 #include "ephemeris/CStars.h"
 #include "ephemeris/Stars.h"
 

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 #include <gtest/gtest.h>
 
-#include "angles/RuntimeErrors.h"
-#include "angles/TextToNumber.h"
+#include "core/RuntimeErrors.h"
+#include "core/TextToNumber.h"
 
 namespace tarvel {
 namespace {

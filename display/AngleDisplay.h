@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "angles/Extended.h"
+#include "core/Extended.h"
 
 namespace tarvel {
 

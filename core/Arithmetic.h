@@ -16,8 +16,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "angles/Extended.h"
-#include "angles/RuntimeErrors.h"
+#include "core/Extended.h"
+#include "core/RuntimeErrors.h"
 
 namespace tarvel::arith {
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
-#include "angles/AngleDisplay.h"
+#include "display/AngleDisplay.h"
 
 #include <cmath>
 
-#include "angles/Arithmetic.h"
-#include "angles/NumberPicture.h"
+#include "core/Arithmetic.h"
+#include "core/NumberPicture.h"
 
 namespace tarvel {
 

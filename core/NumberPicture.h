@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "angles/Extended.h"
+#include "core/Extended.h"
 
 namespace tarvel {
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
-#include "angles/TextToNumber.h"
+#include "core/TextToNumber.h"
 
 #include <charconv>
 #include <limits>
 #include <string>
 
-#include "angles/RuntimeErrors.h"
+#include "core/RuntimeErrors.h"
 
 namespace tarvel {
 namespace {

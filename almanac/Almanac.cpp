@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
+#include "almanac/Almanac.h"
+
+#include "core/NumberPicture.h"
+#include "display/AngleDisplay.h"
+
+namespace tarvel {
+namespace {
+
+TSunData Sun(const TAlmanacInputs& in) {
+  return SunEphemeris(in.Zone, in.Hour, in.Minute, in.Second, in.Day, in.Month, in.Year);
+}
+
+TStarData Star(std::int32_t number, const TSunData& sun) {
+  return StarPlace(number, sun.NutLon, sun.NutObl, sun.SunMeanLon, sun.GrAries, sun.Years);
+}
+
+THorizonData SunHorizon(const TSunData& sun, const TAlmanacInputs& in) {
+  return HorizonCoords(sun.SunDecMin * OneSixtieth + sun.SunDecDeg, in.Latitude,
+                       sun.SunGhaMin * OneSixtieth + sun.SunGhaDeg, in.Longitude);
+}
+
+THorizonData StarHorizon(const TStarData& star, const TAlmanacInputs& in) {
+  return HorizonCoords(star.StarDecMin * OneSixtieth + star.StarDecDeg, in.Latitude,
+                       star.StarGhaMin * OneSixtieth + star.StarGhaDeg, in.Longitude);
+}
+
+}  // namespace
+
+TAlmanacResults ComputeAlmanac(const TAlmanacInputs& inputs) {
+  TAlmanacResults r;
+  r.Sun = Sun(inputs);
+  r.Star = Star(inputs.StarNumber, r.Sun);
+  r.SunHorizon = SunHorizon(r.Sun, inputs);
+  r.StarHorizon = StarHorizon(r.Star, inputs);
+  return r;
+}
+
+TAlmanacTexts AlmanacTexts(const TAlmanacResults& r, Extended longitude) {
+  TAlmanacTexts t;
+  t.GrAries = AngleText(r.Sun.GrAriesDeg, r.Sun.GrAriesMin);
+  t.SunLha = LocalHourAngleText(r.Sun.SunGha, longitude);
+  t.SunDec = DeclinationText(r.Sun.SunDecDeg, r.Sun.SunDecMin);
+  t.SemiDiameter = SemiDiameterText(r.Sun.SemiDiameter);
+  t.SunRa = RightAscensionText(r.Sun.SunRaDeg, r.Sun.SunRaMin);
+  t.StarDec = DeclinationText(r.Star.StarDecDeg, r.Star.StarDecMin);
+  t.StarLha = LocalHourAngleText(r.Star.StarGha, longitude);
+  t.StarSha = AngleText(r.Star.StarShaDeg, r.Star.StarShaMin);
+  t.SunAlt = AltitudeText(r.SunHorizon.AltDeg, r.SunHorizon.AltMin);
+  t.SunAz = AzimuthText(r.SunHorizon.Azimuth);
+  t.StarAlt = AltitudeText(r.StarHorizon.AltDeg, r.StarHorizon.AltMin);
+  t.StarAz = AzimuthText(r.StarHorizon.Azimuth);
+  return t;
+}
+
+Extended AltitudeDegrees(const THorizonData& horizon) { return horizon.AltMin * OneSixtieth + horizon.AltDeg; }
+
+TSky ComputeSky(const TAlmanacInputs& inputs) {
+  TSky sky;
+  sky.Sun = Sun(inputs);
+  sky.SunHorizon = SunHorizon(sky.Sun, inputs);
+  for (std::int32_t k = 1; k <= kStarCount; ++k) {
+    TSkyStar& s = sky.Stars[static_cast<std::size_t>(k - 1)];
+    s.Place = Star(k, sky.Sun);
+    s.Horizon = StarHorizon(s.Place, inputs);
+  }
+  return sky;
+}
+
+}  // namespace tarvel
