@@ -23,6 +23,7 @@
 #include "ephemeris/CStars.h"
 #include "ephemeris/Stars.h"
 #include "widgets/ClickLabel.h"
+#include "widgets/HemisphereKeys.h"
 #include "widgets/Look.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"
@@ -73,6 +74,10 @@ void TForm1::ConnectHandlers() {
   on(seNumStar, &TSpinEdit::valueChanged, &TForm1::seNumStarChange);
   on(Label18, &TClickLabel::clicked, &TForm1::Label18Click);
   on(Label26, &TClickLabel::clicked, &TForm1::Label26Click);
+  // The flat buttons take no focus: the field beside each takes its letters.
+  THemisphereKeys::Latitude(meFi, sbFi);
+  THemisphereKeys::Longitude(meLam, sbLam);
+  THemisphereKeys::Longitude(seNCH, ChangeBtn);
 }
 
 void TForm1::FormCreate() {
