@@ -60,7 +60,8 @@ void TForm1::ConnectHandlers() {
     connect(sender, signal, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
   };
   on(CheckBox1, &QCheckBox::toggled, &TForm1::CheckBox1Click);
-  on(Timer1, &QTimer::timeout, &TForm1::Timer1Timer);
+  // A tick that meets again the error it reported last stays silent.
+  connect(Timer1, &QTimer::timeout, this, [this] { Guarded([this] { Timer1Timer(); }, Occasion::Tick); });
   on(TimePicker, &QTimeEdit::timeChanged, &TForm1::TimePickerChange);
   on(DatePicker, &QDateEdit::dateChanged, &TForm1::DatePickerChange);
   on(meFi, &TMaskEdit::maskedTextChanged, &TForm1::meFiChange);
