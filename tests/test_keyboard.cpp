@@ -44,6 +44,12 @@ TEST(HemisphereKeys, ALetterClicksTheButtonOnlyWhenItChangesTheCaption) {
   EXPECT_EQ(field.maskedText(), QStringLiteral("Ш =   °  ,  '"));
   EXPECT_EQ(edits.count(), 0);
   EXPECT_EQ(button.toolTip(), QStringLiteral("Полушарие\nКлавиши в поле ввода: N или С — север, S или Ю — юг"));
+  // A field that outlives its button takes the letters no more.
+  auto gone = std::make_unique<TSpeedButton>();
+  THemisphereKeys::Longitude(&field, gone.get());
+  gone.reset();
+  Press(&field, QStringLiteral("w"));
+  EXPECT_EQ(field.maskedText(), QStringLiteral("Ш =   °  ,  '"));
 }
 
 class KeyboardTest : public MainWindowTest {

@@ -4,8 +4,6 @@
 
 #include <QKeyEvent>
 
-#include "widgets/SpeedButton.h"
-
 namespace tarvel {
 
 THemisphereKeys::THemisphereKeys(QWidget* field, TSpeedButton* button, THemisphere first, THemisphere second)
@@ -43,7 +41,7 @@ QString THemisphereKeys::hint() const {
 }
 
 bool THemisphereKeys::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+  if (event->type() != QEvent::KeyPress || !button_) return QObject::eventFilter(watched, event);
   const QString caption = captionFor(*static_cast<QKeyEvent*>(event));
   if (caption.isEmpty()) return false;
   if (button_->text() != caption) button_->click();

@@ -26,13 +26,14 @@
 
 #include <QChar>
 #include <QObject>
+#include <QPointer>
 #include <QString>
+
+#include "widgets/SpeedButton.h"
 
 class QKeyEvent;
 
 namespace tarvel {
-
-class TSpeedButton;
 
 // One hemisphere: the button's caption, the Russian initial that also
 // chooses it, and its Russian name for the tooltip.
@@ -61,7 +62,7 @@ class THemisphereKeys : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  TSpeedButton* button_;
+  QPointer<TSpeedButton> button_;  // a button that goes before its field takes no more keys
   THemisphere first_;
   THemisphere second_;
 };
