@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QGroupBox>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QTimeEdit>
@@ -24,6 +25,7 @@
 #include "ephemeris/Stars.h"
 #include "widgets/ClickLabel.h"
 #include "widgets/HemisphereKeys.h"
+#include "widgets/FitText.h"
 #include "widgets/Look.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"
@@ -124,7 +126,7 @@ void TForm1::SetPickersFromClock() {
 void TForm1::ShowStarLabels() {
   const TStar& star = StarTable(FStarNumber);
   Label18->setText(Text(star.Name));
-  Label18->adjustSize();
+  FitLabelTo(*Label18, GroupBox2->contentsRect().right());
   Label26->setText(Text(GreekLetter(star.Letter)));
   Label26->adjustSize();
 }
