@@ -12,6 +12,8 @@
 // the main window (fuchsia), the best three (lime) and the stars whose place
 // is unreliable (red).
 //
+// The corners name the instant (date, ship's time and zone) and the place.
+//
 // Resting the mouse on a star shows its number, letter, name, altitude and
 // azimuth; a left click on it emits starClicked.
 //
@@ -37,6 +39,10 @@ class TSkyChart : public QWidget {
   // The view to draw, kept by the caller until the next call (nullptr: an
   // empty sky), and the star selected in the main window.
   void SetView(const TSkyView* view, std::int32_t selected);
+
+  // The captions of the corners, as drawn.
+  const QString& When() const { return when_; }
+  const QString& Where() const { return where_; }
 
   // The star drawn nearest to a point of the widget within a few pixels, or 0.
   std::int32_t StarAt(const QPointF& point) const;
@@ -65,6 +71,7 @@ class TSkyChart : public QWidget {
   std::int32_t selected_ = 0;
   QPointF centre_;
   qreal radius_ = 1;
+  QString when_, where_;                         // the corners' captions
   QPixmap grid_;                                 // background, drawn once per size
   std::array<QStaticText, kStarCount> numbers_;  // the stars' labels, laid out once
 };
