@@ -172,8 +172,10 @@ void TSkyChart::paintEvent(QPaintEvent*) {
     if (s.Unreliable) Ring(p, at, 5.5, kRed, 1.5);
     if (s.Best) Ring(p, at, 8, kLime, 2);
     if (k == selected_) Ring(p, at, 11, kFuchsia, 2);
+    // The number beside the outermost ring, clear of it.
+    const qreal off = k == selected_ ? 9 : s.Best ? 6 : 4;
     p.setPen(k == selected_ ? kFuchsia : colour);
-    p.drawStaticText(at + QPointF(5, -15), numbers_[static_cast<std::size_t>(k - 1)]);
+    p.drawStaticText(at + QPointF(off + 1, -off - 11), numbers_[static_cast<std::size_t>(k - 1)]);
   }
 }
 
