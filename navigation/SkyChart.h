@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 #pragma once
-// The sky chart: the sky above the horizon for one instant and place, as a
-// navigator holds a star finder over his head turned to the north: zenith in
+// The sky chart: the sky above the horizon for one instant and place, laid
+// out like a compass card so that bearings read as on the compass: zenith in
 // the centre, the horizon as the outer circle, the distance from the centre
-// proportional to the zenith distance, north up, east to the right
-// (azimuth clockwise). Altitude circles every 10°, azimuth ticks every 10°
+// proportional to the zenith distance, north up, east to the right (azimuth
+// clockwise). Altitude circles every 10°, azimuth ticks every 10°
 // labelled every 30°, the cardinal points С В Ю З; the Sun as a yellow disc
 // when it is up, every catalogue star above the horizon as a dot with its
 // number, dimmer outside the altitude band; rings mark the star selected in
