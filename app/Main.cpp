@@ -24,6 +24,7 @@
 #include "ephemeris/Stars.h"
 #include "navigation/Navigation.h"
 #include "widgets/ClickLabel.h"
+#include "widgets/HemisphereKeys.h"
 #include "widgets/Look.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"
@@ -60,7 +61,8 @@ void TForm1::ConnectHandlers() {
     connect(sender, signal, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
   };
   on(CheckBox1, &QCheckBox::toggled, &TForm1::CheckBox1Click);
-  on(Timer1, &QTimer::timeout, &TForm1::Timer1Timer);
+  // A tick that meets again the error it reported last stays silent.
+  connect(Timer1, &QTimer::timeout, this, [this] { Guarded([this] { Timer1Timer(); }, Occasion::Tick); });
   on(TimePicker, &QTimeEdit::timeChanged, &TForm1::TimePickerChange);
   on(DatePicker, &QDateEdit::dateChanged, &TForm1::DatePickerChange);
   on(meFi, &TMaskEdit::maskedTextChanged, &TForm1::meFiChange);
@@ -75,6 +77,10 @@ void TForm1::ConnectHandlers() {
   on(seNumStar, &TSpinEdit::valueChanged, &TForm1::seNumStarChange);
   on(Label18, &TClickLabel::clicked, &TForm1::Label18Click);
   on(Label26, &TClickLabel::clicked, &TForm1::Label26Click);
+  // The flat buttons take no focus: the field beside each takes its letters.
+  THemisphereKeys::Latitude(meFi, sbFi);
+  THemisphereKeys::Longitude(meLam, sbLam);
+  THemisphereKeys::Longitude(seNCH, ChangeBtn);
 }
 
 void TForm1::FormCreate() {
@@ -178,7 +184,8 @@ void TForm1::SpeedButton2Click() { close(); }
 
 void TForm1::SpeedButton3Click() {
   if (!FForm3) {
-    FForm3 = std::make_unique<TForm3>(&Guarded);
+    // The navigation window's handlers are the user's events.
+    FForm3 = std::make_unique<TForm3>([](const std::function<void()>& body) { Guarded(body); });
     FForm3->setWindowIcon(windowIcon());
     connect(FForm3.get(), &TForm3::starChosen, this,
             [this](int number) { Guarded([this, number] { SelectStar(number); }); });
