@@ -135,10 +135,15 @@ TFix FixPosition(const std::vector<TSight>& sights, const TDeadReckoning& dr) {
   TFix fix{};
   TNormal normal;
   bool converged = false;
+  bool narrow = false;  // some step's lines crossed at less than kMinimumCut
+  const auto noFix = [&narrow] { return EFixError(narrow ? kFixCutError : kFixNoConvergenceError); };
   while (!converged) {
-    if (fix.Iterations == kMaxSteps) throw EFixError(kFixNoConvergenceError);
+    // The cut is judged at the fix: seen from a dead reckoning miles off, the
+    // azimuths differ from those at the fix by a degree or more. Steps that
+    // find no fix where the lines met too narrowly fail for that reason.
+    if (fix.Iterations == kMaxSteps) throw noFix();
     const std::vector<TLine> lines = Lines(sights, hoursBack, p, dr);
-    if (!Crossing(lines)) throw EFixError(kFixCutError);
+    if (!Crossing(lines)) narrow = true;
 
     // The step δ = −(JᵀJ)⁻¹ Jᵀr.
     normal = {};
@@ -151,12 +156,13 @@ TFix FixPosition(const std::vector<TSight>& sights, const TDeadReckoning& dr) {
       gE += l.JEast * l.Intercept;
     }
     const Extended det = normal.NN * normal.EE - normal.NE * normal.NE;
+    if (!(det > 0)) throw EFixError(kFixCutError);  // lines of one bearing give no step
     const Extended north = -arith::Divide(normal.EE * gN - normal.NE * gE, det);
     const Extended east = -arith::Divide(normal.NN * gE - normal.NE * gN, det);
     ++fix.Iterations;
 
     p.Lat = p.Lat + north * OneSixtieth;
-    if (!(std::fabs(p.Lat) < 90)) throw EFixError(kFixNoConvergenceError);
+    if (!(std::fabs(p.Lat) < 90)) throw noFix();
     p.Lon = NormalLongitude(p.Lon + arith::Divide(east * OneSixtieth, arith::Cos(p.Lat * DegToRad)));
     converged = arith::Sqrt(north * north + east * east) < kStepLimit;
   }

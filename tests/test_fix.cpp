@@ -7,6 +7,7 @@
 #include <cmath>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "almanac/Almanac.h"
@@ -202,6 +203,29 @@ TEST(FixPosition, TwoLinesChooseTheCrossingNearerTheDeadReckoning) {
   }
 }
 
+// Lines that cut at 15.3° at the fix, but at less than 15° seen from a dead
+// reckoning 30 miles off: the cut is judged at the fix.
+TEST(FixPosition, CutIsJudgedAtTheFix) {
+  FixRow row = kFixRows[0];
+  row.lat = 45, row.lon = -30, row.speed = 0;
+  row.sights = {{kStar, 20, -2, 19, 30, 0, 20, 3, 2025}, {kStar, 28, -2, 19, 30, 0, 20, 3, 2025}};
+  row.drTime = row.sights[0];
+  const std::vector<TSight> sights = PerfectSights(row);
+  auto cut = [&](TPosition p) {
+    const Extended d = std::fmod(std::fabs(ReduceSight(sights[0], p.Lat, p.Lon).Zn -
+                                           ReduceSight(sights[1], p.Lat, p.Lon).Zn), 180);
+    return std::fmin(d, 180 - d);
+  };
+  for (const auto& [north, east] : {std::pair{-30, 0}, {-21, 21}, {-21, -21}}) {
+    row.north = north, row.east = east;
+    const TDeadReckoning dr = DeadReckoning(row);
+    ASSERT_LT(D(cut({dr.Lat, dr.Lon})), 15);
+    const TFix fix = FixPosition(sights, dr);
+    EXPECT_GT(D(cut({fix.Lat, fix.Lon})), 15);
+    EXPECT_LT(D(Miles({fix.Lat, fix.Lon}, {row.lat, row.lon})), 0.01) << north << " " << east;
+  }
+}
+
 struct FixErrorRow {
   const char* name;
   std::function<void(std::vector<TSight>&, TDeadReckoning&)> spoil;
@@ -226,6 +250,7 @@ const FixErrorRow kFixErrorRows[] = {
     {"GrossBlunder", [](auto& s, auto&) { s[1].Hs += 58; }, kFixNoConvergenceError, 0},
     // Arcturus twice, a minute apart; two stars 190° apart in azimuth.
     {"SameBearing", [](auto& s, auto&) { s = {s[3], s[3]}; s[1].Minute += 1; }, kFixCutError, 0},
+    {"SameSightTwice", [](auto& s, auto&) { s = {s[3], s[3]}; }, kFixCutError, 0},
     {"OppositeBearing", [](auto& s, auto&) { s.resize(1); s.push_back(s[0]); s[0].StarNumber = 142;
                                                s[1].StarNumber = 122; }, kFixCutError, 0},
 };
