@@ -88,6 +88,25 @@ Extended Direction(Extended north, Extended east) {
   return a;
 }
 
+// P moved by a step given in miles along P's own north and east, on the
+// great circle of the step's direction: to first order the step of the
+// linearisation, and over a pole when the step reaches across it (a step in
+// degrees of latitude and longitude would stop at the pole instead).
+TPosition Moved(TPosition p, Extended north, Extended east) {
+  const Extended miles = arith::Sqrt(north * north + east * east);
+  if (miles == 0) return p;
+  Extended sinP, cosP, sinL, cosL, sinD, cosD;
+  arith::SinCos(p.Lat * DegToRad, sinP, cosP);
+  arith::SinCos(p.Lon * DegToRad, sinL, cosL);
+  arith::SinCos(miles * OneSixtieth * DegToRad, sinD, cosD);
+  const Extended n = arith::Divide(north, miles) * sinD, e = arith::Divide(east, miles) * sinD;
+  // cos d · P + sin d · (the step's direction), P and the result as unit vectors.
+  const Extended x = cosD * cosP * cosL - n * sinP * cosL - e * sinL;
+  const Extended y = cosD * cosP * sinL - n * sinP * sinL + e * cosL;
+  const Extended z = cosD * sinP + n * cosP;
+  return {Direction(arith::Sqrt(x * x + y * y), z), NormalLongitude(Direction(x, y))};
+}
+
 }  // namespace
 
 void ValidateDeadReckoning(const TDeadReckoning& dr) {
@@ -161,9 +180,8 @@ TFix FixPosition(const std::vector<TSight>& sights, const TDeadReckoning& dr) {
     const Extended east = -arith::Divide(normal.NN * gE - normal.NE * gN, det);
     ++fix.Iterations;
 
-    p.Lat = p.Lat + north * OneSixtieth;
+    p = Moved(p, north, east);
     if (!(std::fabs(p.Lat) < 90)) throw noFix();
-    p.Lon = NormalLongitude(p.Lon + arith::Divide(east * OneSixtieth, arith::Cos(p.Lat * DegToRad)));
     converged = arith::Sqrt(north * north + east * east) < kStepLimit;
   }
 

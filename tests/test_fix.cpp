@@ -226,6 +226,25 @@ TEST(FixPosition, CutIsJudgedAtTheFix) {
   }
 }
 
+// A few miles from a pole, with the dead reckoning on the far side of it:
+// the steps cross the pole on their way to the fix.
+TEST(FixPosition, AcrossAPole) {
+  struct Case {
+    Extended lat, lon;
+    std::array<std::int32_t, 3> stars;
+    TPosition dr;
+  };
+  for (const Case& c : {Case{89.9L, 20, {2, 28, 128}, {89.68L, -160}}, Case{89.9L, 20, {2, 28, 128}, {89.75L, 100}},
+                        Case{-89.8L, 20, {11, 47, 90}, {-89.75L, -160}}}) {
+    FixRow row = kFixRows[0];
+    row.lat = c.lat, row.lon = c.lon, row.speed = 0;
+    row.sights.clear();
+    for (std::int32_t star : c.stars) row.sights.push_back({kStar, star, 0, 0, 0, 0, 20, 3, 2025});
+    const TFix fix = FixPosition(PerfectSights(row), {c.dr.Lat, c.dr.Lon, 0, 0, 0, 0, 20, 3, 2025, 0, 0});
+    EXPECT_LT(D(Miles({fix.Lat, fix.Lon}, {row.lat, row.lon})), 0.01) << D(c.dr.Lat) << " " << D(c.dr.Lon);
+  }
+}
+
 struct FixErrorRow {
   const char* name;
   std::function<void(std::vector<TSight>&, TDeadReckoning&)> spoil;
