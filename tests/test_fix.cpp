@@ -294,6 +294,27 @@ TEST_P(FixPositionError, SaysWhatIsWrong) {
 INSTANTIATE_TEST_SUITE_P(Inputs, FixPositionError, ::testing::ValuesIn(kFixErrorRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Universal time from ship's times: east zones are ahead of Greenwich, and
+// across the date line the same instant has two dates. The fix is for the
+// latest sight, whatever its zone, the first of equal instants.
+TEST(UniversalSeconds, ZonesAndTheDateLine) {
+  EXPECT_EQ(UniversalSeconds(0, 0, 0, 0, 1, 1, 1970), 0);
+  EXPECT_EQ(UniversalSeconds(3, 3, 0, 1, 1, 1, 1970), 1);
+  EXPECT_EQ(UniversalSeconds(-5, 18, 59, 59, 31, 12, 1969), -1);
+  EXPECT_EQ(UniversalSeconds(12, 11, 0, 0, 2, 1, 2024), UniversalSeconds(-12, 11, 0, 0, 1, 1, 2024));
+  EXPECT_EQ(UniversalSeconds(0, 0, 0, 0, 1, 3, 2024) - UniversalSeconds(0, 0, 0, 0, 28, 2, 2024), 2 * 86400);
+  EXPECT_EQ(UniversalSeconds(0, 0, 0, 0, 1, 1, 1930), -40L * 365 * 86400 - 10 * 86400);
+  TSight s{TBody::Star, 1, 12, 11, 0, 0, 2, 1, 2024, 45, 0, 10, 10, 1010};
+  std::vector<TSight> sights = {s, s, s};
+  sights[0].Zone = -12, sights[0].Day = 1, sights[0].Second = 1;  // one second after the others
+  sights[2].Zone = 11, sights[2].Hour = 9;                         // an hour before them
+  EXPECT_EQ(LastSight(sights), 0u);
+  sights[0].Second = 0;
+  EXPECT_EQ(LastSight(sights), 0u);
+  sights[0].Minute = 0, sights[0].Hour = 10;
+  EXPECT_EQ(LastSight(sights), 1u);
+}
+
 // Mid-latitude sailing: a day due east on the equator is 360 miles, 6° of
 // longitude; north-east from 60° N the longitude runs twice as fast; a run
 // back undoes the run out; the date line is crossed.
