@@ -3,9 +3,10 @@
 #pragma once
 // The main window: every input of the computation and every result.
 //
-// One routine, Recalculate(), reads all inputs, computes everything and
-// rewrites all result labels; every input event runs it, and so does the
-// timer that follows the computer's clock while automatic time is on.
+// One routine, Recalculate(), reads all inputs, has the almanac model compute
+// everything and rewrites all result labels; every input event runs it, and
+// so does the timer that follows the computer's clock while automatic time is
+// on.
 
 #include <QDateTime>
 #include <QWidget>
@@ -29,9 +30,7 @@ class TForm2;
 class TMaskEdit;
 class TSpeedButton;
 class TSpinEdit;
-struct TSunData;
-struct TStarData;
-struct THorizonData;
+struct TAlmanacTexts;
 
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -42,11 +41,6 @@ class TForm1 : public QWidget {
 
   explicit TForm1(Clock clock = {}, QWidget* parent = nullptr);
   ~TForm1() override;
-
-  // The altitude and azimuth routine; tests put one that fails where the real
-  // one fails only for a body exactly in the zenith.
-  using HorizonRoutine = std::function<THorizonData(Extended Dec, Extended Lat, Extended Gha, Extended Lon)>;
-  void SetHorizonRoutine(HorizonRoutine routine) { horizonCoords_ = std::move(routine); }
 
   // Opened by the "О программе..." button, shown without being modal.
   void SetAboutWindow(TForm2* about) { aboutWindow_ = about; }
@@ -90,8 +84,7 @@ class TForm1 : public QWidget {
   // Puts the clock's date and time into the pickers without notifying them.
   void SetPickersFromClock();
   void ShowStarLabels();
-  void ShowResults(const TSunData& sun, const TStarData& star, const THorizonData& sunHorizon,
-                   const THorizonData& starHorizon);
+  void ShowResults(const TAlmanacTexts& texts);
 
   // Window fields.
   std::int32_t FStarNumber = 1;
@@ -101,7 +94,6 @@ class TForm1 : public QWidget {
   Extended FLongitude = 0;
 
   Clock clock_;
-  HorizonRoutine horizonCoords_;
   TForm2* aboutWindow_ = nullptr;
 
   // Controls, named as their objectName.
