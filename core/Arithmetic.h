@@ -99,14 +99,63 @@ inline Extended Sqrt(Extended x) {
 #endif
 }
 
-// x cut toward zero to a 32-bit signed integer; a value whose integer part
-// does not fit raises EInvalidOp.
-inline std::int32_t Trunc32(Extended x) {
+// The two ways of cutting toward zero to a 32-bit signed integer, as
+// policies for the engine's routines (ephemeris/EnginePaths.h). Both raise
+// EInvalidOp first for a value whose integer part does not fit, and both give
+// the same integer for every other value.
+//
+// PortableCut is the compiler's own conversion: on x87 it stores, changes and
+// restores the control word around fistp, which costs more than the rest of a
+// truncation put together. FisttpCut is SSE3's fisttp, which cuts toward zero
+// whatever the control word says; call it only where HasFisttp() holds.
+inline void CheckTrunc32Range(Extended x) {
   if (!(x > -2147483649.0L && x < 2147483648.0L)) throw EInvalidOp();
-  return static_cast<std::int32_t>(x);
+}
+
+struct PortableCut {
+  static std::int32_t Trunc32(Extended x) {
+    CheckTrunc32Range(x);
+    return static_cast<std::int32_t>(x);
+  }
+};
+
+struct FisttpCut {
+  static std::int32_t Trunc32(Extended x) {
+    CheckTrunc32Range(x);
+#ifdef TARVEL_X87
+    std::int32_t r;
+    __asm__("fisttpl %0" : "=m"(r) : "t"(x) : "st");
+    return r;
+#else
+    return static_cast<std::int32_t>(x);
+#endif
+  }
+};
+
+// Whether this processor has fisttp (SSE3); looked up once.
+inline bool HasFisttp() {
+#ifdef TARVEL_X87
+  static const bool has = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("sse3") != 0;
+  }();
+  return has;
+#else
+  return false;
+#endif
 }
 
 // trunc(x) used again as a floating-point value.
-inline Extended Trunc(Extended x) { return static_cast<Extended>(Trunc32(x)); }
+template <class Cut>
+Extended TruncWith(Extended x) {
+  return static_cast<Extended>(Cut::Trunc32(x));
+}
+
+// x cut toward zero to a 32-bit signed integer; a value whose integer part
+// does not fit raises EInvalidOp.
+inline std::int32_t Trunc32(Extended x) { return PortableCut::Trunc32(x); }
+
+// trunc(x) used again as a floating-point value.
+inline Extended Trunc(Extended x) { return TruncWith<PortableCut>(x); }
 
 }  // namespace tarvel::arith

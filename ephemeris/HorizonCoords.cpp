@@ -13,6 +13,7 @@
 
 #include "core/Arithmetic.h"
 #include "ephemeris/CStars.h"
+#include "ephemeris/EnginePaths.h"
 
 namespace tarvel {
 namespace {
@@ -21,7 +22,6 @@ using arith::ArcTan;
 using arith::Divide;
 using arith::SinCos;
 using arith::Sqrt;
-using arith::Trunc;
 
 // The angle from north, 0 … 180°, whose cosine is c, as the arctangent of
 // sin/cos with the quadrant taken from the sign of c.
@@ -39,7 +39,8 @@ Extended AzimuthAngle(Extended c) {
 
 }  // namespace
 
-THorizonData HorizonCoords(Extended Dec, Extended Lat, Extended Gha, Extended Lon) {
+template <class Cut>
+THorizonData HorizonCoordsWith(Extended Dec, Extended Lat, Extended Gha, Extended Lon) {
   // Local hour angle, westward; left unreduced, only sin t and cos t are used.
   const Extended t = (Gha + Lon) * DegToRad;
   Extended sinT, cosT, sinLat, cosLat, sinDec, cosDec;
@@ -63,9 +64,17 @@ THorizonData HorizonCoords(Extended Dec, Extended Lat, Extended Gha, Extended Lo
   r.Azimuth = sinT > 0 ? 360 - A : A;
 
   const Extended H = h / DegToRad;
-  r.AltDeg = Trunc(H);
+  r.AltDeg = arith::TruncWith<Cut>(H);
   r.AltMin = (H - r.AltDeg) * 60;
   return r;
+}
+
+template THorizonData HorizonCoordsWith<arith::PortableCut>(Extended, Extended, Extended, Extended);
+template THorizonData HorizonCoordsWith<arith::FisttpCut>(Extended, Extended, Extended, Extended);
+
+THorizonData HorizonCoords(Extended Dec, Extended Lat, Extended Gha, Extended Lon) {
+  return arith::HasFisttp() ? HorizonCoordsWith<arith::FisttpCut>(Dec, Lat, Gha, Lon)
+                            : HorizonCoordsWith<arith::PortableCut>(Dec, Lat, Gha, Lon);
 }
 
 }  // namespace tarvel

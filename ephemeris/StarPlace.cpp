@@ -13,6 +13,7 @@
 
 #include "core/Arithmetic.h"
 #include "ephemeris/CStars.h"
+#include "ephemeris/EnginePaths.h"
 #include "ephemeris/Stars.h"
 
 namespace tarvel {
@@ -24,8 +25,9 @@ constexpr Extended kAberration = 0.005694444L;
 
 }  // namespace
 
-TStarData StarPlace(std::int32_t StarNumber, Extended NutLon, Extended NutObl,
-                    Extended SunMeanLon, Extended GrAries, Extended Years) {
+template <class Cut>
+TStarData StarPlaceWith(std::int32_t StarNumber, Extended NutLon, Extended NutObl, Extended SunMeanLon,
+                        Extended GrAries, Extended Years) {
   const TStar& star = StarTable(StarNumber);
 
   // Mean place of date.
@@ -59,19 +61,29 @@ TStarData StarPlace(std::int32_t StarNumber, Extended NutLon, Extended NutObl,
 
   // Sidereal and Greenwich hour angles. GrAries - alpha is at most one turn
   // below zero, so one turn added brings it into range.
-  const Extended S = Reduce360(360 - alpha);
-  Extended G = Reduce360(GrAries - alpha);
+  const Extended S = Reduce360With<Cut>(360 - alpha);
+  Extended G = Reduce360With<Cut>(GrAries - alpha);
   if (G < 0) G = G + 360;
 
   TStarData r{};
-  r.StarDecDeg = arith::Trunc(delta);
+  r.StarDecDeg = arith::TruncWith<Cut>(delta);
   r.StarDecMin = (delta - r.StarDecDeg) * 60;
   r.StarGha = G;
-  r.StarGhaDeg = arith::Trunc(G);
+  r.StarGhaDeg = arith::TruncWith<Cut>(G);
   r.StarGhaMin = (G - r.StarGhaDeg) * 60;
-  r.StarShaDeg = arith::Trunc(S);
+  r.StarShaDeg = arith::TruncWith<Cut>(S);
   r.StarShaMin = (S - r.StarShaDeg) * 60;
   return r;
+}
+
+template TStarData StarPlaceWith<arith::PortableCut>(std::int32_t, Extended, Extended, Extended, Extended, Extended);
+template TStarData StarPlaceWith<arith::FisttpCut>(std::int32_t, Extended, Extended, Extended, Extended, Extended);
+
+TStarData StarPlace(std::int32_t StarNumber, Extended NutLon, Extended NutObl, Extended SunMeanLon,
+                    Extended GrAries, Extended Years) {
+  return arith::HasFisttp()
+             ? StarPlaceWith<arith::FisttpCut>(StarNumber, NutLon, NutObl, SunMeanLon, GrAries, Years)
+             : StarPlaceWith<arith::PortableCut>(StarNumber, NutLon, NutObl, SunMeanLon, GrAries, Years);
 }
 
 }  // namespace tarvel
