@@ -34,7 +34,7 @@ void Recalculate(benchmark::State& state, Sun sun, Star star, Horizon horizon) {
 
 template <class Cut>
 void BM_EngineRecalculation(benchmark::State& state) {
-  if (std::is_same_v<Cut, tarvel::arith::FisttpCut> && !tarvel::arith::HasFisttp()) {
+  if (std::is_same_v<Cut, tarvel::arith::FisttpCut> && !tarvel::arith::kHasFisttp) {
     state.SkipWithError("no SSE3 on this processor");
     return;
   }

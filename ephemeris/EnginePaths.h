@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 #pragma once
-// The engine's routines built for one way of cutting to whole numbers,
-// arith::PortableCut or arith::FisttpCut (core/Arithmetic.h). The routines of
-// CStars.h run the fisttp build where the processor has SSE3 and the portable
-// one elsewhere; the two give the same bits for every argument. Tests and
-// benchmarks call them here to set the two side by side.
+// The engine's routines built for one way of cutting to whole numbers
+// (core/Arithmetic.h): arith::PortableCut, arith::FisttpCut, or
+// arith::ChosenCut, the one of this processor, which the routines of CStars.h
+// are. All give the same bits for every argument; tests and benchmarks call
+// them here to set the ways side by side.
 //
 // Arguments, units and errors as in CStars.h. The FisttpCut builds only where
-// arith::HasFisttp() holds.
+// arith::kHasFisttp holds.
 
 #include <cstdint>
 
@@ -30,18 +30,24 @@ TStarData StarPlaceWith(std::int32_t StarNumber, Extended NutLon, Extended NutOb
 template <class Cut>
 THorizonData HorizonCoordsWith(Extended Dec, Extended Lat, Extended Gha, Extended Lon);
 
-// Both builds of each routine are made once, in the engine's own sources.
+// The builds of each routine are made once, in the engine's own sources.
 extern template Extended Reduce360With<arith::PortableCut>(Extended);
 extern template Extended Reduce360With<arith::FisttpCut>(Extended);
+extern template Extended Reduce360With<arith::ChosenCut>(Extended);
 extern template TSunData SunEphemerisWith<arith::PortableCut>(std::int32_t, Extended, Extended, Extended, Extended,
                                                               Extended, Extended);
 extern template TSunData SunEphemerisWith<arith::FisttpCut>(std::int32_t, Extended, Extended, Extended, Extended,
+                                                            Extended, Extended);
+extern template TSunData SunEphemerisWith<arith::ChosenCut>(std::int32_t, Extended, Extended, Extended, Extended,
                                                             Extended, Extended);
 extern template TStarData StarPlaceWith<arith::PortableCut>(std::int32_t, Extended, Extended, Extended, Extended,
                                                             Extended);
 extern template TStarData StarPlaceWith<arith::FisttpCut>(std::int32_t, Extended, Extended, Extended, Extended,
                                                           Extended);
+extern template TStarData StarPlaceWith<arith::ChosenCut>(std::int32_t, Extended, Extended, Extended, Extended,
+                                                          Extended);
 extern template THorizonData HorizonCoordsWith<arith::PortableCut>(Extended, Extended, Extended, Extended);
 extern template THorizonData HorizonCoordsWith<arith::FisttpCut>(Extended, Extended, Extended, Extended);
+extern template THorizonData HorizonCoordsWith<arith::ChosenCut>(Extended, Extended, Extended, Extended);
 
 }  // namespace tarvel

@@ -71,10 +71,12 @@ THorizonData HorizonCoordsWith(Extended Dec, Extended Lat, Extended Gha, Extende
 
 template THorizonData HorizonCoordsWith<arith::PortableCut>(Extended, Extended, Extended, Extended);
 template THorizonData HorizonCoordsWith<arith::FisttpCut>(Extended, Extended, Extended, Extended);
+template THorizonData HorizonCoordsWith<arith::ChosenCut>(Extended, Extended, Extended, Extended);
 
-THorizonData HorizonCoords(Extended Dec, Extended Lat, Extended Gha, Extended Lon) {
-  return arith::HasFisttp() ? HorizonCoordsWith<arith::FisttpCut>(Dec, Lat, Gha, Lon)
-                            : HorizonCoordsWith<arith::PortableCut>(Dec, Lat, Gha, Lon);
+// The build of this processor, written out here rather than called, so that
+// the arguments are not copied once more on their way.
+[[gnu::flatten]] THorizonData HorizonCoords(Extended Dec, Extended Lat, Extended Gha, Extended Lon) {
+  return HorizonCoordsWith<arith::ChosenCut>(Dec, Lat, Gha, Lon);
 }
 
 }  // namespace tarvel

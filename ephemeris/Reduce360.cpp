@@ -17,9 +17,12 @@ Extended Reduce360With(Extended x) {
 
 template Extended Reduce360With<arith::PortableCut>(Extended);
 template Extended Reduce360With<arith::FisttpCut>(Extended);
+template Extended Reduce360With<arith::ChosenCut>(Extended);
 
-Extended Reduce360(Extended x) {
-  return arith::HasFisttp() ? Reduce360With<arith::FisttpCut>(x) : Reduce360With<arith::PortableCut>(x);
+// The build of this processor, written out here rather than called, so that
+// the arguments are not copied once more on their way.
+[[gnu::flatten]] Extended Reduce360(Extended x) {
+  return Reduce360With<arith::ChosenCut>(x);
 }
 
 }  // namespace tarvel

@@ -78,12 +78,13 @@ TStarData StarPlaceWith(std::int32_t StarNumber, Extended NutLon, Extended NutOb
 
 template TStarData StarPlaceWith<arith::PortableCut>(std::int32_t, Extended, Extended, Extended, Extended, Extended);
 template TStarData StarPlaceWith<arith::FisttpCut>(std::int32_t, Extended, Extended, Extended, Extended, Extended);
+template TStarData StarPlaceWith<arith::ChosenCut>(std::int32_t, Extended, Extended, Extended, Extended, Extended);
 
-TStarData StarPlace(std::int32_t StarNumber, Extended NutLon, Extended NutObl, Extended SunMeanLon,
+// The build of this processor, written out here rather than called, so that
+// the arguments are not copied once more on their way.
+[[gnu::flatten]] TStarData StarPlace(std::int32_t StarNumber, Extended NutLon, Extended NutObl, Extended SunMeanLon,
                     Extended GrAries, Extended Years) {
-  return arith::HasFisttp()
-             ? StarPlaceWith<arith::FisttpCut>(StarNumber, NutLon, NutObl, SunMeanLon, GrAries, Years)
-             : StarPlaceWith<arith::PortableCut>(StarNumber, NutLon, NutObl, SunMeanLon, GrAries, Years);
+  return StarPlaceWith<arith::ChosenCut>(StarNumber, NutLon, NutObl, SunMeanLon, GrAries, Years);
 }
 
 }  // namespace tarvel

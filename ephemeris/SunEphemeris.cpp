@@ -130,10 +130,13 @@ template TSunData SunEphemerisWith<arith::PortableCut>(std::int32_t, Extended, E
                                                        Extended, Extended);
 template TSunData SunEphemerisWith<arith::FisttpCut>(std::int32_t, Extended, Extended, Extended, Extended,
                                                      Extended, Extended);
+template TSunData SunEphemerisWith<arith::ChosenCut>(std::int32_t, Extended, Extended, Extended, Extended,
+                                                     Extended, Extended);
 
-TSunData SunEphemeris(std::int32_t Z, Extended h, Extended m, Extended s, Extended D, Extended M, Extended Y) {
-  return arith::HasFisttp() ? SunEphemerisWith<arith::FisttpCut>(Z, h, m, s, D, M, Y)
-                            : SunEphemerisWith<arith::PortableCut>(Z, h, m, s, D, M, Y);
+// The build of this processor, written out here rather than called, so that
+// the arguments are not copied once more on their way.
+[[gnu::flatten]] TSunData SunEphemeris(std::int32_t Z, Extended h, Extended m, Extended s, Extended D, Extended M, Extended Y) {
+  return SunEphemerisWith<arith::ChosenCut>(Z, h, m, s, D, M, Y);
 }
 
 }  // namespace tarvel
