@@ -40,7 +40,8 @@ TStarData StarPlaceWith(std::int32_t StarNumber, Extended NutLon, Extended NutOb
   arith::SinCos(alpha0 * DegToRad, sinA0, cosA0);
   arith::SinCos(delta0 * DegToRad, sinD0, cosD0);
   arith::SinCos(SunMeanLon * DegToRad, sinL, cosL);
-  const Extended tanD0 = Tan(delta0 * DegToRad);
+  // The tangent as Tan takes it, from the same sine and cosine.
+  const Extended tanD0 = arith::Divide(sinD0, cosD0);
 
   // Nutation in right ascension.
   const Extended alpha1 = alpha0 - (kSinObliquity * sinA0 * tanD0 + kCosObliquity) * NutLon;
