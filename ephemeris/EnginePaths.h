@@ -17,8 +17,15 @@
 
 namespace tarvel {
 
+// Written here, where every routine that calls it can take it in whole.
 template <class Cut>
-Extended Reduce360With(Extended x);
+Extended Reduce360With(Extended x) {
+  if (!(x > 360)) return x;
+  // The count of turns is cut to 32 bits; 360 times it is formed as an
+  // integer, in 64 bits so that it cannot wrap for any count that fits.
+  const std::int64_t turns = Cut::Trunc32(x * (1.0L / 360));
+  return x - static_cast<Extended>(360 * turns);
+}
 
 template <class Cut>
 TSunData SunEphemerisWith(std::int32_t Z, Extended h, Extended m, Extended s, Extended D, Extended M, Extended Y);
@@ -31,9 +38,6 @@ template <class Cut>
 THorizonData HorizonCoordsWith(Extended Dec, Extended Lat, Extended Gha, Extended Lon);
 
 // The builds of each routine are made once, in the engine's own sources.
-extern template Extended Reduce360With<arith::PortableCut>(Extended);
-extern template Extended Reduce360With<arith::FisttpCut>(Extended);
-extern template Extended Reduce360With<arith::ChosenCut>(Extended);
 extern template TSunData SunEphemerisWith<arith::PortableCut>(std::int32_t, Extended, Extended, Extended, Extended,
                                                               Extended, Extended);
 extern template TSunData SunEphemerisWith<arith::FisttpCut>(std::int32_t, Extended, Extended, Extended, Extended,
