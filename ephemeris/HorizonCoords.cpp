@@ -37,15 +37,14 @@ Extended AzimuthAngle(Extended c) {
   return A;
 }
 
-}  // namespace
-
 template <class Cut>
-THorizonData HorizonCoordsWith(Extended Dec, Extended Lat, Extended Gha, Extended Lon) {
+THorizonData HorizonFrom(Extended Dec, Extended Gha, const TObserver& place) {
+  const Extended sinLat = place.SinLat;
+  const Extended cosLat = place.CosLat;
   // Local hour angle, westward; left unreduced, only sin t and cos t are used.
-  const Extended t = (Gha + Lon) * DegToRad;
-  Extended sinT, cosT, sinLat, cosLat, sinDec, cosDec;
+  const Extended t = (Gha + place.Lon) * DegToRad;
+  Extended sinT, cosT, sinDec, cosDec;
   SinCos(t, sinT, cosT);
-  SinCos(Lat * DegToRad, sinLat, cosLat);
   SinCos(Dec * DegToRad, sinDec, cosDec);
 
   // Altitude as the arcsine of x. At the zenith or nadir (|x| = 1, or a hair
@@ -69,6 +68,19 @@ THorizonData HorizonCoordsWith(Extended Dec, Extended Lat, Extended Gha, Extende
   return r;
 }
 
+}  // namespace
+
+TObserver Observer(Extended Lat, Extended Lon) {
+  TObserver place{Lat, Lon, 0, 0};
+  SinCos(Lat * DegToRad, place.SinLat, place.CosLat);
+  return place;
+}
+
+template <class Cut>
+THorizonData HorizonCoordsWith(Extended Dec, Extended Lat, Extended Gha, Extended Lon) {
+  return HorizonFrom<Cut>(Dec, Gha, Observer(Lat, Lon));
+}
+
 template THorizonData HorizonCoordsWith<arith::PortableCut>(Extended, Extended, Extended, Extended);
 template THorizonData HorizonCoordsWith<arith::FisttpCut>(Extended, Extended, Extended, Extended);
 template THorizonData HorizonCoordsWith<arith::ChosenCut>(Extended, Extended, Extended, Extended);
@@ -77,6 +89,10 @@ template THorizonData HorizonCoordsWith<arith::ChosenCut>(Extended, Extended, Ex
 // the arguments are not copied once more on their way.
 [[gnu::flatten]] THorizonData HorizonCoords(Extended Dec, Extended Lat, Extended Gha, Extended Lon) {
   return HorizonCoordsWith<arith::ChosenCut>(Dec, Lat, Gha, Lon);
+}
+
+[[gnu::flatten]] THorizonData HorizonCoordsFrom(Extended Dec, Extended Gha, const TObserver& place) {
+  return HorizonFrom<arith::ChosenCut>(Dec, Gha, place);
 }
 
 }  // namespace tarvel

@@ -23,11 +23,14 @@ constexpr Extended kCosObliquity = 0.9L;
 constexpr Extended kSinObliquity = 0.4L;
 constexpr Extended kAberration = 0.005694444L;
 
-}  // namespace
-
 template <class Cut>
-TStarData StarPlaceWith(std::int32_t StarNumber, Extended NutLon, Extended NutObl, Extended SunMeanLon,
-                        Extended GrAries, Extended Years) {
+TStarData PlaceOf(std::int32_t StarNumber, const TStarInstant& at) {
+  const Extended NutLon = at.NutLon;
+  const Extended NutObl = at.NutObl;
+  const Extended GrAries = at.GrAries;
+  const Extended Years = at.Years;
+  const Extended sinL = at.SinL;
+  const Extended cosL = at.CosL;
   const TStar& star = StarTable(StarNumber);
 
   // Mean place of date.
@@ -36,10 +39,9 @@ TStarData StarPlaceWith(std::int32_t StarNumber, Extended NutLon, Extended NutOb
 
   // Each function of an angle is taken once; the values are the same as
   // taking it afresh in every term.
-  Extended sinA0, cosA0, sinD0, cosD0, sinL, cosL;
+  Extended sinA0, cosA0, sinD0, cosD0;
   arith::SinCos(alpha0 * DegToRad, sinA0, cosA0);
   arith::SinCos(delta0 * DegToRad, sinD0, cosD0);
-  arith::SinCos(SunMeanLon * DegToRad, sinL, cosL);
   // The tangent as Tan takes it, from the same sine and cosine.
   const Extended tanD0 = arith::Divide(sinD0, cosD0);
 
@@ -77,15 +79,33 @@ TStarData StarPlaceWith(std::int32_t StarNumber, Extended NutLon, Extended NutOb
   return r;
 }
 
+}  // namespace
+
+TStarInstant StarInstant(Extended NutLon, Extended NutObl, Extended SunMeanLon, Extended GrAries, Extended Years) {
+  TStarInstant at{NutLon, NutObl, GrAries, Years, 0, 0};
+  arith::SinCos(SunMeanLon * DegToRad, at.SinL, at.CosL);
+  return at;
+}
+
+template <class Cut>
+TStarData StarPlaceWith(std::int32_t StarNumber, Extended NutLon, Extended NutObl, Extended SunMeanLon,
+                        Extended GrAries, Extended Years) {
+  return PlaceOf<Cut>(StarNumber, StarInstant(NutLon, NutObl, SunMeanLon, GrAries, Years));
+}
+
 template TStarData StarPlaceWith<arith::PortableCut>(std::int32_t, Extended, Extended, Extended, Extended, Extended);
 template TStarData StarPlaceWith<arith::FisttpCut>(std::int32_t, Extended, Extended, Extended, Extended, Extended);
 template TStarData StarPlaceWith<arith::ChosenCut>(std::int32_t, Extended, Extended, Extended, Extended, Extended);
 
 // The build of this processor, written out here rather than called, so that
 // the arguments are not copied once more on their way.
-[[gnu::flatten]] TStarData StarPlace(std::int32_t StarNumber, Extended NutLon, Extended NutObl, Extended SunMeanLon,
-                    Extended GrAries, Extended Years) {
+[[gnu::flatten]] TStarData StarPlace(std::int32_t StarNumber, Extended NutLon, Extended NutObl,
+                                     Extended SunMeanLon, Extended GrAries, Extended Years) {
   return StarPlaceWith<arith::ChosenCut>(StarNumber, NutLon, NutObl, SunMeanLon, GrAries, Years);
+}
+
+[[gnu::flatten]] TStarData StarPlaceAt(std::int32_t StarNumber, const TStarInstant& instant) {
+  return PlaceOf<arith::ChosenCut>(StarNumber, instant);
 }
 
 }  // namespace tarvel

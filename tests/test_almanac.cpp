@@ -6,7 +6,9 @@
 
 #include <cstring>
 #include <limits>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "almanac/Almanac.h"
 #include "core/RuntimeErrors.h"
@@ -60,12 +62,20 @@ bool Same(Extended a, Extended b) {
 }
 
 TEST(Almanac, SkyGivesEachStarAsTheSingleRecalculationDoes) {
-  const TAlmanacInputs instants[] = {
+  std::vector<TAlmanacInputs> instants = {
       WorkedExample(1),
       At(-11, 23, 45, 10, 10, 2, 2015, -33.87L, 151.21L, 1),
       At(12, 0, 0, 0, 1, 1, 1930, 89.99L, -180, 1),
       At(0, 23, 59, 59, 31, 12, 2099, -89.99L, 180, 1),
   };
+  std::mt19937 rng(2000);
+  const auto draw = [&rng](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+  for (int n = 0; n < 12; ++n) {
+    const std::int32_t zone = draw(-12, 12), hour = draw(0, 23), minute = draw(0, 59), second = draw(0, 59);
+    const std::int32_t day = draw(1, 28), month = draw(1, 12), year = draw(1930, 2099);
+    const Extended lat = draw(-8999, 8999) / 100.0L, lon = draw(-18000, 18000) / 100.0L;
+    instants.push_back(At(zone, hour, minute, second, day, month, year, lat, lon, 1));
+  }
   for (const TAlmanacInputs& in : instants) {
     const TSky sky = ComputeSky(in);
     for (std::int32_t k = 1; k <= kStarCount; ++k) {
