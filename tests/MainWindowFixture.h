@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "almanac/Almanac.h"
 #include "app/ErrorReport.h"
 #include "app/Main.h"
 #include "widgets/ClickLabel.h"
@@ -78,6 +79,16 @@ class MainWindowTest : public ::testing::Test {
     for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label34", "Label11", "Label12",
                              "Label32", "Label19", "Label21", "Label23", "Label25"}) {
       texts << Caption(name);
+    }
+    return texts;
+  }
+
+  // The almanac model's texts in the order of ResultCaptions().
+  static QStringList InLabelOrder(const TAlmanacTexts& x) {
+    QStringList texts;
+    for (const std::string* text : {&x.GrAries, &x.SunLha, &x.SunDec, &x.SemiDiameter, &x.SunRa, &x.StarDec,
+                                    &x.StarLha, &x.StarSha, &x.SunAlt, &x.SunAz, &x.StarAlt, &x.StarAz}) {
+      texts << QString::fromStdString(*text);
     }
     return texts;
   }

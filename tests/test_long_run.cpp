@@ -11,7 +11,6 @@
 #include <chrono>
 
 #include "MainWindowFixture.h"
-#include "almanac/Almanac.h"
 #include "core/NumberPicture.h"
 #include "ephemeris/CStars.h"
 
@@ -82,13 +81,7 @@ class LongRunTest : public MainWindowTest {
     in.Latitude = form->Latitude();
     in.Longitude = form->Longitude();
     in.StarNumber = form->StarNumber();
-    const TAlmanacTexts x = AlmanacTexts(ComputeAlmanac(in), in.Longitude);
-    QStringList texts;
-    for (const std::string* text : {&x.GrAries, &x.SunLha, &x.SunDec, &x.SemiDiameter, &x.SunRa, &x.StarDec,
-                                    &x.StarLha, &x.StarSha, &x.SunAlt, &x.SunAz, &x.StarAlt, &x.StarAz}) {
-      texts << QString::fromStdString(*text);
-    }
-    return texts;
+    return InLabelOrder(AlmanacTexts(ComputeAlmanac(in), in.Longitude));
   }
 
   QDateTime clock;

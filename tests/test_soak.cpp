@@ -28,7 +28,6 @@
 #include <sstream>
 
 #include "MainWindowFixture.h"
-#include "almanac/Almanac.h"
 #include "core/RuntimeErrors.h"
 #include "display/GreekLetter.h"
 #include "ephemeris/CStars.h"
@@ -425,10 +424,13 @@ class SoakTest : public MainWindowTest {
     };
     static_cast<TSpinEdit*>(child("seNCH"))->setValue(zone->value());
     if (changeBtn->text() == "W") static_cast<TSpeedButton*>(child("ChangeBtn"))->click();
-    static_cast<TMaskEdit*>(child("meFi"))->setMaskedText(fi->maskedText());
-    static_cast<TMaskEdit*>(child("meLam"))->setMaskedText(lam->maskedText());
+    // The hemispheres before the fields: the other way round, a position in
+    // the south or west would pass through its mirror in the north or east,
+    // which may be the one where the Sun stands in the zenith.
     if (sbFi->text() == "S") static_cast<TSpeedButton*>(child("sbFi"))->click();
     if (sbLam->text() == "W") static_cast<TSpeedButton*>(child("sbLam"))->click();
+    static_cast<TMaskEdit*>(child("meFi"))->setMaskedText(fi->maskedText());
+    static_cast<TMaskEdit*>(child("meLam"))->setMaskedText(lam->maskedText());
     static_cast<TSpinEdit*>(child("seNumStar"))->setValue(star->value());
     if (errors.size() != before) return "the fresh window reported \"" + errors.back().toStdString() + "\"";
     for (std::size_t i = 0; i < results.size(); ++i) {
@@ -462,13 +464,7 @@ class SoakTest : public MainWindowTest {
       in.Latitude = f.DecimalDegrees();
       in.Longitude = l.DecimalDegrees();
       in.StarNumber = star->value();
-      const TAlmanacTexts x = AlmanacTexts(ComputeAlmanac(in), in.Longitude);
-      QStringList texts;
-      for (const std::string* text : {&x.GrAries, &x.SunLha, &x.SunDec, &x.SemiDiameter, &x.SunRa, &x.StarDec,
-                                      &x.StarLha, &x.StarSha, &x.SunAlt, &x.SunAz, &x.StarAlt, &x.StarAz}) {
-        texts << QString::fromStdString(*text);
-      }
-      return texts;
+      return InLabelOrder(AlmanacTexts(ComputeAlmanac(in), in.Longitude));
     } catch (const std::exception&) {
       return std::nullopt;
     }
