@@ -15,6 +15,7 @@
 #include <QSet>
 #include <memory>
 
+#include "QtPrinters.h"
 #include "app/About.h"
 #include "widgets/LabelShadow.h"
 #include "widgets/SpeedButton.h"

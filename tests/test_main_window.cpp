@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
+#include <gtest/gtest-spi.h>
+
 #include <QApplication>
 #include <QTest>
 #include <QToolTip>
@@ -216,14 +218,18 @@ TEST_F(MainWindowTest, SignTypedAfterADigitIsReportedAndChangesNothing) {
 TEST_F(MainWindowTest, AutomaticTimeGreysThePickersAndFollowsTheClock) {
   Create(QDateTime(QDate(2024, 3, 20), QTime(1, 30, 0)));
   auto* check = Get<QCheckBox>("CheckBox1");
+  auto* timer = Get<QTimer>("Timer1");
+  EXPECT_EQ(timer->interval(), 1000);
+  timer->setInterval(1);  // ticks without waiting for real seconds
   check->setChecked(true);
-  EXPECT_TRUE(Get<QTimer>("Timer1")->isActive());
+  EXPECT_TRUE(timer->isActive());
   EXPECT_FALSE(Get("DatePicker")->isEnabled());
   EXPECT_FALSE(Get("TimePicker")->isEnabled());
   now = QDateTime(QDate(2015, 2, 10), QTime(23, 45, 10));
   Get<TSpinEdit>("seNCH")->setValue(11);
   Get<TSpeedButton>("ChangeBtn")->click();
-  QTest::qWait(1200);
+  const long readings = clockReadings;
+  ASSERT_TRUE(RunUntil([&] { return clockReadings > readings; }));
   EXPECT_EQ(Get<QDateEdit>("DatePicker")->date(), QDate(2015, 2, 10));
   EXPECT_EQ(Get<QTimeEdit>("TimePicker")->time(), QTime(23, 45, 10));
   EXPECT_EQ(Caption("Label1"), QStringLiteral("302° 28,50'"));
@@ -258,6 +264,33 @@ TEST_F(MainWindowTest, ClockBeforeThePickerRangeIsReportedOnEveryTick) {
   ASSERT_EQ(errors.size(), 1);
   EXPECT_EQ(errors[0], QStringLiteral("Date is less than minimum of 01.01.1930"));
   EXPECT_EQ(Get<QDateEdit>("DatePicker")->date(), QDate(1930, 1, 1));
+}
+
+TEST_F(MainWindowTest, AMissingControlFailsTheTestAndTheSuiteGoesOn) {
+  Create();
+  bool ended = false;
+  EXPECT_NONFATAL_FAILURE(
+      {
+        try {
+          Get<QCheckBox>("Label1");  // there is one, but a label
+        } catch (const MissingControl&) {
+          ended = true;
+        }
+      },
+      "the window has no QCheckBox named \"Label1\"");
+  EXPECT_TRUE(ended);
+}
+
+TEST(QtPrinters, AFailingCheckShowsTheValues) {
+  using ::testing::PrintToString;
+  EXPECT_EQ(PrintToString(QStringLiteral("Ш = 55°45,00'")), "\"Ш = 55°45,00'\"");
+  EXPECT_EQ(PrintToString(QStringList({"N", "S"})), "{ \"N\", \"S\" }");
+  EXPECT_EQ(PrintToString(QDate(2015, 2, 10)), "2015-02-10");
+  EXPECT_EQ(PrintToString(QTime(23, 45, 10, 7)), "23:45:10.007");
+  EXPECT_EQ(PrintToString(QDate()), "(invalid date)");
+  EXPECT_EQ(PrintToString(QSize(723, 414)), "723x414");
+  EXPECT_EQ(PrintToString(QRect(391, 44, 112, 24)), "112x24 at (391, 44)");
+  EXPECT_EQ(PrintToString(QColor(255, 0, 255)), "rgba(255, 0, 255, 255)");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QStyle>
 #include <QTest>
 
+#include "QtPrinters.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpinEdit.h"
 
