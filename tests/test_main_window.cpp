@@ -3,11 +3,14 @@
 #include <gtest/gtest-spi.h>
 
 #include <QApplication>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 #include <QTest>
 #include <QToolTip>
 
 #include "MainWindowFixture.h"
 #include "app/About.h"
+#include "ephemeris/CStars.h"
 
 namespace tarvel {
 namespace {
@@ -185,21 +188,45 @@ TEST_F(MainWindowTest, ZoneFollowsTheSpinEditAndTheButton) {
 
 TEST_F(MainWindowTest, SpinEditEndsCallNoHandler) {
   Create();
+  form->show();
   auto* zone = Get<TSpinEdit>("seNCH");
   int changes = 0;
+  int recalculations = 0;  // each runs the horizon routine twice
   QObject::connect(zone, &TSpinEdit::valueChanged, [&] { ++changes; });
-  zone->setValue(12);
-  changes = 0;
-  zone->stepUp();
-  QTest::keyClick(zone, Qt::Key_Up);
-  EXPECT_EQ(zone->value(), 12);
-  zone->setValue(0);
-  changes = 0;
-  QTest::keyClick(zone, Qt::Key_Down);
-  EXPECT_EQ(zone->value(), 0);
-  EXPECT_EQ(changes, 0);
+  form->SetHorizonRoutine([&](Extended dec, Extended lat, Extended gha, Extended lon) {
+    ++recalculations;
+    return HorizonCoords(dec, lat, gha, lon);
+  });
+  // A step beyond either end by the program, the key or the arrow button.
+  const auto arrow = [zone](QStyle::SubControl part) {
+    QStyleOptionSpinBox option;
+    option.initFrom(zone);
+    option.subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
+    option.frame = zone->hasFrame();
+    option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
+    return zone->style()->subControlRect(QStyle::CC_SpinBox, &option, part, zone).center();
+  };
+  const struct { int end; bool up; } ends[] = {{12, true}, {0, false}};
+  for (const auto& e : ends) {
+    SCOPED_TRACE(e.up ? "above 12" : "below 0");
+    zone->setValue(e.end);
+    changes = 0;
+    recalculations = 0;
+    e.up ? zone->stepUp() : zone->stepDown();
+    QTest::keyClick(zone, e.up ? Qt::Key_Up : Qt::Key_Down);
+    const QPoint button = arrow(e.up ? QStyle::SC_SpinBoxUp : QStyle::SC_SpinBoxDown);
+    QTest::mouseClick(zone, Qt::LeftButton, Qt::NoModifier, button);
+    EXPECT_EQ(zone->value(), e.end);
+    EXPECT_EQ(form->Zone(), e.end);
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(recalculations, 0);
+  }
+  // The arrows are where the test clicks: away from the ends they step.
+  QTest::mouseClick(zone, Qt::LeftButton, Qt::NoModifier, arrow(QStyle::SC_SpinBoxUp));
+  EXPECT_EQ(zone->value(), 1);
+  EXPECT_EQ(recalculations, 2);
   QTest::keyClicks(zone, "7");  // typing is refused
-  EXPECT_EQ(zone->value(), 0);
+  EXPECT_EQ(zone->value(), 1);
 }
 
 TEST_F(MainWindowTest, SignTypedAfterADigitIsReportedAndChangesNothing) {
@@ -264,6 +291,24 @@ TEST_F(MainWindowTest, ClockBeforeThePickerRangeIsReportedOnEveryTick) {
   ASSERT_EQ(errors.size(), 1);
   EXPECT_EQ(errors[0], QStringLiteral("Date is less than minimum of 01.01.1930"));
   EXPECT_EQ(Get<QDateEdit>("DatePicker")->date(), QDate(1930, 1, 1));
+  const QTime time = Get<QTimeEdit>("TimePicker")->time();
+  const QStringList before = ResultCaptions();
+  auto* check = Get<QCheckBox>("CheckBox1");
+  Get<QTimer>("Timer1")->setInterval(1);
+  check->setChecked(true);
+  const long readings = clockReadings;
+  ASSERT_TRUE(RunUntil([&] { return clockReadings - readings >= 3; }));
+  // The error does not switch automatic time off; each tick reads the clock
+  // once and reports what it met.
+  EXPECT_TRUE(check->isChecked());
+  EXPECT_TRUE(Get<QTimer>("Timer1")->isActive());
+  check->setChecked(false);
+  const long ticks = clockReadings - readings;
+  EXPECT_EQ(errors.size(), 1 + ticks);
+  for (const QString& error : errors) EXPECT_EQ(error, QStringLiteral("Date is less than minimum of 01.01.1930"));
+  EXPECT_EQ(Get<QDateEdit>("DatePicker")->date(), QDate(1930, 1, 1));
+  EXPECT_EQ(Get<QTimeEdit>("TimePicker")->time(), time);
+  EXPECT_EQ(ResultCaptions(), before);
 }
 
 TEST_F(MainWindowTest, AMissingControlFailsTheTestAndTheSuiteGoesOn) {
