@@ -9,6 +9,9 @@
 namespace tarvel {
 
 void SetUpApplication() {
+  // The class of every window (WM_CLASS) under X, whatever name the program
+  // was started by; the desktop entry's StartupWMClass names it.
+  QApplication::setApplicationName(QStringLiteral("tarvel"));
   QApplication::setApplicationDisplayName(QStringLiteral("Тарвел"));
   QApplication::setApplicationVersion(QStringLiteral(TARVEL_VERSION));
   QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvel.Tarvel"));
