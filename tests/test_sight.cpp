@@ -1,0 +1,194 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <string>
+
+#include "almanac/Almanac.h"
+#include "sights/Sight.h"
+
+namespace tarvel {
+namespace {
+
+double D(Extended x) { return static_cast<double>(x); }
+
+TSight Sight(TBody body, std::int32_t star, std::int32_t h, std::int32_t m, std::int32_t day, std::int32_t month,
+             std::int32_t year, std::int32_t zone, Extended hs, Extended ie, Extended eye, Extended t, Extended p) {
+  return {body, star, zone, h, m, 0, day, month, year, hs, ie, eye, t, p};
+}
+
+// Each row: a sight, the assumed position, and the dip, refraction and
+// parallax worked by hand to 0.0001'.
+struct ReduceRow {
+  const char* name;
+  TSight sight;
+  Extended lat, lon;
+  double dip, refraction, parallax;
+};
+
+constexpr TBody kStar = TBody::Star;
+
+const ReduceRow kReduceRows[] = {
+    {"SunLowerLimb", Sight(TBody::SunLowerLimb, 0, 9, 0, 20, 3, 2025, -2, 29 + 10.0L / 60, 1.5L, 12, 15, 1013), 45, -30,
+     6.0968, 1.7615, 0.1282},
+    {"SunUpperLimb", Sight(TBody::SunUpperLimb, 0, 12, 0, 21, 6, 2024, 3, 27.5L, -2, 4, -5, 1030), -33.9L, 18.4L,
+     3.5200, 2.0535, 0.1301},
+    {"LowStarAlpheratz", Sight(kStar, 1, 19, 30, 20, 3, 2025, -2, 8.7L, 0, 10, 10, 1010), 45, -30, 5.5656, 6.2033, 0},
+    {"MiddleStarRegulus", Sight(kStar, 67, 19, 30, 20, 3, 2025, -2, 41.9L, 0.8L, 20, 25, 990), 45, -30, 7.8710, 1.0383, 0},
+    {"HighStarCastor", Sight(kStar, 54, 19, 30, 20, 3, 2025, -2, 76.8L, -0.5L, 0, -30, 1050), 45, -30, 0, 0.2821, 0},
+};
+
+void PrintTo(const ReduceRow& r, std::ostream* os) { *os << r.name; }
+
+class ReduceSightRow : public ::testing::TestWithParam<ReduceRow> {};
+
+// Every step worked again from the almanac's formulas with the C library's
+// long double functions, the body's declination and hour angle taken from
+// the model; x87 and the library differ only in the last bits.
+TEST_P(ReduceSightRow, FollowsTheAlmanacFormulas) {
+  const ReduceRow& row = GetParam();
+  const TSight& s = row.sight;
+  const bool star = s.Body == TBody::Star;
+  const long double rad = 3.14159265358979323846264338327950288L / 180;
+
+  const long double dip = 1.76L * std::sqrt(s.EyeHeight);
+  const long double ha = s.Hs - s.IndexError / 60 - dip / 60;
+  const long double refraction =
+      60 * (0.28L * s.Pressure / (s.Temperature + 273)) * 0.0167L / std::tan((ha + 7.31L / (ha + 4.4L)) * rad);
+  const TAlmanacResults a = ComputeAlmanac({s.Zone, s.Hour, s.Minute, s.Second, s.Day, s.Month, s.Year,
+                                            row.lat, row.lon, star ? s.StarNumber : 1});
+  const long double sd = star ? 0 : s.Body == TBody::SunLowerLimb ? a.Sun.SemiDiameter : -a.Sun.SemiDiameter;
+  const long double parallax = star ? 0 : 0.1466L * std::cos(ha * rad);
+  const long double ho = ha + (sd + parallax - refraction) / 60;
+  const long double dec = star ? a.Star.StarDecDeg + a.Star.StarDecMin / 60 : a.Sun.SunDecDeg + a.Sun.SunDecMin / 60;
+  const long double gha = star ? a.Star.StarGhaDeg + a.Star.StarGhaMin / 60 : a.Sun.SunGhaDeg + a.Sun.SunGhaMin / 60;
+  const long double lha = (gha + row.lon) * rad, phi = row.lat * rad, delta = dec * rad;
+  const long double hc =
+      std::asin(std::sin(phi) * std::sin(delta) + std::cos(phi) * std::cos(delta) * std::cos(lha)) / rad;
+  long double zn = std::atan2(-std::cos(delta) * std::sin(lha),
+                              std::cos(phi) * std::sin(delta) - std::sin(phi) * std::cos(delta) * std::cos(lha)) /
+                   rad;
+  if (zn < 0) zn += 360;
+
+  const TSightReduction r = ReduceSight(s, row.lat, row.lon);
+  EXPECT_NEAR(D(r.Dip), row.dip, 5e-5);
+  EXPECT_NEAR(D(r.Refraction), row.refraction, 5e-5);
+  EXPECT_NEAR(D(r.Parallax), row.parallax, 5e-5);
+  EXPECT_NEAR(D(r.Dip), D(dip), 1e-15);
+  EXPECT_NEAR(D(r.Ha), D(ha), 1e-15);
+  EXPECT_NEAR(D(r.Refraction), D(refraction), 1e-14);
+  EXPECT_NEAR(D(r.SemiDiameter), D(sd), 0);
+  EXPECT_NEAR(D(r.Parallax), D(parallax), 1e-15);
+  EXPECT_NEAR(D(r.Ho), D(ho), 1e-14);
+  EXPECT_NEAR(D(r.Hc), D(hc), 1e-12);
+  EXPECT_NEAR(D(r.Zn), D(zn), 1e-10);
+  EXPECT_NEAR(D(r.Intercept), D((ho - hc) * 60), 1e-10);
+  // The window's altitude of the same body is the very same Hc.
+  EXPECT_EQ(r.Hc, AltitudeDegrees(star ? a.StarHorizon : a.SunHorizon));
+
+  // Run backwards, the corrections give the sextant altitude again.
+  EXPECT_NEAR(D(SextantAltitude(s, r.Ho)), D(s.Hs), 1e-15);
+}
+
+INSTANTIATE_TEST_SUITE_P(WorkedRows, ReduceSightRow, ::testing::ValuesIn(kReduceRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A sight one minute higher lies one mile nearer the body.
+TEST(ReduceSight, InterceptFollowsHsAndPointsTowardTheBody) {
+  TSight s = kReduceRows[3].sight;
+  const TSightReduction a = ReduceSight(s, 45, -30);
+  s.Hs += 1.0L / 60;
+  const TSightReduction b = ReduceSight(s, 45, -30);
+  EXPECT_NEAR(D(b.Intercept - a.Intercept), 1.0, 1e-3);
+  // Moving the assumed position one mile along Zn takes a mile off.
+  const Extended rad = 3.14159265358979323846L / 180;
+  const TSightReduction c = ReduceSight(s, 45 + std::cos(a.Zn * rad) / 60,
+                                        -30 + std::sin(a.Zn * rad) / (60 * std::cos(45 * rad)));
+  EXPECT_NEAR(D(b.Intercept - c.Intercept), 1.0, 1e-3);
+}
+
+const TSight kValid = kReduceRows[3].sight;
+const Extended kNaN = std::numeric_limits<Extended>::quiet_NaN();
+
+// One field spoiled at a time: the sight's fields, then the assumed position.
+struct BadRow {
+  const char* name;
+  std::function<void(TSight&, Extended& lat, Extended& lon)> spoil;
+  const char* message;
+};
+
+const BadRow kBadRows[] = {
+    {"HsZero", [](TSight& s, auto&, auto&) { s.Hs = 0; }, kSightHsError},
+    {"HsNinety", [](TSight& s, auto&, auto&) { s.Hs = 90; }, kSightHsError},
+    {"HsNotANumber", [](TSight& s, auto&, auto&) { s.Hs = kNaN; }, kSightHsError},
+    {"IndexErrorSixty", [](TSight& s, auto&, auto&) { s.IndexError = 60; }, kSightIndexError},
+    {"IndexErrorMinusSixty", [](TSight& s, auto&, auto&) { s.IndexError = -60; }, kSightIndexError},
+    {"EyeBelowSea", [](TSight& s, auto&, auto&) { s.EyeHeight = -0.1L; }, kSightEyeHeightError},
+    {"EyeTooHigh", [](TSight& s, auto&, auto&) { s.EyeHeight = 100.01L; }, kSightEyeHeightError},
+    {"TemperatureLow", [](TSight& s, auto&, auto&) { s.Temperature = -60.5L; }, kSightTemperatureError},
+    {"TemperatureHigh", [](TSight& s, auto&, auto&) { s.Temperature = 60.5L; }, kSightTemperatureError},
+    {"PressureLow", [](TSight& s, auto&, auto&) { s.Pressure = 849.9L; }, kSightPressureError},
+    {"PressureHigh", [](TSight& s, auto&, auto&) { s.Pressure = 1100.1L; }, kSightPressureError},
+    {"ThirtyFirstApril", [](TSight& s, auto&, auto&) { s.Day = 31, s.Month = 4; }, kSightInstantTexts.Date},
+    {"February29In2023", [](TSight& s, auto&, auto&) { s.Day = 29, s.Month = 2, s.Year = 2023; }, kSightInstantTexts.Date},
+    {"MonthThirteen", [](TSight& s, auto&, auto&) { s.Month = 13; }, kSightInstantTexts.Date},
+    {"DayZero", [](TSight& s, auto&, auto&) { s.Day = 0; }, kSightInstantTexts.Date},
+    {"Year1929", [](TSight& s, auto&, auto&) { s.Day = 31, s.Month = 12, s.Year = 1929; }, kSightInstantTexts.DateRange},
+    {"Year2100", [](TSight& s, auto&, auto&) { s.Day = 1, s.Month = 1, s.Year = 2100; }, kSightInstantTexts.DateRange},
+    {"Hour24", [](TSight& s, auto&, auto&) { s.Hour = 24; }, kSightInstantTexts.Hour},
+    {"MinuteSixty", [](TSight& s, auto&, auto&) { s.Minute = 60; }, kSightInstantTexts.Minute},
+    {"SecondNegative", [](TSight& s, auto&, auto&) { s.Second = -1; }, kSightInstantTexts.Second},
+    {"ZoneThirteenEast", [](TSight& s, auto&, auto&) { s.Zone = 13; }, kSightInstantTexts.Zone},
+    {"ZoneThirteenWest", [](TSight& s, auto&, auto&) { s.Zone = -13; }, kSightInstantTexts.Zone},
+    {"StarZero", [](TSight& s, auto&, auto&) { s.StarNumber = 0; }, kSightStarNumberError},
+    {"Star161", [](TSight& s, auto&, auto&) { s.StarNumber = 161; }, kSightStarNumberError},
+    {"NoSuchBody", [](TSight& s, auto&, auto&) { s.Body = static_cast<TBody>(7); }, kSightBodyError},
+    {"HaBelowHorizon", [](TSight& s, auto&, auto&) { s.Hs = 0.1L, s.EyeHeight = 30; }, kSightHaError},
+    {"LatitudePastThePole", [](TSight&, auto& lat, auto&) { lat = 90.5L; }, kSightLatitudeError},
+    {"LongitudePast180", [](TSight&, auto&, auto& lon) { lon = -180.5L; }, kSightLongitudeError},
+};
+
+void PrintTo(const BadRow& r, std::ostream* os) { *os << r.name; }
+
+class ReduceSightBadInput : public ::testing::TestWithParam<BadRow> {};
+
+TEST_P(ReduceSightBadInput, NamesTheField) {
+  TSight s = kValid;
+  Extended lat = 45, lon = -30;
+  GetParam().spoil(s, lat, lon);
+  try {
+    ReduceSight(s, lat, lon);
+    FAIL() << "no error";
+  } catch (const ESightError& e) {
+    EXPECT_EQ(e.Message(), GetParam().message);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, ReduceSightBadInput, ::testing::ValuesIn(kBadRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The edges of every range reduce; a Sun sight's star number is not looked at.
+TEST(ReduceSight, EdgesOfTheRangesAreAccepted) {
+  const std::function<void(TSight&)> edges[] = {
+      [](TSight& s) { s.EyeHeight = 0; }, [](TSight& s) { s.EyeHeight = 100; },
+      [](TSight& s) { s.Temperature = -60, s.Pressure = 850; }, [](TSight& s) { s.Temperature = 60, s.Pressure = 1100; },
+      [](TSight& s) { s.IndexError = -59.9L; }, [](TSight& s) { s.Zone = 12, s.Hour = 23, s.Minute = s.Second = 59; },
+      [](TSight& s) { s.Zone = -12, s.Hour = s.Minute = s.Second = 0; },
+      [](TSight& s) { s.Day = 1, s.Month = 1, s.Year = 1930; }, [](TSight& s) { s.Day = 31, s.Month = 12, s.Year = 2099; },
+      [](TSight& s) { s.Day = 29, s.Month = 2, s.Year = 2024; }, [](TSight& s) { s.Hs = 89.99L; },
+      [](TSight& s) { s.Body = TBody::SunLowerLimb, s.StarNumber = 0; }, [](TSight& s) { s.StarNumber = 160; },
+  };
+  for (const auto& edge : edges) {
+    TSight s = kValid;
+    edge(s);
+    EXPECT_NO_THROW(ReduceSight(s, 90, 180));
+  }
+  EXPECT_THROW(SextantAltitude(kValid, -0.5L), ESightError);     // Ha below 0°
+  EXPECT_THROW(SextantAltitude(kValid, 89.999L), ESightError);  // Hs past 90°
+}
+
+}  // namespace
+}  // namespace tarvel
