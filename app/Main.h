@@ -117,9 +117,9 @@ class TForm1 : public QWidget {
   QTimeEdit* TimePicker = nullptr;       // ship's time, whole seconds
   QCheckBox* CheckBox1 = nullptr;        // automatic time: the pickers follow the clock
   QDateEdit* DatePicker = nullptr;       // ship's date, 1930 … 2099
-  TSpinEdit* seNCH = nullptr;            // zone number 0 … 12, its sign on ChangeBtn
-  TMaskEdit* meFi = nullptr;             // latitude φ, degrees and minutes, hemisphere on sbFi
-  TMaskEdit* meLam = nullptr;            // longitude λ, degrees and minutes, hemisphere on sbLam
+  TSpinEdit* seNCH = nullptr;            // zone number 0 … 12, its sign on ChangeBtn (keys E W В З)
+  TMaskEdit* meFi = nullptr;             // latitude φ, degrees and minutes, hemisphere on sbFi (N S С Ю)
+  TMaskEdit* meLam = nullptr;            // longitude λ, degrees and minutes, hemisphere on sbLam (E W В З)
   QGroupBox* GroupBox1 = nullptr;        // " Солнце: ", the Sun's results
   QGroupBox* GroupBox2 = nullptr;        // " Звезды: ", the selected star's results
   QTimer* Timer1 = nullptr;              // every second while automatic time is on
