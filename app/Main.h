@@ -113,25 +113,25 @@ class TForm1 : public QWidget {
   std::optional<TAlmanacInputs> FNavigationInputs;
 
   // Controls, named as their objectName.
-  TSpeedButton* SpeedButton2 = nullptr;
-  QLabel* Label15 = nullptr;
-  TSpeedButton* ChangeBtn = nullptr;
-  QLabel* Label27 = nullptr;
-  QLabel* Label28 = nullptr;
-  TSpeedButton* sbFi = nullptr;
-  TSpeedButton* sbLam = nullptr;
-  QLabel* Label30 = nullptr;
-  TSpeedButton* SpeedButton1 = nullptr;
-  TSpeedButton* SpeedButton3 = nullptr;  // opens the navigation window
-  QTimeEdit* TimePicker = nullptr;
-  QCheckBox* CheckBox1 = nullptr;
-  QDateEdit* DatePicker = nullptr;
-  TSpinEdit* seNCH = nullptr;
-  TMaskEdit* meFi = nullptr;
-  TMaskEdit* meLam = nullptr;
-  QGroupBox* GroupBox1 = nullptr;
-  QGroupBox* GroupBox2 = nullptr;
-  QTimer* Timer1 = nullptr;
+  TSpeedButton* SpeedButton2 = nullptr;  // "В ы х о д": closes the window
+  QLabel* Label15 = nullptr;             // caption "Номер часового пояса:"
+  TSpeedButton* ChangeBtn = nullptr;     // the zone's sign: E (east, +) or W (west, -)
+  QLabel* Label27 = nullptr;             // caption "Дата:"
+  QLabel* Label28 = nullptr;             // caption "Судовое время:"
+  TSpeedButton* sbFi = nullptr;          // latitude's hemisphere: N or S
+  TSpeedButton* sbLam = nullptr;         // longitude's hemisphere: E or W
+  QLabel* Label30 = nullptr;             // caption "Координаты места:"
+  TSpeedButton* SpeedButton1 = nullptr;  // "О программе...": shows the About window
+  TSpeedButton* SpeedButton3 = nullptr;  // "Навигация...": shows the navigation window
+  QTimeEdit* TimePicker = nullptr;       // ship's time, whole seconds
+  QCheckBox* CheckBox1 = nullptr;        // automatic time: the pickers follow the clock
+  QDateEdit* DatePicker = nullptr;       // ship's date, 1930 … 2099
+  TSpinEdit* seNCH = nullptr;            // zone number 0 … 12, its sign on ChangeBtn (keys E W В З)
+  TMaskEdit* meFi = nullptr;             // latitude φ, degrees and minutes, hemisphere on sbFi (N S С Ю)
+  TMaskEdit* meLam = nullptr;            // longitude λ, degrees and minutes, hemisphere on sbLam (E W В З)
+  QGroupBox* GroupBox1 = nullptr;        // " Солнце: ", the Sun's results
+  QGroupBox* GroupBox2 = nullptr;        // " Звезды: ", the selected star's results
+  QTimer* Timer1 = nullptr;              // every second while automatic time is on
 
   // The Sun group.
   QLabel* Label1 = nullptr;   // Greenwich hour angle of Aries
@@ -143,7 +143,7 @@ class TForm1 : public QWidget {
   QLabel* Label21 = nullptr;  // azimuth
 
   // The star group.
-  TSpinEdit* seNumStar = nullptr;
+  TSpinEdit* seNumStar = nullptr;  // star number 1 … 160; 0 and 161 wrap round
   TClickLabel* Label26 = nullptr;  // Greek letter
   TClickLabel* Label18 = nullptr;  // name
   QLabel* Label12 = nullptr;       // local hour angle

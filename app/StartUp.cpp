@@ -9,6 +9,9 @@
 namespace tarvel {
 
 void SetUpApplication() {
+  // The class of every window (WM_CLASS) under X, whatever name the program
+  // was started by; the desktop entry's StartupWMClass names it.
+  QApplication::setApplicationName(QStringLiteral("tarvel"));
   // No application display name: the window system would append it to every
   // window title that differs from it ("О программе — Тарвел").
   QApplication::setApplicationVersion(QStringLiteral(TARVEL_VERSION));

@@ -4,11 +4,16 @@
 // The program's one floating-point type: the 80-bit extended format of the
 // x87 unit (64-bit significand), in which every quantity is computed.
 
+#include <limits>
+
 namespace tarvel {
 
 using Extended = long double;
 
-static_assert(sizeof(Extended) >= 10, "Extended must be the 80-bit format");
+// The format, not the size: the 64-bit significand of the x87 format (a
+// 128-bit quadruple long double is just as large and rounds differently).
+static_assert(std::numeric_limits<Extended>::digits == 64 && std::numeric_limits<Extended>::radix == 2,
+              "Extended must be the 80-bit x87 format");
 
 // One sixtieth rounded to extended precision. Degrees and minutes are always
 // rebuilt as minutes * OneSixtieth + degrees, never as a division by 60, so

@@ -10,9 +10,16 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QStringList>
+#include <QTest>
 #include <QTimeEdit>
 #include <QTimer>
+#include <chrono>
+#include <functional>
 #include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "QtPrinters.h"
 
 #include "almanac/Almanac.h"
 #include "app/ErrorReport.h"
@@ -23,6 +30,12 @@
 #include "widgets/SpinEdit.h"
 
 namespace tarvel {
+
+// Thrown by MainWindowTest::Get after it has failed the test: the test ends
+// there, and the suite goes on with the next one.
+struct MissingControl : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
 
 class MainWindowTest : public ::testing::Test {
  protected:
@@ -36,14 +49,35 @@ class MainWindowTest : public ::testing::Test {
 
   void Create(const QDateTime& clockTime = QDateTime(QDate(2024, 3, 20), QTime(1, 30, 0))) {
     now = clockTime;
-    form = std::make_unique<TForm1>([this] { return now; });
+    form = std::make_unique<TForm1>([this] {
+      ++clockReadings;
+      return now;
+    });
   }
 
+  // The window's control of that name and type. A missing one fails the test
+  // and ends it, instead of handing the test a null pointer.
   template <class T = QWidget>
   T* Get(const char* name) const {
     T* child = form->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
+    if (child == nullptr) {
+      const std::string what = std::string("the window has no ") + T::staticMetaObject.className() +
+                               " named \"" + name + '"';
+      ADD_FAILURE() << what;
+      throw MissingControl(what);
+    }
     return child;
+  }
+
+  // Runs the event loop until done() holds; fails after five seconds, a
+  // deadline that only a stalled machine reaches.
+  static ::testing::AssertionResult RunUntil(const std::function<bool()>& done) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!done()) {
+      if (std::chrono::steady_clock::now() > deadline) return ::testing::AssertionFailure() << "not within 5 s";
+      QTest::qWait(1);
+    }
+    return ::testing::AssertionSuccess();
   }
 
   QString Caption(const char* name) const { return Get<QLabel>(name)->text(); }
@@ -94,6 +128,7 @@ class MainWindowTest : public ::testing::Test {
   }
 
   QDateTime now;
+  long clockReadings = 0;  // how often the window has read the clock
   std::unique_ptr<TForm1> form;
   QStringList errors;
   ErrorSink previousSink;

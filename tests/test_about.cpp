@@ -15,6 +15,7 @@
 #include <QSet>
 #include <memory>
 
+#include "QtPrinters.h"
 #include "app/About.h"
 #include "app/StartUp.h"
 #include "widgets/LabelShadow.h"

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <stdexcept>
 
+#include "QtPrinters.h"
 #include "app/ErrorReport.h"
 
 namespace tarvel {

@@ -10,6 +10,7 @@
 #include <QFontInfo>
 #include <QStringList>
 
+#include "QtPrinters.h"
 #include "widgets/FontSubstitutes.h"
 
 namespace tarvel {

@@ -19,6 +19,7 @@
 #include <memory>
 #include <vector>
 
+#include "QtPrinters.h"
 #include "widgets/LabelShadow.h"
 
 namespace tarvel {

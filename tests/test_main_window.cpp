@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
+#include <gtest/gtest-spi.h>
+
 #include <QApplication>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 #include <QTest>
 #include <QToolTip>
 
 #include "MainWindowFixture.h"
 #include "app/About.h"
+#include "ephemeris/CStars.h"
 
 namespace tarvel {
 namespace {
@@ -183,21 +188,44 @@ TEST_F(MainWindowTest, ZoneFollowsTheSpinEditAndTheButton) {
 
 TEST_F(MainWindowTest, SpinEditEndsCallNoHandler) {
   Create();
+  form->show();
   auto* zone = Get<TSpinEdit>("seNCH");
   int changes = 0;
   QObject::connect(zone, &TSpinEdit::valueChanged, [&] { ++changes; });
-  zone->setValue(12);
-  changes = 0;
-  zone->stepUp();
-  QTest::keyClick(zone, Qt::Key_Up);
-  EXPECT_EQ(zone->value(), 12);
-  zone->setValue(0);
-  changes = 0;
-  QTest::keyClick(zone, Qt::Key_Down);
-  EXPECT_EQ(zone->value(), 0);
-  EXPECT_EQ(changes, 0);
+  // A recalculation rewrites every result label, this mark included.
+  auto* aries = Get<QLabel>("Label1");
+  const QString mark = QStringLiteral("?");
+  // A step beyond either end by the program, the key or the arrow button.
+  const auto arrow = [zone](QStyle::SubControl part) {
+    QStyleOptionSpinBox option;
+    option.initFrom(zone);
+    option.subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
+    option.frame = zone->hasFrame();
+    option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
+    return zone->style()->subControlRect(QStyle::CC_SpinBox, &option, part, zone).center();
+  };
+  const struct { int end; bool up; } ends[] = {{12, true}, {0, false}};
+  for (const auto& e : ends) {
+    SCOPED_TRACE(e.up ? "above 12" : "below 0");
+    zone->setValue(e.end);
+    changes = 0;
+    aries->setText(mark);
+    e.up ? zone->stepUp() : zone->stepDown();
+    QTest::keyClick(zone, e.up ? Qt::Key_Up : Qt::Key_Down);
+    const QPoint button = arrow(e.up ? QStyle::SC_SpinBoxUp : QStyle::SC_SpinBoxDown);
+    QTest::mouseClick(zone, Qt::LeftButton, Qt::NoModifier, button);
+    EXPECT_EQ(zone->value(), e.end);
+    EXPECT_EQ(form->Zone(), e.end);
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(aries->text(), mark);  // no recalculation
+  }
+  // The arrows are where the test clicks: away from the ends they step.
+  QTest::mouseClick(zone, Qt::LeftButton, Qt::NoModifier, arrow(QStyle::SC_SpinBoxUp));
+  EXPECT_EQ(zone->value(), 1);
+  EXPECT_EQ(changes, 1);
+  EXPECT_NE(aries->text(), mark);
   QTest::keyClicks(zone, "7");  // typing is refused
-  EXPECT_EQ(zone->value(), 0);
+  EXPECT_EQ(zone->value(), 1);
 }
 
 TEST_F(MainWindowTest, SignTypedAfterADigitIsReportedAndChangesNothing) {
@@ -216,14 +244,18 @@ TEST_F(MainWindowTest, SignTypedAfterADigitIsReportedAndChangesNothing) {
 TEST_F(MainWindowTest, AutomaticTimeGreysThePickersAndFollowsTheClock) {
   Create(QDateTime(QDate(2024, 3, 20), QTime(1, 30, 0)));
   auto* check = Get<QCheckBox>("CheckBox1");
+  auto* timer = Get<QTimer>("Timer1");
+  EXPECT_EQ(timer->interval(), 1000);
+  timer->setInterval(1);  // ticks without waiting for real seconds
   check->setChecked(true);
-  EXPECT_TRUE(Get<QTimer>("Timer1")->isActive());
+  EXPECT_TRUE(timer->isActive());
   EXPECT_FALSE(Get("DatePicker")->isEnabled());
   EXPECT_FALSE(Get("TimePicker")->isEnabled());
   now = QDateTime(QDate(2015, 2, 10), QTime(23, 45, 10));
   Get<TSpinEdit>("seNCH")->setValue(11);
   Get<TSpeedButton>("ChangeBtn")->click();
-  QTest::qWait(1200);
+  const long readings = clockReadings;
+  ASSERT_TRUE(RunUntil([&] { return clockReadings > readings; }));
   EXPECT_EQ(Get<QDateEdit>("DatePicker")->date(), QDate(2015, 2, 10));
   EXPECT_EQ(Get<QTimeEdit>("TimePicker")->time(), QTime(23, 45, 10));
   EXPECT_EQ(Caption("Label1"), QStringLiteral("302° 28,50'"));
@@ -253,11 +285,55 @@ TEST_F(MainWindowTest, ClockBeyondThePickerRangeIsReportedOnceAtStartUp) {
   for (const QString& text : ResultCaptions()) EXPECT_FALSE(text.startsWith("Label")) << text.toStdString();
 }
 
-TEST_F(MainWindowTest, ClockBeforeThePickerRangeIsReportedOnEveryTick) {
+TEST_F(MainWindowTest, ClockBeforeThePickerRangeIsMetOnEveryTickAndReportedOnce) {
   Create(QDateTime(QDate(1929, 12, 31), QTime(23, 0, 0)));
-  ASSERT_EQ(errors.size(), 1);
-  EXPECT_EQ(errors[0], QStringLiteral("Date is less than minimum of 01.01.1930"));
+  const QString less = QStringLiteral("Date is less than minimum of 01.01.1930");
+  ASSERT_EQ(errors, QStringList({less}));
   EXPECT_EQ(Get<QDateEdit>("DatePicker")->date(), QDate(1930, 1, 1));
+  const QTime time = Get<QTimeEdit>("TimePicker")->time();
+  const QStringList before = ResultCaptions();
+  auto* check = Get<QCheckBox>("CheckBox1");
+  Get<QTimer>("Timer1")->setInterval(1);
+  check->setChecked(true);
+  const long readings = clockReadings;
+  ASSERT_TRUE(RunUntil([&] { return clockReadings - readings >= 3; }));
+  // Every tick reads the clock and fails where the start did: the pickers
+  // and the results stay, and automatic time stays on. The check box is the
+  // user's act, so the first tick after it reports the error again, once.
+  EXPECT_TRUE(check->isChecked());
+  EXPECT_TRUE(Get<QTimer>("Timer1")->isActive());
+  check->setChecked(false);
+  EXPECT_EQ(errors, QStringList({less, less}));
+  EXPECT_EQ(Get<QDateEdit>("DatePicker")->date(), QDate(1930, 1, 1));
+  EXPECT_EQ(Get<QTimeEdit>("TimePicker")->time(), time);
+  EXPECT_EQ(ResultCaptions(), before);
+}
+
+TEST_F(MainWindowTest, AMissingControlFailsTheTestAndTheSuiteGoesOn) {
+  Create();
+  bool ended = false;
+  EXPECT_NONFATAL_FAILURE(
+      {
+        try {
+          Get<QCheckBox>("Label1");  // there is one, but a label
+        } catch (const MissingControl&) {
+          ended = true;
+        }
+      },
+      "the window has no QCheckBox named \"Label1\"");
+  EXPECT_TRUE(ended);
+}
+
+TEST(QtPrinters, AFailingCheckShowsTheValues) {
+  using ::testing::PrintToString;
+  EXPECT_EQ(PrintToString(QStringLiteral("Ш = 55°45,00'")), "\"Ш = 55°45,00'\"");
+  EXPECT_EQ(PrintToString(QStringList({"N", "S"})), "{ \"N\", \"S\" }");
+  EXPECT_EQ(PrintToString(QDate(2015, 2, 10)), "2015-02-10");
+  EXPECT_EQ(PrintToString(QTime(23, 45, 10, 7)), "23:45:10.007");
+  EXPECT_EQ(PrintToString(QDate()), "(invalid date)");
+  EXPECT_EQ(PrintToString(QSize(723, 414)), "723x414");
+  EXPECT_EQ(PrintToString(QRect(391, 44, 112, 24)), "112x24 at (391, 44)");
+  EXPECT_EQ(PrintToString(QColor(255, 0, 255)), "rgba(255, 0, 255, 255)");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <functional>
 
+#include "QtPrinters.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpinEdit.h"
 

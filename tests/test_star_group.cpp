@@ -78,6 +78,32 @@ TEST_F(MainWindowTest, ZenithErrorLeavesEveryResultLabelAsItWas) {
   EXPECT_EQ(ResultCaptions(), before);
 }
 
+TEST_F(MainWindowTest, SunInTheZenithIsReportedAndLeavesEveryLabelAsItWas) {
+  Create();
+  EnterWorkedExample();
+  Fi()->setMaskedText(QStringLiteral("Ш = 16°15,73'"));
+  Lam()->setMaskedText(QStringLiteral("Д = 013°12,63'"));
+  Get<QDateEdit>("DatePicker")->setDate(QDate(2000, 8, 7));
+  Get<QTimeEdit>("TimePicker")->setTime(QTime(11, 12, 52));
+  ASSERT_TRUE(errors.isEmpty()) << errors.join(' ').toStdString();
+  const QStringList before = ResultCaptions();
+  const QString name = Caption("Label18");
+  const QString letter = Caption("Label26");
+  Get<QTimeEdit>("TimePicker")->setTime(QTime(11, 12, 53));
+  EXPECT_EQ(errors, QStringList({QStringLiteral("Floating point division by zero")}));
+  EXPECT_EQ(ResultCaptions(), before);
+  EXPECT_EQ(Caption("Label18"), name);
+  EXPECT_EQ(Caption("Label26"), letter);
+  // The inputs stay as entered. A second later the Sun has moved a quarter
+  // of a minute of arc from the zenith and everything is shown again.
+  EXPECT_EQ(Fi()->text(), QStringLiteral("Ш = 16°15,73'"));
+  EXPECT_EQ(Lam()->text(), QStringLiteral("Д = 013°12,63'"));
+  EXPECT_EQ(Get<QTimeEdit>("TimePicker")->time(), QTime(11, 12, 53));
+  Get<QTimeEdit>("TimePicker")->setTime(QTime(11, 12, 54));
+  EXPECT_EQ(errors.size(), 1);
+  EXPECT_EQ(Caption("Label19"), QStringLiteral("89° 59,76'"));
+}
+
 TEST_F(MainWindowTest, SelectionLabelsAreRightEvenWhenTheRecalculationFails) {
   Create();
   EnterWorkedExample();

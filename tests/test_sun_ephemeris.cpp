@@ -133,6 +133,53 @@ TEST(SunEphemeris, SemiDiameterAndHourAngleStayInRangeOverAYear) {
   }
 }
 
+// Right ascension at the solstices. When the apparent longitude is exactly
+// 90° or 270° the routine sets the right ascension to it: there the cosine of
+// the longitude is a rounding residue (-2.7e-20 at 90°), and the arctangent
+// of the quotient would put the Sun at 270° instead of 90°.
+//
+// No input the window can give reaches those two values: the window passes
+// whole seconds, in which the longitude moves 1.1e-5°, while the longitude
+// is formed in steps of 8.9e-16° (1930) to 7.1e-15° (2099). Searched
+// solstice by solstice, the whole second nearest each of the 340 from 1930
+// to 2099 leaves the longitude at least 2.9e-8° from 90° or 270°. The
+// routine's arithmetic holds for a second of any real value, and for 300 of
+// those solstices a fractional second (found by bisection) puts the
+// longitude exactly on 90° or 270°; two of them below. Through them the
+// right ascension must run on smoothly.
+TEST(SunEphemeris, RightAscensionRunsThroughTheSolsticesExactly) {
+  const struct { int day, month, hour, minute; Extended second; int longitude; } solstices[] = {
+      {21, 6, 1, 46, 30.964343381028811L, 90},
+      {21, 12, 13, 37, 14.791328569286862L, 270},
+  };
+  const auto ra = [](const TSunData& s) { return s.SunRaMin / 60 + s.SunRaDeg; };
+  for (const auto& c : solstices) {
+    SCOPED_TRACE(c.longitude);
+    const auto at = [&c](Extended second) {
+      return SunEphemeris(0, c.hour, c.minute, second, c.day, c.month, 2000);
+    };
+    const TSunData exact = at(c.second);
+    const TSunData before = at(c.second - 1e-9L);  // three steps of T either side
+    const TSunData after = at(c.second + 1e-9L);
+    EXPECT_EQ(exact.SunRaDeg, c.longitude);
+    EXPECT_EQ(exact.SunRaMin, 0);
+    // Either side the arctangent gives the right ascension, within a few
+    // units of the 64th bit of the longitude.
+    EXPECT_EQ(before.SunRaDeg, c.longitude - 1);
+    EXPECT_GT(before.SunRaMin, 60 - 1e-9L);
+    EXPECT_EQ(after.SunRaDeg, c.longitude);
+    EXPECT_GT(after.SunRaMin, 0);
+    EXPECT_LT(after.SunRaMin, 1e-9L);
+    EXPECT_LT(ra(before), ra(exact));
+    EXPECT_LT(ra(exact), ra(after));
+    // The hour angle is Aries' less the right ascension, also at the exact point.
+    for (const TSunData* s : {&before, &exact, &after}) {
+      const Extended gha = s->GrAries - ra(*s);
+      EXPECT_NEAR(static_cast<double>(s->SunGha), static_cast<double>(gha < 0 ? gha + 360 : gha), 1e-9);
+    }
+  }
+}
+
 TEST(Reduce360, Examples) {
   const struct { Extended x, expected; } cases[] = {
       {361, 1}, {360, 360}, {-10, -10}, {720, 360}, {1440, 360}, {1080, 0}, {3600, 0}, {725.5L, 5.5L}};
