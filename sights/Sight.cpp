@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
+// The reduction keeps the almanac's order of steps; a minute is turned into
+// degrees as minutes * OneSixtieth, as everywhere in the program.
+
+#include "sights/Sight.h"
+
+#include <cmath>
+
+#include "almanac/Almanac.h"
+#include "core/Arithmetic.h"
+#include "ephemeris/CStars.h"
+#include "sights/Instant.h"
+
+namespace tarvel {
+namespace {
+
+// Step 1, minutes of arc.
+Extended Dip(Extended eyeHeight) { return 1.76L * arith::Sqrt(eyeHeight); }
+
+// Step 2, degrees.
+Extended ApparentAltitude(const TSight& s, Extended dip) {
+  return s.Hs - s.IndexError * OneSixtieth - dip * OneSixtieth;
+}
+
+// Step 3, minutes of arc.
+Extended Refraction(Extended ha, Extended temperature, Extended pressure) {
+  const Extended r0 = arith::Divide(0.0167L, Tan((ha + arith::Divide(7.31L, ha + 4.4L)) * DegToRad));
+  const Extended f = arith::Divide(0.28L * pressure, temperature + 273);
+  return 60 * f * r0;
+}
+
+// Step 4, minutes of arc, signed as applied.
+Extended SemiDiameter(TBody body, const TSunData& sun) {
+  switch (body) {
+    case TBody::SunLowerLimb: return sun.SemiDiameter;
+    case TBody::SunUpperLimb: return -sun.SemiDiameter;
+    case TBody::Star: break;
+  }
+  return 0;
+}
+
+// Step 5, minutes of arc.
+Extended Parallax(TBody body, Extended ha) {
+  return body == TBody::Star ? 0 : 0.1466L * arith::Cos(ha * DegToRad);
+}
+
+// The sight's fields other than Hs, in the order the user reads them.
+void ValidateFields(const TSight& s) {
+  if (s.Body != TBody::SunLowerLimb && s.Body != TBody::SunUpperLimb && s.Body != TBody::Star)
+    throw ESightError(kSightBodyError);
+  if (s.Body == TBody::Star && (s.StarNumber < 1 || s.StarNumber > kStarCount))
+    throw ESightError(kSightStarNumberError);
+  ValidateInstant(s.Zone, s.Hour, s.Minute, s.Second, s.Day, s.Month, s.Year, kSightInstantTexts);
+}
+
+void ValidateCorrections(const TSight& s) {
+  if (!(std::fabs(s.IndexError) < 60)) throw ESightError(kSightIndexError);
+  if (!(s.EyeHeight >= 0 && s.EyeHeight <= 100)) throw ESightError(kSightEyeHeightError);
+  if (!(s.Temperature >= -60 && s.Temperature <= 60)) throw ESightError(kSightTemperatureError);
+  if (!(s.Pressure >= 850 && s.Pressure <= 1100)) throw ESightError(kSightPressureError);
+}
+
+TAlmanacInputs AlmanacInputs(const TSight& s, Extended lat, Extended lon) {
+  TAlmanacInputs in;
+  in.Zone = s.Zone;
+  in.Hour = s.Hour;
+  in.Minute = s.Minute;
+  in.Second = s.Second;
+  in.Day = s.Day;
+  in.Month = s.Month;
+  in.Year = s.Year;
+  in.Latitude = lat;
+  in.Longitude = lon;
+  // The model places a star even for a Sun sight; any catalogue star will do.
+  in.StarNumber = s.Body == TBody::Star ? s.StarNumber : 1;
+  return in;
+}
+
+}  // namespace
+
+void ValidateSight(const TSight& s) {
+  ValidateFields(s);
+  if (!(s.Hs > 0 && s.Hs < 90)) throw ESightError(kSightHsError);
+  ValidateCorrections(s);
+  if (!(ApparentAltitude(s, Dip(s.EyeHeight)) >= 0)) throw ESightError(kSightHaError);
+}
+
+TSightReduction ReduceSight(const TSight& sight, Extended Lat, Extended Lon) {
+  ValidateSight(sight);
+  if (!(Lat >= -90 && Lat <= 90)) throw ESightError(kSightLatitudeError);
+  if (!(Lon >= -180 && Lon <= 180)) throw ESightError(kSightLongitudeError);
+
+  TSightReduction r{};
+  r.Dip = Dip(sight.EyeHeight);
+  r.Ha = ApparentAltitude(sight, r.Dip);
+  r.Refraction = Refraction(r.Ha, sight.Temperature, sight.Pressure);
+  const TAlmanacResults almanac = ComputeAlmanac(AlmanacInputs(sight, Lat, Lon));
+  r.SemiDiameter = SemiDiameter(sight.Body, almanac.Sun);
+  r.Parallax = Parallax(sight.Body, r.Ha);
+  r.Ho = r.Ha + (r.SemiDiameter + r.Parallax - r.Refraction) * OneSixtieth;
+  const THorizonData& horizon = sight.Body == TBody::Star ? almanac.StarHorizon : almanac.SunHorizon;
+  r.Hc = AltitudeDegrees(horizon);
+  r.Zn = horizon.Azimuth;
+  r.Intercept = (r.Ho - r.Hc) * 60;
+  return r;
+}
+
+Extended SextantAltitude(const TSight& sight, Extended Ho) {
+  ValidateFields(sight);
+  ValidateCorrections(sight);
+  const Extended semiDiameter =
+      sight.Body == TBody::Star
+          ? 0
+          : SemiDiameter(sight.Body, SunEphemeris(sight.Zone, sight.Hour, sight.Minute, sight.Second,
+                                                  sight.Day, sight.Month, sight.Year));
+  // Each pass changes Ha by a few thousandths of the previous change (the
+  // refraction's slope over 60), so a handful reach the last bit; a value
+  // that flickers between two neighbours ends the loop as well.
+  Extended ha = Ho;
+  for (int pass = 0; pass < 64; ++pass) {
+    if (!(ha >= 0)) throw ESightError(kSightHaError);
+    const Extended corrections =
+        semiDiameter + Parallax(sight.Body, ha) - Refraction(ha, sight.Temperature, sight.Pressure);
+    const Extended next = Ho - corrections * OneSixtieth;
+    if (next == ha) break;
+    ha = next;
+  }
+  if (!(ha >= 0)) throw ESightError(kSightHaError);
+  const Extended hs = ha + sight.IndexError * OneSixtieth + Dip(sight.EyeHeight) * OneSixtieth;
+  if (!(hs > 0 && hs < 90)) throw ESightError(kSightHsError);
+  return hs;
+}
+
+}  // namespace tarvel

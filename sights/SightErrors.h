@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
+#pragma once
+// The errors of sight reduction and their texts. Each text names the field
+// that is wrong; a routine that raises one has computed nothing.
+
+#include "core/RuntimeErrors.h"
+
+namespace tarvel {
+
+// An input of a sight (or of the assumed position) that is out of range.
+class ESightError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+inline constexpr const char* kSightBodyError = "Светило задано неверно";
+inline constexpr const char* kSightStarNumberError = "Номер звезды должен быть от 1 до 160";
+inline constexpr const char* kSightHsError = "Высота светила Hs должна быть больше 0° и меньше 90°";
+inline constexpr const char* kSightIndexError = "Индексная ошибка секстана должна быть по модулю меньше 60'";
+inline constexpr const char* kSightEyeHeightError = "Высота глаза наблюдателя должна быть от 0 до 100 м";
+inline constexpr const char* kSightTemperatureError = "Температура воздуха должна быть от -60 до +60 °C";
+inline constexpr const char* kSightPressureError = "Атмосферное давление должно быть от 850 до 1100 гПа";
+inline constexpr const char* kSightHaError =
+    "Видимая высота Ha получается меньше 0°: проверьте Hs, индексную ошибку и высоту глаза";
+inline constexpr const char* kSightLatitudeError = "Широта места должна быть от 90° S до 90° N";
+inline constexpr const char* kSightLongitudeError = "Долгота места должна быть от 180° W до 180° E";
+
+// The texts for a ship's zone, time and date; one set names the time of a
+// sight, the other the reference time of the dead reckoning.
+struct TInstantTexts {
+  const char* Zone;
+  const char* Hour;
+  const char* Minute;
+  const char* Second;
+  const char* Date;       // no such day (31 April, 29 February 2023, month 13)
+  const char* DateRange;  // before 1 January 1930 or after 31 December 2099
+};
+
+inline constexpr TInstantTexts kSightInstantTexts = {
+    "Часовой пояс наблюдения должен быть от -12 до +12",
+    "Часы времени наблюдения должны быть от 0 до 23",
+    "Минуты времени наблюдения должны быть от 0 до 59",
+    "Секунды времени наблюдения должны быть от 0 до 59",
+    "Дата наблюдения задана неверно: такого дня нет",
+    "Дата наблюдения должна быть от 01.01.1930 до 31.12.2099",
+};
+
+}  // namespace tarvel
