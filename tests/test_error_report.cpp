@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <stdexcept>
 
-#include "app/ErrorReport.h"
+#include "widgets/ErrorReport.h"
 
 namespace tarvel {
 namespace {
