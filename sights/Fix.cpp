@@ -1,0 +1,193 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
+// Gauss–Newton on the sphere. The intercepts are exact functions of P (each
+// sight reduced at P carried back), so the linearisation only steers the
+// steps; where the steps end, the intercepts themselves are least squares.
+//
+// Linearisation: a mile toward the body raises Hc by a minute, so moving the
+// observer dn miles north and de miles east changes the intercept by
+// −(cos Zn dn + sin Zn de). The observer at a sight's instant moves with P
+// north for north, but east by cos φk / cos φ of P's easting, plus a little
+// for every mile north, as Δλ of the run depends on the mean latitude:
+// ∂Δλ/∂φ = Δλ tan φm (φ in radians).
+
+#include "sights/Fix.h"
+
+#include <cmath>
+
+#include "core/Arithmetic.h"
+#include "ephemeris/CStars.h"
+#include "sights/Instant.h"
+#include "sights/Sailing.h"
+
+namespace tarvel {
+namespace {
+
+constexpr int kMaxSteps = 50;
+constexpr Extended kStepLimit = 0.001L;  // nautical miles
+constexpr Extended kMinimumCut = 15;     // degrees
+constexpr Extended kChiSquare95 = 5.991L;  // two degrees of freedom
+
+struct TLine {
+  Extended Intercept;  // nautical miles
+  Extended Zn;         // degrees
+  Extended JNorth, JEast;  // d(intercept) / d(miles north, east of P)
+};
+
+struct TNormal {
+  Extended NN = 0, NE = 0, EE = 0;  // JᵀJ
+};
+
+std::int64_t Instant(const TSight& s) {
+  return UniversalSeconds(s.Zone, s.Hour, s.Minute, s.Second, s.Day, s.Month, s.Year);
+}
+
+// Every sight reduced at P carried back to its instant.
+std::vector<TLine> Lines(const std::vector<TSight>& sights, const std::vector<Extended>& hoursBack,
+                         TPosition p, const TDeadReckoning& dr) {
+  std::vector<TLine> lines(sights.size());
+  Extended sinP, cosP;
+  arith::SinCos(p.Lat * DegToRad, sinP, cosP);
+  for (std::size_t k = 0; k < sights.size(); ++k) {
+    const TPosition at = CarryPosition(p, dr.Course, dr.Speed, hoursBack[k]);
+    TSightReduction r;
+    try {
+      r = ReduceSight(sights[k], at.Lat, at.Lon);
+    } catch (const ESightError& e) {
+      throw EFixError(SightErrorText(static_cast<std::int32_t>(k + 1), e.Message()),
+                      static_cast<std::int32_t>(k + 1));
+    }
+    Extended sinZ, cosZ, sinK, cosK;
+    arith::SinCos(r.Zn * DegToRad, sinZ, cosZ);
+    arith::SinCos(at.Lat * DegToRad, sinK, cosK);
+    // The run's change of longitude, unwrapped, and its mean latitude.
+    const Extended dLon = NormalLongitude(at.Lon - p.Lon);
+    const Extended mid = (p.Lat + at.Lat) * 0.5L * DegToRad;
+    const Extended eastPerEast = arith::Divide(cosK, cosP);
+    const Extended eastPerNorth = cosK * dLon * Tan(mid) * DegToRad;
+    lines[k] = {r.Intercept, r.Zn, -(cosZ + sinZ * eastPerNorth), -sinZ * eastPerEast};
+  }
+  return lines;
+}
+
+// Some pair of lines crosses at kMinimumCut or more.
+bool Crossing(const std::vector<TLine>& lines) {
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    for (std::size_t j = i + 1; j < lines.size(); ++j) {
+      const Extended d = std::fmod(std::fabs(lines[i].Zn - lines[j].Zn), 180);
+      if (d >= kMinimumCut && 180 - d >= kMinimumCut) return true;
+    }
+  return false;
+}
+
+// The direction of (north, east) from north through east, degrees.
+Extended Direction(Extended north, Extended east) {
+  if (north == 0) return east > 0 ? 90 : east < 0 ? -90 : 0;
+  Extended a = arith::ArcTan(arith::Divide(east, north)) / DegToRad;
+  if (north < 0) a = east < 0 ? a - 180 : a + 180;
+  return a;
+}
+
+}  // namespace
+
+void ValidateDeadReckoning(const TDeadReckoning& dr) {
+  if (!(dr.Lat >= -90 && dr.Lat <= 90)) throw EFixError(kDrLatitudeError);
+  if (!(dr.Lon >= -180 && dr.Lon <= 180)) throw EFixError(kDrLongitudeError);
+  try {
+    ValidateInstant(dr.Zone, dr.Hour, dr.Minute, dr.Second, dr.Day, dr.Month, dr.Year,
+                    kDeadReckoningInstantTexts);
+  } catch (const ESightError& e) {
+    throw EFixError(e.Message());
+  }
+  if (!(dr.Course >= 0 && dr.Course <= 360)) throw EFixError(kDrCourseError);
+  if (!(dr.Speed >= 0 && dr.Speed <= 100)) throw EFixError(kDrSpeedError);
+}
+
+std::size_t LastSight(const std::vector<TSight>& sights) {
+  std::size_t last = 0;
+  for (std::size_t k = 1; k < sights.size(); ++k)
+    if (Instant(sights[k]) > Instant(sights[last])) last = k;
+  return last;
+}
+
+TFix FixPosition(const std::vector<TSight>& sights, const TDeadReckoning& dr) {
+  if (sights.size() < 2) throw EFixError(kFixTooFewError);
+  for (std::size_t k = 0; k < sights.size(); ++k) {
+    try {
+      ValidateSight(sights[k]);
+    } catch (const ESightError& e) {
+      throw EFixError(SightErrorText(static_cast<std::int32_t>(k + 1), e.Message()),
+                      static_cast<std::int32_t>(k + 1));
+    }
+  }
+  ValidateDeadReckoning(dr);
+
+  const std::int64_t last = Instant(sights[LastSight(sights)]);
+  std::vector<Extended> hoursBack(sights.size());
+  for (std::size_t k = 0; k < sights.size(); ++k)
+    hoursBack[k] = static_cast<Extended>(Instant(sights[k]) - last) * (1.0L / 3600);
+  const Extended drHours =
+      static_cast<Extended>(last - UniversalSeconds(dr.Zone, dr.Hour, dr.Minute, dr.Second, dr.Day,
+                                                    dr.Month, dr.Year)) *
+      (1.0L / 3600);
+  TPosition p = CarryPosition({dr.Lat, dr.Lon}, dr.Course, dr.Speed, drHours);
+
+  TFix fix{};
+  TNormal normal;
+  bool converged = false;
+  while (!converged) {
+    if (fix.Iterations == kMaxSteps) throw EFixError(kFixNoConvergenceError);
+    const std::vector<TLine> lines = Lines(sights, hoursBack, p, dr);
+    if (!Crossing(lines)) throw EFixError(kFixCutError);
+
+    // The step δ = −(JᵀJ)⁻¹ Jᵀr.
+    normal = {};
+    Extended gN = 0, gE = 0;
+    for (const TLine& l : lines) {
+      normal.NN += l.JNorth * l.JNorth;
+      normal.NE += l.JNorth * l.JEast;
+      normal.EE += l.JEast * l.JEast;
+      gN += l.JNorth * l.Intercept;
+      gE += l.JEast * l.Intercept;
+    }
+    const Extended det = normal.NN * normal.EE - normal.NE * normal.NE;
+    const Extended north = -arith::Divide(normal.EE * gN - normal.NE * gE, det);
+    const Extended east = -arith::Divide(normal.NN * gE - normal.NE * gN, det);
+    ++fix.Iterations;
+
+    p.Lat = p.Lat + north * OneSixtieth;
+    if (!(std::fabs(p.Lat) < 90)) throw EFixError(kFixNoConvergenceError);
+    p.Lon = NormalLongitude(p.Lon + arith::Divide(east * OneSixtieth, arith::Cos(p.Lat * DegToRad)));
+    converged = arith::Sqrt(north * north + east * east) < kStepLimit;
+  }
+
+  const std::vector<TLine> lines = Lines(sights, hoursBack, p, dr);
+  if (!Crossing(lines)) throw EFixError(kFixCutError);
+  fix.Lat = p.Lat;
+  fix.Lon = p.Lon;
+  Extended sum = 0;
+  for (const TLine& l : lines) {
+    fix.Residuals.push_back(l.Intercept);
+    sum += l.Intercept * l.Intercept;
+  }
+  const std::size_t n = sights.size();
+  fix.ResidualRms = arith::Sqrt(arith::Divide(sum, static_cast<Extended>(n >= 3 ? n - 2 : n)));
+  const Extended sigma = n >= 3 ? fix.ResidualRms : 1;
+
+  // Covariance σ² (JᵀJ)⁻¹ and its eigenvalues.
+  const Extended det = normal.NN * normal.EE - normal.NE * normal.NE;
+  const Extended scale = arith::Divide(sigma * sigma, det);
+  const Extended cNN = normal.EE * scale, cEE = normal.NN * scale, cNE = -normal.NE * scale;
+  const Extended mean = (cNN + cEE) * 0.5L;
+  const Extended half = (cNN - cEE) * 0.5L;
+  const Extended radius = arith::Sqrt(half * half + cNE * cNE);
+  fix.SemiMajor = arith::Sqrt(kChiSquare95 * (mean + radius));
+  fix.SemiMinor = arith::Sqrt(kChiSquare95 * std::fmax(mean - radius, Extended{0}));
+  Extended azimuth = Direction(half, cNE) * 0.5L;  // half the angle of (cNN − cEE, 2 cNE)
+  if (azimuth < 0) azimuth = azimuth + 180;
+  if (azimuth >= 180) azimuth = azimuth - 180;
+  fix.MajorAzimuth = azimuth;
+  return fix;
+}
+
+}  // namespace tarvel

@@ -1,0 +1,271 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "almanac/Almanac.h"
+#include "sights/Fix.h"
+#include "sights/Instant.h"
+#include "sights/Sailing.h"
+
+namespace tarvel {
+namespace {
+
+const long double kRad = 3.14159265358979323846264338327950288L / 180;
+double D(Extended x) { return static_cast<double>(x); }
+
+struct Taken {
+  TBody body;
+  std::int32_t star, zone, h, m, s, day, month, year;
+};
+
+// A run of sights from a known track: the ship is at (lat, lon) at the last
+// sight and has run on course and speed; the dead reckoning is (north, east)
+// miles off the track at its own time.
+struct FixRow {
+  const char* name;
+  Extended lat, lon, course, speed;
+  std::vector<Taken> sights;
+  Taken drTime;
+  Extended north, east;
+};
+
+std::int64_t Seconds(const Taken& t) {
+  return UniversalSeconds(t.zone, t.h, t.m, t.s, t.day, t.month, t.year);
+}
+
+TPosition Offset(TPosition p, Extended north, Extended east) {
+  return {p.Lat + north / 60, NormalLongitude(p.Lon + east / (60 * std::cos(p.Lat * kRad)))};
+}
+
+// Miles between two positions a few miles apart.
+Extended Miles(TPosition a, TPosition b) {
+  return std::hypot((a.Lat - b.Lat) * 60, NormalLongitude(a.Lon - b.Lon) * 60 * std::cos(a.Lat * kRad));
+}
+
+std::int64_t LastSeconds(const FixRow& row) {
+  std::int64_t last = Seconds(row.sights[0]);
+  for (const Taken& t : row.sights) last = std::max(last, Seconds(t));
+  return last;
+}
+
+// The ship's place at instant t on the row's track.
+TPosition OnTrack(const FixRow& row, const Taken& t, TPosition last) {
+  return CarryPosition(last, row.course, row.speed, static_cast<Extended>(Seconds(t) - LastSeconds(row)) / 3600);
+}
+
+// Perfect sights: each Hs is the one whose corrections give the altitude of
+// the body seen from the track at the sight's instant.
+std::vector<TSight> PerfectSights(const FixRow& row) {
+  std::vector<TSight> sights;
+  for (const Taken& t : row.sights) {
+    TSight s{t.body, t.star, t.zone, t.h, t.m, t.s, t.day, t.month, t.year, 45, 1.2L, 15, 8, 1018};
+    const TPosition at = OnTrack(row, t, {row.lat, row.lon});
+    s.Hs = SextantAltitude(s, ReduceSight(s, at.Lat, at.Lon).Hc);
+    sights.push_back(s);
+  }
+  return sights;
+}
+
+TDeadReckoning DeadReckoning(const FixRow& row) {
+  const Taken& t = row.drTime;
+  const TPosition dr = OnTrack(row, t, Offset({row.lat, row.lon}, row.north, row.east));
+  return {dr.Lat, dr.Lon, t.zone, t.h, t.m, t.s, t.day, t.month, t.year, row.course, row.speed};
+}
+
+constexpr TBody kStar = TBody::Star;
+
+const FixRow kFixRows[] = {
+    {"TwoStarsAtDusk", 45.1L, -29.9L, 60, 15,
+     {{kStar, 46, -2, 19, 30, 0, 20, 3, 2025}, {kStar, 28, -2, 19, 34, 10, 20, 3, 2025}},
+     {kStar, 0, -2, 19, 0, 0, 20, 3, 2025}, 20, -22},
+    {"SunRunningFix", 44.8L, -30.6L, 250, 12,
+     {{TBody::SunLowerLimb, 0, -2, 9, 0, 0, 20, 3, 2025}, {TBody::SunUpperLimb, 0, -2, 12, 10, 0, 20, 3, 2025}},
+     {kStar, 0, -2, 8, 0, 0, 20, 3, 2025}, -25, 15},
+    // The middle sight's clock was still on the zone before.
+    {"ThreeStarsTwoZones", 44.9L, -30.2L, 135, 20,
+     {{kStar, 67, -2, 19, 36, 0, 20, 3, 2025}, {kStar, 72, -3, 18, 33, 0, 20, 3, 2025},
+      {kStar, 24, -2, 19, 30, 0, 20, 3, 2025}},
+     {kStar, 0, -2, 18, 0, 0, 20, 3, 2025}, -10, -28},
+    // Low Vindemiatrix, high Castor.
+    {"FourStarsLowAndHigh", 45.2L, -29.7L, 300, 8,
+     {{kStar, 89, -2, 19, 40, 0, 20, 3, 2025}, {kStar, 54, -2, 19, 44, 0, 20, 3, 2025},
+      {kStar, 55, -2, 19, 48, 0, 20, 3, 2025}, {kStar, 72, -2, 19, 52, 0, 20, 3, 2025}},
+     {kStar, 0, -2, 19, 52, 0, 20, 3, 2025}, 29, 5},
+    // Across the date line: the clock goes from zone +12 to zone −12 and the
+    // date back a day; Nunki stands near the zenith, Achernar low.
+    {"FiveStarsAcrossTheDateLine", -20.05L, -179.98L, 80, 18,
+     {{kStar, 140, -12, 19, 24, 40, 14, 9, 2024}, {kStar, 11, 12, 19, 0, 0, 15, 9, 2024},
+      {kStar, 146, -12, 19, 18, 20, 14, 9, 2024}, {kStar, 99, 12, 19, 6, 30, 15, 9, 2024},
+      {kStar, 117, 12, 19, 12, 0, 15, 9, 2024}},
+     {kStar, 0, 12, 18, 0, 0, 15, 9, 2024}, 21, 21},
+};
+
+void PrintTo(const FixRow& r, std::ostream* os) { *os << r.name; }
+
+class PerfectSightsFix : public ::testing::TestWithParam<FixRow> {};
+
+TEST_P(PerfectSightsFix, GiveBackTheTruePosition) {
+  const FixRow& row = GetParam();
+  std::vector<TSight> sights = PerfectSights(row);
+  const TFix fix = FixPosition(sights, DeadReckoning(row));
+  EXPECT_LT(D(Miles({fix.Lat, fix.Lon}, {row.lat, row.lon})), 0.01);
+  ASSERT_EQ(fix.Residuals.size(), sights.size());
+  for (Extended r : fix.Residuals) EXPECT_LT(D(std::fabs(r)), 0.01);
+  EXPECT_GE(fix.Iterations, 2);
+  EXPECT_LE(fix.Iterations, 8);
+
+  // The order of the sights plays no part.
+  std::reverse(sights.begin(), sights.end());
+  const TFix reversed = FixPosition(sights, DeadReckoning(row));
+  EXPECT_LT(D(Miles({reversed.Lat, reversed.Lon}, {fix.Lat, fix.Lon})), 1e-4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tracks, PerfectSightsFix, ::testing::ValuesIn(kFixRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A 5' blunder among five sights stands out as the largest residual, and
+// σ, with n − 2 degrees of freedom, is what the residuals give.
+TEST(FixPosition, BlunderShowsAsTheLargestResidual) {
+  const FixRow& row = kFixRows[4];
+  for (std::size_t bad = 0; bad < 5; ++bad) {
+    std::vector<TSight> sights = PerfectSights(row);
+    sights[bad].Hs += 5.0L / 60;
+    const TFix fix = FixPosition(sights, DeadReckoning(row));
+    std::size_t largest = 0;
+    Extended sum = 0;
+    for (std::size_t k = 0; k < 5; ++k) {
+      if (std::fabs(fix.Residuals[k]) > std::fabs(fix.Residuals[largest])) largest = k;
+      sum += fix.Residuals[k] * fix.Residuals[k];
+    }
+    EXPECT_EQ(largest, bad);
+    EXPECT_GT(fix.Residuals[bad], 1);  // too high a sight lies toward the body
+    EXPECT_NEAR(D(fix.ResidualRms), D(std::sqrt(sum / 3)), 1e-12);
+    EXPECT_GT(fix.SemiMinor, 0);
+    EXPECT_GE(fix.SemiMajor, fix.SemiMinor);
+  }
+}
+
+// Two lines from one place and instant: σ = 1', JᵀJ = u1u1ᵀ + u2u2ᵀ with
+// eigenvalues 1 ± |cos θ|, so the semi-axes are √(5.991 / (1 ∓ |cos θ|)), the
+// major one across the bisector of the azimuths when they are within 90°.
+TEST(FixPosition, TwoLinesEllipse) {
+  FixRow row = kFixRows[0];
+  row.speed = 0;
+  row.sights[1] = {kStar, 40, -2, 19, 30, 0, 20, 3, 2025};  // Betelgeuse, 24° from Sirius
+  const std::vector<TSight> sights = PerfectSights(row);
+  const TFix fix = FixPosition(sights, DeadReckoning(row));
+  const Extended z1 = ReduceSight(sights[0], fix.Lat, fix.Lon).Zn, z2 = ReduceSight(sights[1], fix.Lat, fix.Lon).Zn;
+  const Extended c = std::fabs(std::cos((z1 - z2) * kRad));
+  EXPECT_NEAR(D(fix.SemiMajor), D(std::sqrt(5.991L / (1 - c))), 1e-6);
+  EXPECT_NEAR(D(fix.SemiMinor), D(std::sqrt(5.991L / (1 + c))), 1e-6);
+  EXPECT_NEAR(D(fix.MajorAzimuth), D(std::fmod((z1 + z2) / 2 + 90, 180)), 1e-4);
+}
+
+// Two circles of equal altitude cross twice, at mirror images across the
+// great circle through the bodies' geographical positions; the fix is the
+// crossing the dead reckoning is nearer.
+TEST(FixPosition, TwoLinesChooseTheCrossingNearerTheDeadReckoning) {
+  FixRow row = kFixRows[0];
+  row.speed = 0;
+  row.sights[1] = {kStar, 67, -2, 19, 30, 0, 20, 3, 2025};  // Regulus with Sirius
+  const std::vector<TSight> sights = PerfectSights(row);
+
+  using V = std::array<long double, 3>;
+  auto unit = [](long double lat, long double lon) {
+    return V{std::cos(lat * kRad) * std::cos(lon * kRad), std::cos(lat * kRad) * std::sin(lon * kRad),
+             std::sin(lat * kRad)};
+  };
+  V gp[2];
+  for (int k = 0; k < 2; ++k) {
+    const TStarData& star = ComputeAlmanac({-2, 19, 30, 0, 20, 3, 2025, 0, 0, row.sights[k].star}).Star;
+    gp[k] = unit(star.StarDecDeg + star.StarDecMin / 60, -(star.StarGhaDeg + star.StarGhaMin / 60));
+  }
+  const V n = {gp[0][1] * gp[1][2] - gp[0][2] * gp[1][1], gp[0][2] * gp[1][0] - gp[0][0] * gp[1][2],
+               gp[0][0] * gp[1][1] - gp[0][1] * gp[1][0]};
+  const V a = unit(row.lat, row.lon);
+  const long double an = (a[0] * n[0] + a[1] * n[1] + a[2] * n[2]) / (n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+  const V b = {a[0] - 2 * an * n[0], a[1] - 2 * an * n[1], a[2] - 2 * an * n[2]};
+  const TPosition other = {std::asin(b[2]) / kRad, std::atan2(b[1], b[0]) / kRad};
+  ASSERT_GT(D(Miles(other, {row.lat, row.lon})), 300);
+
+  for (const TPosition crossing : {TPosition{row.lat, row.lon}, other}) {
+    const TPosition dr = Offset(crossing, -18, 24);
+    const TFix fix = FixPosition(sights, {dr.Lat, dr.Lon, -2, 19, 30, 0, 20, 3, 2025, 0, 0});
+    EXPECT_LT(D(Miles({fix.Lat, fix.Lon}, crossing)), 0.01) << D(crossing.Lat) << " " << D(crossing.Lon);
+  }
+}
+
+struct FixErrorRow {
+  const char* name;
+  std::function<void(std::vector<TSight>&, TDeadReckoning&)> spoil;
+  std::string message;
+  std::int32_t sightNumber;
+};
+
+const FixErrorRow kFixErrorRows[] = {
+    {"NoSight", [](auto& s, auto&) { s.clear(); }, kFixTooFewError, 0},
+    {"OneSight", [](auto& s, auto&) { s.resize(1); }, kFixTooFewError, 0},
+    {"ThirdSightHs", [](auto& s, auto&) { s[2].Hs = 95; }, SightErrorText(3, kSightHsError), 3},
+    {"FirstSightDate", [](auto& s, auto&) { s[0].Day = 31, s[0].Month = 4; },
+     SightErrorText(1, kSightInstantTexts.Date), 1},
+    {"DrLatitude", [](auto&, auto& d) { d.Lat = 90.01L; }, kDrLatitudeError, 0},
+    {"DrLongitude", [](auto&, auto& d) { d.Lon = -180.01L; }, kDrLongitudeError, 0},
+    {"DrHour", [](auto&, auto& d) { d.Hour = 24; }, kDeadReckoningInstantTexts.Hour, 0},
+    {"DrCourse", [](auto&, auto& d) { d.Course = 360.5L; }, kDrCourseError, 0},
+    {"DrSpeed", [](auto&, auto& d) { d.Speed = -1; }, kDrSpeedError, 0},
+    {"DrThroughThePole", [](auto&, auto& d) { d.Lat = 89.5L, d.Course = 0, d.Speed = 30; }, kFixPoleError, 0},
+    // Achernar 58° too high: the lines of position no longer meet anywhere
+    // near, and the steps wander.
+    {"GrossBlunder", [](auto& s, auto&) { s[1].Hs += 58; }, kFixNoConvergenceError, 0},
+    // Arcturus twice, a minute apart; two stars 190° apart in azimuth.
+    {"SameBearing", [](auto& s, auto&) { s = {s[3], s[3]}; s[1].Minute += 1; }, kFixCutError, 0},
+    {"OppositeBearing", [](auto& s, auto&) { s.resize(1); s.push_back(s[0]); s[0].StarNumber = 142;
+                                               s[1].StarNumber = 122; }, kFixCutError, 0},
+};
+
+void PrintTo(const FixErrorRow& r, std::ostream* os) { *os << r.name; }
+
+class FixPositionError : public ::testing::TestWithParam<FixErrorRow> {};
+
+TEST_P(FixPositionError, SaysWhatIsWrong) {
+  std::vector<TSight> sights = PerfectSights(kFixRows[4]);
+  TDeadReckoning dr = DeadReckoning(kFixRows[4]);
+  GetParam().spoil(sights, dr);
+  try {
+    FixPosition(sights, dr);
+    FAIL() << "no error";
+  } catch (const EFixError& e) {
+    EXPECT_EQ(e.Message(), GetParam().message);
+    EXPECT_EQ(e.SightNumber(), GetParam().sightNumber);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, FixPositionError, ::testing::ValuesIn(kFixErrorRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Mid-latitude sailing: a day due east on the equator is 360 miles, 6° of
+// longitude; north-east from 60° N the longitude runs twice as fast; a run
+// back undoes the run out; the date line is crossed.
+TEST(CarryPosition, MidLatitudeSailing) {
+  const TPosition east = CarryPosition({0, 10}, 90, 15, 24);
+  EXPECT_NEAR(D(east.Lat), 0, 1e-15);
+  EXPECT_NEAR(D(east.Lon), 16, 1e-15);
+  const TPosition ne = CarryPosition({59.5L, 0}, 45, 60, 1);
+  const long double d = 60 / std::sqrt(2.0L);
+  EXPECT_NEAR(D(ne.Lat), D(59.5L + d / 60), 1e-15);
+  EXPECT_NEAR(D(ne.Lon), D(d / (60 * std::cos((59.5L + d / 120) * kRad))), 1e-14);
+  const TPosition back = CarryPosition(ne, 45, 60, -1);
+  EXPECT_NEAR(D(back.Lat), 59.5, 1e-15);
+  EXPECT_NEAR(D(back.Lon), 0, 1e-14);
+  EXPECT_NEAR(D(CarryPosition({-20, 179.9L}, 90, 12, 1).Lon), D(179.9L + 12 / (60 * std::cos(20 * kRad)) - 360), 1e-13);
+}
+
+}  // namespace
+}  // namespace tarvel
