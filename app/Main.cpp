@@ -17,7 +17,7 @@
 #include "display/AngleDisplay.h"
 #include "app/About.h"
 #include "core/NumberPicture.h"
-#include "widgets/ErrorReport.h"
+#include "app/ErrorReport.h"
 #include "display/GreekLetter.h"
 #include "app/PickerRange.h"
 #include "ephemeris/CStars.h"

@@ -14,7 +14,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "widgets/ErrorReport.h"
+#include "app/ErrorReport.h"
 #include "app/Main.h"
 #include "widgets/ClickLabel.h"
 #include "widgets/MaskEdit.h"

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <stdexcept>
 
-#include "widgets/ErrorReport.h"
+#include "app/ErrorReport.h"
 
 namespace tarvel {
 namespace {
