@@ -22,6 +22,7 @@
 #include "app/PickerRange.h"
 #include "ephemeris/CStars.h"
 #include "ephemeris/Stars.h"
+#include "navigation/Navigation.h"
 #include "widgets/ClickLabel.h"
 #include "widgets/Look.h"
 #include "widgets/MaskEdit.h"
@@ -70,6 +71,7 @@ void TForm1::ConnectHandlers() {
   on(seNCH, &TSpinEdit::valueChanged, &TForm1::seNCHChange);
   on(SpeedButton1, &TSpeedButton::clicked, &TForm1::SpeedButton1Click);
   on(SpeedButton2, &TSpeedButton::clicked, &TForm1::SpeedButton2Click);
+  on(SpeedButton3, &TSpeedButton::clicked, &TForm1::SpeedButton3Click);
   on(seNumStar, &TSpinEdit::valueChanged, &TForm1::seNumStarChange);
   on(Label18, &TClickLabel::clicked, &TForm1::Label18Click);
   on(Label26, &TClickLabel::clicked, &TForm1::Label26Click);
@@ -174,6 +176,34 @@ void TForm1::SpeedButton1Click() {
 
 void TForm1::SpeedButton2Click() { close(); }
 
+void TForm1::SpeedButton3Click() {
+  if (!FForm3) {
+    FForm3 = std::make_unique<TForm3>(&Guarded);
+    FForm3->setWindowIcon(windowIcon());
+    connect(FForm3.get(), &TForm3::starChosen, this,
+            [this](int number) { Guarded([this, number] { SelectStar(number); }); });
+    connect(FForm3.get(), &TForm3::shipTimeChosen, this,
+            [this](QDate date, QTime time) { Guarded([this, date, time] { SetShipDateTime(date, time); }); });
+    if (FNavigationInputs) FForm3->Follow(*FNavigationInputs);
+  }
+  FForm3->ShowModeless();
+}
+
+void TForm1::SelectStar(int number) { seNumStar->setValue(number); }
+
+void TForm1::SetShipDateTime(QDate date, QTime time) {
+  {
+    const QSignalBlocker blockDate(DatePicker);
+    SetPickerDate(*DatePicker, date);  // a date out of range changes nothing
+  }
+  {
+    const QSignalBlocker blockTime(TimePicker);
+    TimePicker->setTime(time);
+  }
+  CheckBox1->setChecked(false);
+  Recalculate();
+}
+
 void TForm1::seNumStarChange() {
   // 0 and 161 are never kept: they wrap round the catalogue. Setting the
   // value notifies this handler again, which completes for the new number.
@@ -232,6 +262,15 @@ void TForm1::Recalculate() {
                                                  star.StarGhaMin * OneSixtieth + star.StarGhaDeg, FLongitude);
 
   ShowResults(sun, star, sunHorizon, starHorizon);
+  FollowNavigation(date, time);
+}
+
+void TForm1::FollowNavigation(const QDate& date, const QTime& time) {
+  FNavigationInputs = TAlmanacInputs{.Zone = FZone, .Hour = time.hour(), .Minute = time.minute(),
+                                     .Second = time.second(), .Day = date.day(), .Month = date.month(),
+                                     .Year = date.year(), .Latitude = FLatitude, .Longitude = FLongitude,
+                                     .StarNumber = FStarNumber};
+  if (FForm3) FForm3->Follow(*FNavigationInputs);
 }
 
 void TForm1::ShowResults(const TSunData& sun, const TStarData& star, const THorizonData& sunHorizon,

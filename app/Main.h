@@ -11,7 +11,9 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 
+#include "almanac/Almanac.h"
 #include "angles/Degrees.h"
 #include "core/Extended.h"
 
@@ -26,6 +28,7 @@ namespace tarvel {
 
 class TClickLabel;
 class TForm2;
+class TForm3;
 class TMaskEdit;
 class TSpeedButton;
 class TSpinEdit;
@@ -52,6 +55,13 @@ class TForm1 : public QWidget {
   void SetAboutWindow(TForm2* about) { aboutWindow_ = about; }
 
   void Recalculate();
+
+  // The navigation window's requests. SelectStar sets the star spin edit as
+  // the user would (the window shows the star and recalculates);
+  // SetShipDateTime switches automatic time off, puts the date and the time
+  // into the pickers and recalculates once.
+  void SelectStar(int number);
+  void SetShipDateTime(QDate date, QTime time);
 
   std::int32_t StarNumber() const { return FStarNumber; }
   std::int32_t Zone() const { return FZone; }
@@ -80,6 +90,7 @@ class TForm1 : public QWidget {
   void seNCHChange();
   void SpeedButton1Click();
   void SpeedButton2Click();
+  void SpeedButton3Click();
   void seNumStarChange();
   void Label18Click();
   void Label26Click();
@@ -92,6 +103,9 @@ class TForm1 : public QWidget {
   void ShowStarLabels();
   void ShowResults(const TSunData& sun, const TStarData& star, const THorizonData& sunHorizon,
                    const THorizonData& starHorizon);
+  // Hands a completed recalculation's inputs on to the navigation window,
+  // and keeps them for its first showing.
+  void FollowNavigation(const QDate& date, const QTime& time);
 
   // Window fields.
   std::int32_t FStarNumber = 1;
@@ -103,6 +117,8 @@ class TForm1 : public QWidget {
   Clock clock_;
   HorizonRoutine horizonCoords_;
   TForm2* aboutWindow_ = nullptr;
+  std::unique_ptr<TForm3> FForm3;  // the navigation window, made on first use
+  std::optional<TAlmanacInputs> FNavigationInputs;
 
   // Controls, named as their objectName.
   TSpeedButton* SpeedButton2 = nullptr;
@@ -114,6 +130,7 @@ class TForm1 : public QWidget {
   TSpeedButton* sbLam = nullptr;
   QLabel* Label30 = nullptr;
   TSpeedButton* SpeedButton1 = nullptr;
+  TSpeedButton* SpeedButton3 = nullptr;  // opens the navigation window
   QTimeEdit* TimePicker = nullptr;
   QCheckBox* CheckBox1 = nullptr;
   QDateEdit* DatePicker = nullptr;

@@ -150,6 +150,12 @@ void TForm1::CreateControls() {
   SpeedButton1->setCursor(Qt::PointingHandCursor);
   SpeedButton1->setToolTip(QStringLiteral("Информация"));
 
+  SpeedButton3 = FlatButton(this, "SpeedButton3", 287, 368, 150, 35, QStringLiteral("Навигация..."), buttonFace);
+  SpeedButton3->setGlyph(QPixmap(QStringLiteral(":/tarvel/navigation-button.xpm")));
+  SpeedButton3->setSpacing(12);
+  SpeedButton3->setCursor(Qt::PointingHandCursor);
+  SpeedButton3->setToolTip(QStringLiteral("Небосвод, сумерки и обработка наблюдений"));
+
   const QLocale russian(QLocale::Russian, QLocale::Russia);
   TimePicker = Place(new QTimeEdit(this), "TimePicker", 153, 81, 108, 24);
   TimePicker->setLocale(russian);

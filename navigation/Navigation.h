@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
+#pragma once
+// TForm3, the navigation window: the sky ("Небосвод") and the reduction of
+// sights ("Обработка наблюдений") in two tabs. The main window makes it on
+// first use and shows it beside itself, not modal; closing it only hides it,
+// and it never keeps the program running once the main window is closed.
+//
+// It follows the main window: Follow after every recalculation that
+// completed there. What the user chooses here goes back through the signals,
+// which the main window connects to its own methods; the window changes
+// nothing of the main window itself.
+
+#include <QDate>
+#include <QTime>
+#include <QWidget>
+
+#include "almanac/Almanac.h"
+#include "core/Extended.h"
+#include "navigation/HandlerGuard.h"
+
+class QTabWidget;
+
+namespace tarvel {
+
+class TSkyTab;
+
+class TForm3 : public QWidget {
+  Q_OBJECT
+
+ public:
+  // guard: the program's error report, through which every handler runs.
+  explicit TForm3(THandlerGuard guard, QWidget* parent = nullptr);
+
+  // The main window's inputs after a recalculation that completed; passed
+  // on to the tabs.
+  void Follow(const TAlmanacInputs& inputs);
+
+  // Shows the window without blocking the others, or brings it to the front.
+  void ShowModeless();
+
+ signals:
+  void starChosen(int number);
+  void shipTimeChosen(QDate date, QTime time);
+  void positionChosen(tarvel::Extended lat, tarvel::Extended lon);  // north and east positive, degrees
+
+ private:
+  QTabWidget* Tabs = nullptr;
+  TSkyTab* SkyTab = nullptr;
+  QWidget* SightTab = nullptr;
+};
+
+}  // namespace tarvel

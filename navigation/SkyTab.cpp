@@ -1,0 +1,270 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
+#include "navigation/SkyTab.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "almanac/SkyTexts.h"
+#include "core/RuntimeErrors.h"
+#include "navigation/SkyChart.h"
+#include "navigation/StarListModel.h"
+#include "widgets/Look.h"
+
+namespace tarvel {
+namespace {
+
+using namespace look;
+
+QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, colour);
+  widget->setPalette(palette);
+}
+
+// Writes a label only when its text changes, so that an unchanged line costs
+// no layout and no painting on every tick.
+void Show(QLabel* label, const QString& text) {
+  if (label->text() != text) label->setText(text);
+}
+
+QLabel* NamedLabel(QWidget* parent, const char* name, const QColor& colour) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setTextFormat(Qt::PlainText);
+  SetColour(label, QPalette::WindowText, colour);
+  return label;
+}
+
+QSpinBox* Degrees(QWidget* parent, const char* name, int value, const QString& tip) {
+  auto* spin = new QSpinBox(parent);
+  spin->setObjectName(QString::fromLatin1(name));
+  spin->setRange(0, 90);
+  spin->setValue(value);
+  spin->setSuffix(QStringLiteral("°"));
+  spin->setToolTip(tip);
+  SetColour(spin, QPalette::Base, kLime);
+  SetColour(spin, QPalette::Text, kBlack);
+  SetColour(spin, QPalette::Button, kSilver);
+  SetColour(spin, QPalette::ButtonText, kBlack);
+  return spin;
+}
+
+}  // namespace
+
+TSkyTab::TSkyTab(THandlerGuard guard, QWidget* parent)
+    : QWidget(parent), guard_(std::move(guard)), view_(std::make_unique<TSkyView>()) {
+  CreateControls();
+  ConnectHandlers();
+}
+
+TSkyTab::~TSkyTab() = default;
+
+void TSkyTab::CreateControls() {
+  setObjectName(QStringLiteral("SkyTab"));
+  setAutoFillBackground(true);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, kBlack);
+  colours.setColor(QPalette::WindowText, kWhite);
+  colours.setColor(QPalette::Base, kBlack);
+  colours.setColor(QPalette::AlternateBase, QColor(22, 22, 22));
+  colours.setColor(QPalette::Text, kWhite);
+  colours.setColor(QPalette::Button, kSilver);
+  colours.setColor(QPalette::ButtonText, kBlack);
+  colours.setColor(QPalette::Highlight, kNavy);
+  colours.setColor(QPalette::HighlightedText, kFuchsia);
+  setPalette(colours);
+  setFont(Face("MS Sans Serif", 14));
+
+  SkyInstant = NamedLabel(this, "SkyInstant", kYellow);
+  SkyInstant->setFont(Face("MS Sans Serif", 15, true));
+
+  SkyChart = new TSkyChart(this);
+  SkyChart->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+
+  starListModel_ = new TStarListModel(this);
+  StarList = new QTableView(this);
+  StarList->setObjectName(QStringLiteral("StarList"));
+  StarList->setModel(starListModel_);
+  StarList->setSelectionBehavior(QAbstractItemView::SelectRows);
+  StarList->setSelectionMode(QAbstractItemView::SingleSelection);
+  StarList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  StarList->setAlternatingRowColors(true);
+  StarList->setWordWrap(false);
+  StarList->setCornerButtonEnabled(false);
+  StarList->verticalHeader()->hide();
+  StarList->verticalHeader()->setDefaultSectionSize(StarList->fontMetrics().height() + 4);
+  StarList->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  StarList->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  StarList->horizontalHeader()->setStretchLastSection(true);
+  StarList->setGridStyle(Qt::DotLine);
+  StarList->setFont(Face("MS Sans Serif", 13));
+  starListModel_->SetFont(StarList->font());
+  StarList->setSortingEnabled(true);
+  StarList->sortByColumn(static_cast<int>(TStarColumn::Altitude), Qt::DescendingOrder);
+
+  AllStars = new QCheckBox(QStringLiteral("Все 160 звёзд"), this);
+  AllStars->setObjectName(QStringLiteral("AllStars"));
+  AllStars->setToolTip(QStringLiteral("Показать в таблице и звёзды под горизонтом"));
+  SetColour(AllStars, QPalette::Base, kWhite);  // the box, on the black page
+  SetColour(AllStars, QPalette::Text, kBlack);
+
+  BandFrom = Degrees(this, "BandFrom", 15, QStringLiteral("Нижняя граница высот для наблюдений"));
+  BandTo = Degrees(this, "BandTo", 70, QStringLiteral("Верхняя граница высот для наблюдений"));
+  BandFrom->setMaximum(BandTo->value());
+  BandTo->setMinimum(BandFrom->value());
+
+  BestThree = NamedLabel(this, "BestThree", kLime);
+  BestThree->setWordWrap(true);
+  BestThree->setFont(Face("MS Sans Serif", 14, true));
+  BestThree->setToolTip(QStringLiteral("Три звезды в полосе высот, линии положения которых пересекутся "
+                                       "лучше всего (азимуты ближе всего к 120° друг от друга)"));
+  SkyError = NamedLabel(this, "SkyError", kRed);
+
+  auto* legend = NamedLabel(this, "SkyLegend", kSilver);
+  legend->setText(QStringLiteral("Кольца на карте: фиолетовое — звезда главного окна, зелёное — лучшие три, "
+                                 "красное — место звезды неточно (больше 0,5'); тусклые — вне полосы высот."));
+  legend->setWordWrap(true);
+
+  auto* splitter = new QSplitter(Qt::Horizontal, this);
+  splitter->setChildrenCollapsible(false);
+  splitter->addWidget(SkyChart);
+  splitter->addWidget(StarList);
+  splitter->setStretchFactor(0, 4);
+  splitter->setStretchFactor(1, 6);
+  splitter->setSizes({450, 700});
+
+  auto* band = new QHBoxLayout;
+  band->addWidget(new QLabel(QStringLiteral("Высоты для наблюдений: от"), this));
+  band->addWidget(BandFrom);
+  band->addWidget(new QLabel(QStringLiteral("до"), this));
+  band->addWidget(BandTo);
+  band->addSpacing(24);
+  band->addWidget(AllStars);
+  band->addStretch(1);
+
+  auto* page = new QVBoxLayout(this);
+  page->addWidget(SkyInstant);
+  page->addWidget(splitter, 1);
+  page->addLayout(band);
+  page->addWidget(BestThree);
+  page->addWidget(legend);
+  page->addWidget(SkyError);
+}
+
+void TSkyTab::ConnectHandlers() {
+  // Every handler runs through the program's error report.
+  const auto on = [this](auto* sender, auto signal, void (TSkyTab::*handler)()) {
+    connect(sender, signal, this, [this, handler] { guard_([this, handler] { (this->*handler)(); }); });
+  };
+  on(BandFrom, &QSpinBox::valueChanged, &TSkyTab::BandChange);
+  on(BandTo, &QSpinBox::valueChanged, &TSkyTab::BandChange);
+  on(AllStars, &QCheckBox::toggled, &TSkyTab::AllStarsClick);
+  connect(SkyChart, &TSkyChart::starClicked, this,
+          [this](int number) { guard_([this, number] { SkyChartClick(number); }); });
+  // The choice is handed on once the table has finished with the event:
+  // the main window's answer rebuilds the table.
+  connect(StarList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this](const QModelIndex& current) {
+            if (arranging_ || !current.isValid()) return;
+            const std::int32_t star = starListModel_->StarOfRow(current.row());
+            QMetaObject::invokeMethod(this, [this, star] { guard_([&] { StarListChoice(star); }); }, Qt::QueuedConnection);
+          });
+}
+
+void TSkyTab::Follow(const TAlmanacInputs& inputs) {
+  inputs_ = inputs;
+  haveInputs_ = true;
+  stale_ = true;
+  if (isVisible()) Refresh();
+}
+
+void TSkyTab::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (stale_) guard_([this] { Refresh(); });
+}
+
+TAltitudeBand TSkyTab::Band() const { return {static_cast<Extended>(BandFrom->value()), static_cast<Extended>(BandTo->value())}; }
+
+void TSkyTab::Refresh() {
+  stale_ = false;
+  ShowInstant();
+  try {
+    *view_ = SkyView(inputs_, Band());
+  } catch (const Exception& error) {
+    Show(SkyError, QStringLiteral("Небосвод не рассчитан: ") + Text(error.Message()));
+    return;
+  }
+  Show(SkyError, {});
+  ShowSky();
+  if (!columnsFitted_ && starListModel_->rowCount() > 0) {
+    // Once, to the first sky's texts; the user may change them later.
+    StarList->resizeColumnsToContents();
+    columnsFitted_ = true;
+  }
+}
+
+void TSkyTab::ShowInstant() {
+  static const QLocale russian(QLocale::Russian, QLocale::Russia);
+  const QDate date(inputs_.Year, inputs_.Month, inputs_.Day);
+  const QTime time(inputs_.Hour, inputs_.Minute, inputs_.Second);
+  const std::int32_t zone = inputs_.Zone;
+  const QString zoneText = zone == 0 ? QStringLiteral("0") : QStringLiteral("%1 %2").arg(std::abs(zone)).arg(zone > 0 ? 'E' : 'W');
+  Show(SkyInstant, QStringLiteral("%1, судовое время %2, пояс %3;  место %4")
+                       .arg(russian.toString(date, QStringLiteral("d MMMM yyyy 'г.'")), time.toString(QStringLiteral("H:mm:ss")),
+                            zoneText, Text(PlaceText(inputs_.Latitude, inputs_.Longitude))));
+}
+
+void TSkyTab::ShowSky() {
+  arranging_ = true;
+  SkyChart->SetView(view_.get(), inputs_.StarNumber);
+  starListModel_->SetView(view_.get(), AllStars->isChecked());
+  SelectStarRow();
+  arranging_ = false;
+  Show(BestThree, Text(BestThreeText(*view_)));
+}
+
+void TSkyTab::SelectStarRow() {
+  QItemSelectionModel* selection = StarList->selectionModel();
+  const int row = starListModel_->RowOfStar(inputs_.StarNumber);
+  if (row < 0) {
+    selection->clear();
+    return;
+  }
+  const QModelIndex index = starListModel_->index(row, 0);
+  if (selection->currentIndex().row() != row || !selection->isRowSelected(row)) {
+    selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  }
+}
+
+// --- Handlers --------------------------------------------------------------
+
+void TSkyTab::BandChange() {
+  BandFrom->setMaximum(BandTo->value());
+  BandTo->setMinimum(BandFrom->value());
+  if (!haveInputs_ || stale_) return;
+  SetBand(*view_, Band());
+  ShowSky();
+}
+
+void TSkyTab::AllStarsClick() {
+  if (!haveInputs_ || stale_) return;
+  ShowSky();
+}
+
+void TSkyTab::StarListChoice(std::int32_t star) {
+  if (star != 0 && star != inputs_.StarNumber) emit starChosen(star);
+}
+
+void TSkyTab::SkyChartClick(int number) { emit starChosen(number); }
+
+}  // namespace tarvel
