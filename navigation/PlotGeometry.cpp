@@ -8,6 +8,7 @@
 #include "core/Arithmetic.h"
 #include "core/NumberPicture.h"
 #include "ephemeris/CStars.h"
+#include "navigation/PositionText.h"
 
 namespace tarvel {
 namespace {
@@ -34,14 +35,6 @@ std::string GridLabel(Extended degrees, bool latitude, bool tenths) {
   const Extended minutes = (total - whole * unit) * 60 / unit;
   return FormatPicture(latitude ? "00" : "000", whole) + "°" + FormatPicture(tenths ? "00.0" : "00", minutes) +
          "'" + letter;
-}
-
-std::string MilesWord(Extended miles) {
-  if (miles != std::floor(miles)) return "мили";
-  const auto n = static_cast<long long>(miles);
-  if (n % 10 == 1 && n % 100 != 11) return "миля";
-  if (n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 12 || n % 100 > 14)) return "мили";
-  return "миль";
 }
 
 std::vector<TGridLine> Lines(Extended from, Extended to, Extended stepMiles, Extended originMinutes,

@@ -4,6 +4,8 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
+#include <vector>
 
 #include "widgets/Look.h"
 
@@ -40,6 +42,37 @@ class TMapping {
   double scale_ = 1;
 };
 
+// The places already taken by texts, so that no text is written over
+// another: a text that finds no free place is left out.
+class TTextPlaces {
+ public:
+  explicit TTextPlaces(const QFontMetricsF& metrics) : metrics_(metrics) {}
+  // The box of a text written with its baseline starting at `at`.
+  QRectF Box(const QPointF& at, const QString& text) const {
+    return QRectF(at.x(), at.y() - metrics_.ascent(), metrics_.horizontalAdvance(text), metrics_.height())
+        .adjusted(-2, -1, 2, 1);
+  }
+  bool Free(const QRectF& box) const {
+    return std::none_of(taken_.begin(), taken_.end(), [&](const QRectF& t) { return t.intersects(box); });
+  }
+  void Take(const QRectF& box) { taken_.push_back(box); }
+  // Writes the text at the first free place of those offered.
+  bool Write(QPainter& painter, const std::vector<QPointF>& places, const QString& text) {
+    for (const QPointF& at : places) {
+      const QRectF box = Box(at, text);
+      if (!Free(box)) continue;
+      painter.drawText(at, text);
+      Take(box);
+      return true;
+    }
+    return false;
+  }
+
+ private:
+  QFontMetricsF metrics_;
+  std::vector<QRectF> taken_;
+};
+
 }  // namespace
 
 TPlottingSheet::TPlottingSheet(QWidget* parent) : QWidget(parent) {
@@ -74,19 +107,27 @@ void TPlottingSheet::paintEvent(QPaintEvent*) {
   // The grid, labelled along the left and bottom edges.
   const TSheetGrid grid = SheetGrid(plot_.Origin, box);
   painter.setFont(small);
+  TTextPlaces gridTexts{QFontMetricsF(small)};
+  gridTexts.Take(QRectF(area.right() - 110, area.top(), 110, 80));  // the scale bar and the north arrow
+  painter.setPen(QPen(kGrid, 1));
   for (const TGridLine& line : grid.Parallels) {
     const double y = map({box.West, line.At}).y();
-    painter.setPen(QPen(kGrid, 1));
     painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
-    painter.setPen(kGridText);
-    painter.drawText(QPointF(area.left() + 3, y - 3), Text(line.Label));
   }
   for (const TGridLine& line : grid.Meridians) {
     const double x = map({line.At, box.South}).x();
-    painter.setPen(QPen(kGrid, 1));
     painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
-    painter.setPen(kGridText);
-    painter.drawText(QPointF(x + 3, area.bottom() - 3), Text(line.Label));
+  }
+  painter.setPen(kGridText);
+  for (const TGridLine& line : grid.Parallels) {
+    const double y = map({box.West, line.At}).y();
+    gridTexts.Write(painter, {QPointF(area.left() + 3, y - 3)}, Text(line.Label));
+  }
+  for (const TGridLine& line : grid.Meridians) {
+    const double x = map({line.At, box.South}).x();
+    const QString text = Text(line.Label);
+    const QRectF fits = gridTexts.Box(QPointF(x + 3, area.bottom() - 3), text);
+    if (fits.right() < area.right()) gridTexts.Write(painter, {QPointF(x + 3, area.bottom() - 3)}, text);
   }
   painter.setPen(QPen(kGrid.darker(130), 1));
   painter.drawRect(area);
@@ -121,17 +162,26 @@ void TPlottingSheet::paintEvent(QPaintEvent*) {
     painter.drawPath(path);
   }
   painter.setFont(small);
+  TTextPlaces texts{QFontMetricsF(small)};
   for (const TPlotMark& mark : plot_.Marks) {
     const QPointF at = map(mark.At);
     painter.setPen(QPen(kTrack, 1.5));
     painter.setBrush(kPaper);
     painter.drawEllipse(at, 3.5, 3.5);
     painter.drawLine(at + QPointF(-6, 0), at + QPointF(6, 0));
-    painter.drawText(at + QPointF(6, 12), Text(mark.Label));
+    texts.Take(QRectF(at - QPointF(6, 4), at + QPointF(6, 4)));
+  }
+  // The marks' times, latest first, where they find room.
+  for (auto mark = plot_.Marks.rbegin(); mark != plot_.Marks.rend(); ++mark) {
+    const QPointF at = map(mark->At);
+    texts.Write(painter, {at + QPointF(6, 13), at + QPointF(-40, -6), at + QPointF(6, -6), at + QPointF(-40, 13)},
+                Text(mark->Label));
   }
 
-  // The lines of position, each labelled near its upper end.
+  // The lines of position, each labelled beside it near one end, where the
+  // label finds room.
   painter.setFont(label);
+  texts = TTextPlaces{QFontMetricsF(label)};
   for (const TPlotLine& line : plot_.Lines) {
     const auto ends = LineInBox(line, box);
     if (!ends) continue;
@@ -140,12 +190,20 @@ void TPlottingSheet::paintEvent(QPaintEvent*) {
     painter.setPen(pen);
     const QPointF a = map(ends->first), b = map(ends->second);
     painter.drawLine(a, b);
-    const QPointF top = a.y() < b.y() ? a : b, other = a.y() < b.y() ? b : a;
-    const QPointF at = top + (other - top) * 0.12;
     const QString text = Text(line.Label);
-    const double width = QFontMetrics(label).horizontalAdvance(text);
-    const double x = std::clamp(at.x() + 4, area.left() + 2, area.right() - width - 2);
-    painter.drawText(QPointF(x, std::max(at.y(), area.top() + 30)), text);
+    const double width = QFontMetricsF(label).horizontalAdvance(text);
+    std::vector<QPointF> places;
+    for (double f : {0.1, 0.9, 0.25, 0.75, 0.4, 0.6, 0.5}) {
+      const QPointF at = a + (b - a) * f;
+      for (const QPointF& side : {QPointF(5, -5), QPointF(-width - 5, -5), QPointF(5, 16), QPointF(-width - 5, 16)}) {
+        const QPointF place = at + side;
+        if (place.x() >= area.left() + 2 && place.x() + width <= area.right() - 2 && place.y() >= area.top() + 14 &&
+            place.y() <= area.bottom() - 16) {
+          places.push_back(place);
+        }
+      }
+    }
+    texts.Write(painter, places, text);
   }
 
   // The fix and its ellipse.
