@@ -179,9 +179,13 @@ void TPlottingSheet::paintEvent(QPaintEvent*) {
   }
 
   // The lines of position, each labelled beside it near one end, where the
-  // label finds room.
+  // label finds room off the fix.
   painter.setFont(label);
   texts = TTextPlaces{QFontMetricsF(label)};
+  if (plot_.Fix) {
+    const QPointF at = map(*plot_.Fix);
+    texts.Take(QRectF(at - QPointF(12, 12), at + QPointF(12, 12)));
+  }
   for (const TPlotLine& line : plot_.Lines) {
     const auto ends = LineInBox(line, box);
     if (!ends) continue;
