@@ -196,7 +196,9 @@ TPlot SightsPlot(const std::vector<TLoggedSight>& sights, const TDeadReckoning& 
   }
 
   if (outcome.Fix) {
+    const TSight& last = sights[outcome.Last].Sight;
     plot.Fix = onSheet(centre);
+    plot.FixLabel = "обс. " + ClockText(last.Hour, last.Minute);
     plot.Ellipse = {outcome.Fix->SemiMajor, outcome.Fix->SemiMinor, outcome.Fix->MajorAzimuth};
   }
   return plot;

@@ -67,6 +67,7 @@ struct TPlot {
   std::vector<TPlotMark> Marks;    // dead-reckoning positions along it
   std::vector<TPlotLine> Lines;
   std::optional<TSheetPoint> Fix;
+  std::string FixLabel;  // "обс. 19:52"
   TPlotEllipse Ellipse;  // round the fix
 };
 

@@ -223,6 +223,9 @@ void TPlottingSheet::paintEvent(QPaintEvent*) {
     painter.drawEllipse(at, 4, 4);
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(at, 8, 8);
+    painter.setFont(label);
+    texts.Write(painter, {at + QPointF(12, -10), at + QPointF(12, 22), at + QPointF(-90, -10), at + QPointF(-90, 22)},
+                Text(plot_.FixLabel));
   }
 
   if (plot_.Lines.empty() && plot_.Track.empty()) {

@@ -110,12 +110,14 @@ void TSightTab::ShowList() {
       item->setToolTip(column == 0 ? Text(SightTimeText(log_[i].Sight)) + QStringLiteral(", пояс ") +
                                          Text(ZoneText(log_[i].Sight.Zone))
                                    : tip);
+      if (column == 0) {
+        // The first cell's box switches the sight on and off; it is there
+        // before the cell is, so that the column's width allows for it.
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(log_[i].Enabled ? Qt::Checked : Qt::Unchecked);
+      }
       twSights->setItem(static_cast<int>(i), column, item);
     }
-    // The first cell's box switches the sight on and off.
-    QTableWidgetItem* first = twSights->item(static_cast<int>(i), 0);
-    first->setFlags(first->flags() | Qt::ItemIsUserCheckable);
-    first->setCheckState(log_[i].Enabled ? Qt::Checked : Qt::Unchecked);
   }
   twSights->setCurrentCell(std::min(current, static_cast<int>(log_.size()) - 1), 0);
   btnRemove->setEnabled(twSights->currentRow() >= 0);

@@ -134,6 +134,7 @@ TEST_F(FixReportTest, ThePlotAroundTheFix) {
   ASSERT_TRUE(plot.Fix);
   EXPECT_NEAR(D(Miles(*plot.Fix)), 0, 1e-12);
   EXPECT_NEAR(D(plot.Ellipse.SemiMajor), D(outcome.Fix->SemiMajor), 1e-15);
+  EXPECT_EQ(plot.FixLabel, "обс. 19:52");
   // Every line through the fix but the blunder, which passes 5 miles off on
   // the body's side; the one switched off is marked so.
   ASSERT_EQ(plot.Lines.size(), 4U);
