@@ -20,11 +20,13 @@ ErrorSink& Sink() {
 }
 
 int depth = 0;
+Occasion outermost = Occasion::Event;
 std::optional<QString> pending;
 bool reportOpen = false;
+// The error reported last, while nothing has run without an error since.
+std::optional<QString> standing;
 
 void Report(const QString& message) noexcept {
-  if (reportOpen) return;
   reportOpen = true;
   try {
     if (Sink()) Sink()(message);
@@ -36,7 +38,8 @@ void Report(const QString& message) noexcept {
 
 }  // namespace
 
-void Guarded(const std::function<void()>& body) noexcept {
+void Guarded(const std::function<void()>& body, Occasion occasion) noexcept {
+  if (depth == 0) outermost = occasion;
   ++depth;
   try {
     body();
@@ -46,16 +49,25 @@ void Guarded(const std::function<void()>& body) noexcept {
     if (!pending) pending = QStringLiteral("Unknown error");
   }
   --depth;
-  if (depth == 0 && pending) {
-    const QString message = *pending;
-    pending.reset();
-    Report(message);
+  if (depth > 0) return;
+  if (!pending) {
+    standing.reset();
+    return;
   }
+  const QString message = *pending;
+  pending.reset();
+  // While a box is open, what goes wrong beneath it is neither shown nor
+  // remembered: once the box is gone, the next tick reports it if it stays.
+  if (reportOpen) return;
+  if (outermost == Occasion::Tick && standing == message) return;
+  standing = message;
+  Report(message);
 }
 
 ErrorSink SetErrorSink(ErrorSink sink) {
   ErrorSink previous = std::move(Sink());
   Sink() = std::move(sink);
+  standing.reset();
   return previous;
 }
 

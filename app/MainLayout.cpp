@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "app/Main.h"
+#include "widgets/CheckBox.h"
 #include "widgets/ClickLabel.h"
 #include "widgets/Look.h"
 #include "widgets/MaskEdit.h"
@@ -160,9 +161,10 @@ void TForm1::CreateControls() {
   TimePicker = Place(new QTimeEdit(this), "TimePicker", 153, 81, 108, 24);
   TimePicker->setLocale(russian);
   TimePicker->setDisplayFormat(QStringLiteral("H:mm:ss"));
+  TimePicker->setWrapping(true);  // Up on 59 seconds gives 00, as in every time picker
   StyleInput(TimePicker);
 
-  CheckBox1 = Place(new QCheckBox(QStringLiteral("Автоматический ввод времени"), this), "CheckBox1", 30, 15, 251, 21);
+  CheckBox1 = Place(new TCheckBox(QStringLiteral("Автоматический ввод времени"), this), "CheckBox1", 30, 15, 251, 21);
 
   DatePicker = Place(new QDateEdit(this), "DatePicker", 73, 44, 190, 24);
   DatePicker->setLocale(russian);

@@ -46,6 +46,43 @@ TEST_F(ErrorReportTest, NoSecondReportWhileOneIsOpen) {
   EXPECT_EQ(shown.size(), 2);
 }
 
+TEST_F(ErrorReportTest, ATickMeetingTheLastErrorAgainStaysSilent) {
+  const Occasion tick = Occasion::Tick, event = Occasion::Event;
+  const struct { Occasion occasion; const char* error; bool reported; } runs[] = {
+      {tick, "a", true},     {tick, "a", false},   {tick, "b", true},  // another text
+      {tick, "b", false},    {tick, nullptr, false}, {tick, "b", true},  // after a good tick
+      {event, "b", true},    {tick, "b", false},   // the user's events always report
+      {event, nullptr, false}, {tick, "b", true},  // after a good event
+      {tick, "a", true},     {tick, "b", true},    {event, "b", true},  {event, "b", true},
+  };
+  QStringList expected;
+  for (const auto& r : runs) {
+    Guarded([&] { if (r.error) throw std::runtime_error(r.error); }, r.occasion);
+    if (r.reported) expected << r.error;
+    EXPECT_EQ(shown, expected) << "run " << (&r - runs);
+  }
+  // A handler nested in a tick belongs to the tick.
+  Guarded([] { Guarded([] { throw std::runtime_error("b"); }); }, tick);
+  EXPECT_EQ(shown, expected);
+  // A new sink has seen nothing yet.
+  SetErrorSink([this](const QString& m) { shown << m; });
+  Guarded([] { throw std::runtime_error("b"); }, tick);
+  EXPECT_EQ(shown.size(), expected.size() + 1);
+}
+
+TEST_F(ErrorReportTest, AnErrorMetUnderAnOpenBoxIsReportedByTheNextTick) {
+  // Ticks go on while the first box is open; what they meet is not shown then.
+  SetErrorSink([this](const QString& m) {
+    shown << m;
+    if (shown.size() > 1) return;
+    for (const char* e : {"a", "c"}) Guarded([e] { throw std::runtime_error(e); }, Occasion::Tick);
+  });
+  Guarded([] { throw std::runtime_error("a"); }, Occasion::Tick);
+  EXPECT_EQ(shown, QStringList({"a"}));
+  Guarded([] { throw std::runtime_error("c"); }, Occasion::Tick);
+  EXPECT_EQ(shown, QStringList({"a", "c"}));
+}
+
 TEST_F(ErrorReportTest, AFailingSinkDoesNotEscape) {
   SetErrorSink([](const QString&) { throw std::runtime_error("sink broke"); });
   Guarded([] { throw std::runtime_error("x"); });
