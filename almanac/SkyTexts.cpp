@@ -65,7 +65,7 @@ std::string BestThreeText(const TSkyView& view) {
   std::string text = "Лучшие три звезды:";
   const char* separator = " ";
   for (std::int32_t k : view.Best) {
-    text += separator + StarTitle(k) + " (" + AzimuthText(StarOf(view, k).Azimuth) + ")";
+    text += separator + StarTitle(k);
     separator = ", ";
   }
   return text;

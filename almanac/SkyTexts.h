@@ -36,7 +36,8 @@ std::string StarTitle(std::int32_t number);
 // unreliable on a third.
 std::string StarHoverText(const TSkyView& view, std::int32_t number);
 
-// "Лучшие три звезды: …" naming them by azimuth, or the reason there are none.
+// "Лучшие три звезды: …" naming them in order of azimuth, or the reason
+// there are none. The line changes only when the three do.
 std::string BestThreeText(const TSkyView& view);
 
 // The ship's place: "55°45,00' N  037°37,00' E".

@@ -15,7 +15,7 @@ TForm3::TForm3(THandlerGuard guard, QWidget* parent) : QWidget(parent, Qt::Windo
   setObjectName(QStringLiteral("Form3"));
   setWindowTitle(QStringLiteral("Навигация"));
   setAttribute(Qt::WA_QuitOnClose, false);
-  resize(1180, 660);
+  resize(1180, 720);
 
   Tabs = new QTabWidget(this);
   Tabs->setObjectName(QStringLiteral("Tabs"));

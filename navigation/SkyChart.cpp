@@ -2,7 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 #include "navigation/SkyChart.h"
 
+#include <QDate>
 #include <QHelpEvent>
+#include <QLocale>
+#include <QTime>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -54,6 +57,19 @@ TSkyChart::TSkyChart(QWidget* parent) : QWidget(parent) {
 void TSkyChart::SetView(const TSkyView* view, std::int32_t selected) {
   view_ = view;
   selected_ = selected;
+  when_.clear();
+  where_.clear();
+  if (view_) {
+    static const QLocale russian(QLocale::Russian, QLocale::Russia);
+    const TAlmanacInputs& in = view_->Inputs;
+    const std::int32_t zone = in.Zone;
+    when_ = QStringLiteral("%1\n%2, пояс %3")
+                .arg(russian.toString(QDate(in.Year, in.Month, in.Day), QStringLiteral("d MMMM yyyy 'г.'")),
+                     QTime(in.Hour, in.Minute, in.Second).toString(QStringLiteral("H:mm:ss")),
+                     zone == 0 ? QStringLiteral("0")
+                               : QStringLiteral("%1 %2").arg(std::abs(zone)).arg(QLatin1Char(zone > 0 ? 'E' : 'W')));
+    where_ = QString::fromStdString(PlaceText(in.Latitude, in.Longitude)).replace(QStringLiteral("  "), QStringLiteral("\n"));
+  }
   update();
 }
 
@@ -130,6 +146,11 @@ void TSkyChart::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.drawPixmap(0, 0, grid_);
   if (!view_) return;
+  p.setPen(kYellow);
+  p.setFont(Face("Arial", 13, true));
+  const QRectF corners = QRectF(rect()).adjusted(6, 4, -6, -4);
+  p.drawText(corners, Qt::AlignLeft | Qt::AlignTop, when_);
+  p.drawText(corners, Qt::AlignRight | Qt::AlignTop, where_);
   p.setRenderHint(QPainter::Antialiasing);
 
   const Extended sunAltitude = AltitudeDegrees(view_->Sky.SunHorizon);
@@ -151,8 +172,10 @@ void TSkyChart::paintEvent(QPaintEvent*) {
     if (s.Unreliable) Ring(p, at, 5.5, kRed, 1.5);
     if (s.Best) Ring(p, at, 8, kLime, 2);
     if (k == selected_) Ring(p, at, 11, kFuchsia, 2);
+    // The number beside the outermost ring, clear of it.
+    const qreal off = k == selected_ ? 9 : s.Best ? 6 : 4;
     p.setPen(k == selected_ ? kFuchsia : colour);
-    p.drawStaticText(at + QPointF(5, -15), numbers_[static_cast<std::size_t>(k - 1)]);
+    p.drawStaticText(at + QPointF(off + 1, -off - 11), numbers_[static_cast<std::size_t>(k - 1)]);
   }
 }
 

@@ -3,6 +3,8 @@
 #include "navigation/SkyTab.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
+#include <QPushButton>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +17,7 @@
 #include "almanac/SkyTexts.h"
 #include "core/RuntimeErrors.h"
 #include "navigation/SkyChart.h"
+#include "navigation/StarListDelegate.h"
 #include "navigation/StarListModel.h"
 #include "widgets/Look.h"
 
@@ -82,11 +85,12 @@ void TSkyTab::CreateControls() {
   colours.setColor(QPalette::ButtonText, kBlack);
   colours.setColor(QPalette::Highlight, kNavy);
   colours.setColor(QPalette::HighlightedText, kFuchsia);
+  // A colour set for a role holds in every state: the disabled buttons must
+  // be told apart again.
+  colours.setColor(QPalette::Disabled, QPalette::Button, QColor(64, 64, 64));
+  colours.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(150, 150, 150));
   setPalette(colours);
   setFont(Face("MS Sans Serif", 14));
-
-  SkyInstant = NamedLabel(this, "SkyInstant", kYellow);
-  SkyInstant->setFont(Face("MS Sans Serif", 15, true));
 
   SkyChart = new TSkyChart(this);
   SkyChart->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -109,6 +113,10 @@ void TSkyTab::CreateControls() {
   StarList->setGridStyle(Qt::DotLine);
   StarList->setFont(Face("MS Sans Serif", 13));
   starListModel_->SetFont(StarList->font());
+  StarList->setItemDelegate(new TStarListDelegate(StarList->font(), StarList));
+  auto* style = TStarListDelegate::RowBackgroundsLeftOut();
+  style->setParent(StarList);
+  StarList->setStyle(style);
   StarList->setSortingEnabled(true);
   StarList->sortByColumn(static_cast<int>(TStarColumn::Altitude), Qt::DescendingOrder);
 
@@ -152,12 +160,57 @@ void TSkyTab::CreateControls() {
   band->addWidget(AllStars);
   band->addStretch(1);
 
+  // Twilight as the almanac lists it: the morning in one column, the
+  // evening in the other, each in the order of the day.
+  auto* twilight = new QGridLayout;
+  TwilightDate = NamedLabel(this, "TwilightDate", kAqua);
+  TwilightDate->setFont(Face("MS Sans Serif", 14, true));
+  twilight->addWidget(TwilightDate, 0, 0, 1, 4);
+  const auto time = [&](const char* name, const char* caption, int row, int column) {
+    twilight->addWidget(new QLabel(QString::fromUtf8(caption), this), row, column);
+    QLabel* value = NamedLabel(this, name, kYellow);
+    value->setFont(Face("MS Sans Serif", 15, true));
+    twilight->addWidget(value, row, column + 1);
+    return value;
+  };
+  MorningNautical = time("MorningNautical", "Навигационные сумерки", 1, 0);
+  MorningCivil = time("MorningCivil", "Гражданские сумерки", 2, 0);
+  Sunrise = time("Sunrise", "Восход", 3, 0);
+  Sunset = time("Sunset", "Заход", 1, 2);
+  EveningCivil = time("EveningCivil", "Гражданские сумерки", 2, 2);
+  EveningNautical = time("EveningNautical", "Навигационные сумерки", 3, 2);
+  const auto button = [&](const char* name, const char* caption, const char* tip, int column) {
+    auto* b = new QPushButton(QString::fromUtf8(caption), this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(QString::fromUtf8(tip));
+    b->setEnabled(false);
+    b->setCursor(Qt::PointingHandCursor);
+    twilight->addWidget(b, 4, column, 1, 2);
+    return b;
+  };
+  MorningStars = button("MorningStars", "Утренние звёзды",
+                        "Поставить в главном окне середину утренних сумерек для звёзд (от навигационных до "
+                        "гражданских) и выключить автоматический ввод времени", 0);
+  EveningStars = button("EveningStars", "Вечерние звёзды",
+                        "Поставить в главном окне середину вечерних сумерек для звёзд (от гражданских до "
+                        "навигационных) и выключить автоматический ввод времени", 2);
+  twilight->setHorizontalSpacing(12);
+  twilight->setVerticalSpacing(3);
+  twilight->setColumnMinimumWidth(2, 40);
+
+  auto* sights = new QVBoxLayout;
+  sights->addLayout(band);
+  sights->addWidget(BestThree);
+  sights->addWidget(legend);
+  sights->addStretch(1);
+  auto* below = new QHBoxLayout;
+  below->addLayout(sights, 1);
+  below->addSpacing(16);
+  below->addLayout(twilight);
+
   auto* page = new QVBoxLayout(this);
-  page->addWidget(SkyInstant);
   page->addWidget(splitter, 1);
-  page->addLayout(band);
-  page->addWidget(BestThree);
-  page->addWidget(legend);
+  page->addLayout(below);
   page->addWidget(SkyError);
 }
 
@@ -169,6 +222,8 @@ void TSkyTab::ConnectHandlers() {
   on(BandFrom, &QSpinBox::valueChanged, &TSkyTab::BandChange);
   on(BandTo, &QSpinBox::valueChanged, &TSkyTab::BandChange);
   on(AllStars, &QCheckBox::toggled, &TSkyTab::AllStarsClick);
+  on(MorningStars, &QPushButton::clicked, &TSkyTab::MorningStarsClick);
+  on(EveningStars, &QPushButton::clicked, &TSkyTab::EveningStarsClick);
   connect(SkyChart, &TSkyChart::starClicked, this,
           [this](int number) { guard_([this, number] { SkyChartClick(number); }); });
   // The choice is handed on once the table has finished with the event:
@@ -197,8 +252,14 @@ TAltitudeBand TSkyTab::Band() const { return {static_cast<Extended>(BandFrom->va
 
 void TSkyTab::Refresh() {
   stale_ = false;
-  ShowInstant();
   try {
+    const TTwilightKey key{inputs_.Zone, inputs_.Day, inputs_.Month, inputs_.Year, inputs_.Latitude, inputs_.Longitude};
+    if (twilightFor_ != key) {
+      twilightFor_.reset();
+      twilight_ = TwilightView(inputs_);
+      twilightFor_ = key;
+      ShowTwilight();
+    }
     *view_ = SkyView(inputs_, Band());
   } catch (const Exception& error) {
     Show(SkyError, QStringLiteral("Небосвод не рассчитан: ") + Text(error.Message()));
@@ -213,15 +274,15 @@ void TSkyTab::Refresh() {
   }
 }
 
-void TSkyTab::ShowInstant() {
+void TSkyTab::ShowTwilight() {
   static const QLocale russian(QLocale::Russian, QLocale::Russia);
-  const QDate date(inputs_.Year, inputs_.Month, inputs_.Day);
-  const QTime time(inputs_.Hour, inputs_.Minute, inputs_.Second);
-  const std::int32_t zone = inputs_.Zone;
-  const QString zoneText = zone == 0 ? QStringLiteral("0") : QStringLiteral("%1 %2").arg(std::abs(zone)).arg(zone > 0 ? 'E' : 'W');
-  Show(SkyInstant, QStringLiteral("%1, судовое время %2, пояс %3;  место %4")
-                       .arg(russian.toString(date, QStringLiteral("d MMMM yyyy 'г.'")), time.toString(QStringLiteral("H:mm:ss")),
-                            zoneText, Text(PlaceText(inputs_.Latitude, inputs_.Longitude))));
+  const QDate date(twilightFor_->Year, twilightFor_->Month, twilightFor_->Day);
+  TwilightDate->setText(QStringLiteral("Сумерки и восход Солнца %1, судовое время:")
+                            .arg(russian.toString(date, QStringLiteral("d MMMM yyyy 'г.'"))));
+  QLabel* const labels[6] = {MorningNautical, MorningCivil, Sunrise, Sunset, EveningCivil, EveningNautical};
+  for (std::size_t i = 0; i < 6; ++i) labels[i]->setText(Text(twilight_.Texts[i]));
+  MorningStars->setEnabled(twilight_.MorningStars >= 0);
+  EveningStars->setEnabled(twilight_.EveningStars >= 0);
 }
 
 void TSkyTab::ShowSky() {
@@ -266,5 +327,15 @@ void TSkyTab::StarListChoice(std::int32_t star) {
 }
 
 void TSkyTab::SkyChartClick(int number) { emit starChosen(number); }
+
+void TSkyTab::MorningStarsClick() { ChooseShipTime(twilight_.MorningStars); }
+void TSkyTab::EveningStarsClick() { ChooseShipTime(twilight_.EveningStars); }
+
+void TSkyTab::ChooseShipTime(std::int32_t seconds) {
+  if (!twilightFor_ || seconds < 0) return;
+  // A star time that runs past midnight may have its middle on the next date.
+  const QDate date = QDate(twilightFor_->Year, twilightFor_->Month, twilightFor_->Day).addDays(seconds / 86400);
+  emit shipTimeChosen(date, QTime(0, 0).addSecs(seconds % 86400));
+}
 
 }  // namespace tarvel

@@ -18,13 +18,16 @@
 #include <QWidget>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "almanac/Almanac.h"
 #include "almanac/SkyView.h"
+#include "almanac/TwilightView.h"
 #include "navigation/HandlerGuard.h"
 
 class QCheckBox;
 class QLabel;
+class QPushButton;
 class QSpinBox;
 class QTableView;
 
@@ -59,14 +62,17 @@ class TSkyTab : public QWidget {
   // The sky for the kept inputs, then everything that shows it.
   void Refresh();
   void ShowSky();
-  void ShowInstant();
   void SelectStarRow();
   TAltitudeBand Band() const;
+  void ShowTwilight();
 
   void BandChange();
   void AllStarsClick();
   void StarListChoice(std::int32_t star);
   void SkyChartClick(int number);
+  void MorningStarsClick();
+  void EveningStarsClick();
+  void ChooseShipTime(std::int32_t seconds);
 
   THandlerGuard guard_;
   TAlmanacInputs inputs_;
@@ -76,7 +82,16 @@ class TSkyTab : public QWidget {
   bool columnsFitted_ = false;
   std::unique_ptr<TSkyView> view_;
 
-  QLabel* SkyInstant = nullptr;  // the instant and place shown
+  // Twilight depends on the date, zone and position only: it is computed
+  // again only when one of them changes, not on every tick.
+  struct TTwilightKey {
+    std::int32_t Zone, Day, Month, Year;
+    Extended Latitude, Longitude;
+    bool operator==(const TTwilightKey&) const = default;
+  };
+  std::optional<TTwilightKey> twilightFor_;
+  TTwilightView twilight_;
+
   TSkyChart* SkyChart = nullptr;
   QTableView* StarList = nullptr;
   TStarListModel* starListModel_ = nullptr;
@@ -85,6 +100,15 @@ class TSkyTab : public QWidget {
   QSpinBox* BandTo = nullptr;
   QLabel* BestThree = nullptr;
   QLabel* SkyError = nullptr;     // an arithmetic fault of the last attempt
+  QLabel* TwilightDate = nullptr;
+  QLabel* MorningNautical = nullptr;  // ship's times HH:MM
+  QLabel* MorningCivil = nullptr;
+  QLabel* Sunrise = nullptr;
+  QLabel* Sunset = nullptr;
+  QLabel* EveningCivil = nullptr;
+  QLabel* EveningNautical = nullptr;
+  QPushButton* MorningStars = nullptr;  // set the main window to the middle of the star time
+  QPushButton* EveningStars = nullptr;
 };
 
 }  // namespace tarvel

@@ -69,7 +69,9 @@ void TStarListModel::Arrange() {
     changePersistentIndexList(before, after);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
   }
-  if (!rows_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, kStarColumnCount - 1));
+  // A row's number and name stay with it; the figures change.
+  const int firstFigure = static_cast<int>(TStarColumn::Altitude);
+  if (!rows_.empty()) emit dataChanged(index(0, firstFigure), index(rowCount() - 1, kStarColumnCount - 1));
 }
 
 void TStarListModel::sort(int column, Qt::SortOrder order) {

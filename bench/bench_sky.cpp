@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QTableView>
+
+#include "almanac/SkyView.h"
+#include "app/ErrorReport.h"
+#include "app/Main.h"
+#include "navigation/Navigation.h"
+#include "navigation/SkyChart.h"
+#include "widgets/MaskEdit.h"
+#include "widgets/SpeedButton.h"
+
+namespace {
+
+// 1 January 2000 at 55°45' N 37°37' E, at 17:00:00 in zone 3 (civil
+// twilight: the Sun just below the horizon, 77 stars above it).
+tarvel::TAlmanacInputs Evening() {
+  tarvel::TAlmanacInputs in;
+  in.Zone = 3;
+  in.Hour = 17;
+  in.Latitude = 55.75L;
+  in.Longitude = 37 + 37 * tarvel::OneSixtieth;
+  in.StarNumber = 46;
+  return in;
+}
+
+// Advances the inputs by one second, as a tick of automatic time does.
+void Tick(tarvel::TAlmanacInputs& in) {
+  if (++in.Second == 60) {
+    in.Second = 0;
+    in.Minute = (in.Minute + 1) % 60;
+  }
+}
+
+// The model's part of one update: every star's place and horizon position,
+// the place errors, the band and the best three.
+void BM_SkyView(benchmark::State& state) {
+  tarvel::TAlmanacInputs in = Evening();
+  for (auto _ : state) {
+    Tick(in);
+    benchmark::DoNotOptimize(tarvel::SkyView(in, {}));
+  }
+}
+BENCHMARK(BM_SkyView)->Unit(benchmark::kMicrosecond);
+
+// What one recalculation of the main window costs the shown navigation
+// window: the sky tab follows a new second, and the chart and the table are
+// painted (offscreen), at the window's default size.
+void BM_SkyTabFollow(benchmark::State& state) {
+  tarvel::TForm3 form(&tarvel::Guarded);
+  tarvel::TAlmanacInputs in = Evening();
+  form.Follow(in);
+  form.show();
+  QApplication::processEvents();
+  for (auto _ : state) {
+    Tick(in);
+    form.Follow(in);
+    QApplication::processEvents();
+  }
+}
+BENCHMARK(BM_SkyTabFollow)->Unit(benchmark::kMicrosecond);
+
+// Painting the chart alone, for a sky that does not change.
+void BM_SkyChartPaint(benchmark::State& state) {
+  tarvel::TForm3 form(&tarvel::Guarded);
+  form.Follow(Evening());
+  form.show();
+  QApplication::processEvents();
+  auto* chart = form.findChild<tarvel::TSkyChart*>(QStringLiteral("SkyChart"));
+  for (auto _ : state) chart->repaint();
+}
+BENCHMARK(BM_SkyChartPaint)->Unit(benchmark::kMicrosecond);
+
+// A whole tick of automatic time with the navigation window open: the main
+// window recalculates and both windows are painted.
+void BM_TickWithNavigationOpen(benchmark::State& state) {
+  tarvel::TForm1 form([] { return QDateTime(QDate(2000, 1, 1), QTime(17, 0, 0)); });
+  form.findChild<tarvel::TMaskEdit*>("meFi")->setMaskedText(QStringLiteral("Ш = 55°45,00'"));
+  form.findChild<tarvel::TMaskEdit*>("meLam")->setMaskedText(QStringLiteral("Д = 037°37,00'"));
+  form.show();
+  form.findChild<tarvel::TSpeedButton*>("SpeedButton3")->click();
+  QApplication::processEvents();
+  for (auto _ : state) {
+    form.Recalculate();
+    QApplication::processEvents();
+  }
+}
+BENCHMARK(BM_TickWithNavigationOpen)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

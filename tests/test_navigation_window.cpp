@@ -1,0 +1,286 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
+// The navigation window with the real main window, offscreen: opening and
+// closing, following the main window's recalculations, choosing a star on
+// the chart and in the table, the table's order, the altitude band with the
+// best three, the marks of unreliable stars, and the twilight buttons.
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+#include <QToolTip>
+
+#include "MainWindowFixture.h"
+#include "almanac/SkyTexts.h"
+#include "almanac/TwilightView.h"
+#include "navigation/Navigation.h"
+#include "navigation/SkyChart.h"
+#include "navigation/StarListModel.h"
+
+namespace tarvel {
+namespace {
+
+class NavigationTest : public MainWindowTest {
+ protected:
+  static TForm3* Window() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w->objectName() == QLatin1String("Form3")) return qobject_cast<TForm3*>(w);
+    }
+    return nullptr;
+  }
+
+  TForm3* Open() {
+    Get<TSpeedButton>("SpeedButton3")->click();
+    TForm3* window = Window();
+    EXPECT_NE(window, nullptr);
+    return window;
+  }
+
+  template <class T = QWidget>
+  static T* In(const char* name) {
+    T* child = Window() ? Window()->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+  }
+  static TSkyChart* Chart() { return In<TSkyChart>("SkyChart"); }
+  static QTableView* Table() { return In<QTableView>("StarList"); }
+  static TStarListModel* Rows() { return static_cast<TStarListModel*>(Table()->model()); }
+  static QString Cell(std::int32_t star, TStarColumn column) {
+    const int row = Rows()->RowOfStar(star);
+    return row < 0 ? QString() : Rows()->index(row, static_cast<int>(column)).data().toString();
+  }
+
+  // The main window's inputs as the tab receives them.
+  TAlmanacInputs Inputs() const {
+    const QDate d = Get<QDateEdit>("DatePicker")->date();
+    const QTime t = Get<QTimeEdit>("TimePicker")->time();
+    return {form->Zone(), t.hour(), t.minute(), t.second(), d.day(), d.month(), d.year(),
+            form->Latitude(), form->Longitude(), form->StarNumber()};
+  }
+
+  void SetPlace(const char* latitude, const char* longitude, QDate date, QTime time, int zone) {
+    Get<TSpinEdit>("seNCH")->setValue(zone);
+    Get<QDateEdit>("DatePicker")->setDate(date);
+    Get<QTimeEdit>("TimePicker")->setTime(time);
+    Fi()->setMaskedText(QString::fromUtf8(latitude));
+    Lam()->setMaskedText(QString::fromUtf8(longitude));
+  }
+};
+
+TEST_F(NavigationTest, ButtonOpensTheWindowModelessAndOnlyOnce) {
+  Create();
+  auto* button = Get<TSpeedButton>("SpeedButton3");
+  EXPECT_EQ(button->geometry(), QRect(287, 368, 150, 35));
+  EXPECT_EQ(button->text(), QStringLiteral("Навигация..."));
+  EXPECT_EQ(button->toolTip(), QStringLiteral("Небосвод, сумерки и обработка наблюдений"));
+  EXPECT_EQ(button->font().family(), QStringLiteral("Times New Roman"));
+  EXPECT_EQ(button->font().pixelSize(), 15);
+  EXPECT_TRUE(button->font().bold());
+  EXPECT_EQ(button->cursor().shape(), Qt::PointingHandCursor);
+  EXPECT_EQ(button->spacing(), Get<TSpeedButton>("SpeedButton1")->spacing());
+  EXPECT_EQ(Window(), nullptr);  // made on first use only
+
+  form->show();
+  TForm3* window = Open();
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_FALSE(window->isModal());
+  EXPECT_TRUE(form->isEnabled());
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Навигация"));
+  EXPECT_FALSE(window->testAttribute(Qt::WA_QuitOnClose));
+  auto* tabs = In<QTabWidget>("Tabs");
+  ASSERT_EQ(tabs->count(), 2);
+  EXPECT_EQ(tabs->tabText(0), QStringLiteral("Небосвод"));
+  EXPECT_EQ(tabs->tabText(1), QStringLiteral("Обработка наблюдений"));
+
+  // Again: the same window, brought forward.
+  form->activateWindow();
+  QTRY_COMPARE(QApplication::activeWindow(), form.get());
+  EXPECT_EQ(Open(), window);
+  QTRY_COMPARE(QApplication::activeWindow(), window);
+  window->close();
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(Open(), window);  // closing only hid it
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(NavigationTest, FollowsCompletedRecalculationsOnly) {
+  Create();
+  Open();
+  In<QCheckBox>("AllStars")->click();  // Sirius is below the horizon
+  EnterWorkedExample();
+  Get<TSpinEdit>("seNumStar")->setValue(46);
+  EXPECT_EQ(Chart()->When(), QStringLiteral("1 января 2000 г.\n12:00:00, пояс 0"));
+  EXPECT_EQ(Chart()->Where(), QStringLiteral("55°45,00' N\n037°37,00' E"));
+  EXPECT_EQ(Cell(46, TStarColumn::Altitude), Caption("Label23"));
+  EXPECT_EQ(Cell(46, TStarColumn::Azimuth), Caption("Label25"));
+  EXPECT_EQ(Cell(46, TStarColumn::LocalHourAngle), Caption("Label12"));
+  EXPECT_EQ(Cell(46, TStarColumn::Declination), Caption("Label11"));
+
+  // The Sun exactly in the zenith at 11:12:53: the main window reports the
+  // error, and the navigation window keeps the last completed instant.
+  SetPlace("Ш = 16°15,73'", "Д = 013°12,63'", QDate(2000, 8, 7), QTime(11, 12, 52), 0);
+  const QString before = Chart()->When();
+  EXPECT_EQ(before, QStringLiteral("7 августа 2000 г.\n11:12:52, пояс 0"));
+  const QString altitude = Cell(46, TStarColumn::Altitude);
+  Get<QTimeEdit>("TimePicker")->setTime(QTime(11, 12, 53));
+  ASSERT_EQ(errors, QStringList{QStringLiteral("Floating point division by zero")});
+  EXPECT_EQ(Chart()->When(), before);
+  EXPECT_EQ(Cell(46, TStarColumn::Altitude), altitude);
+
+  // A hidden window keeps the inputs and shows them when it comes back.
+  Window()->close();
+  Get<QTimeEdit>("TimePicker")->setTime(QTime(6, 0, 0));
+  EXPECT_EQ(Chart()->When(), before);
+  Open();
+  EXPECT_EQ(Chart()->When(), QStringLiteral("7 августа 2000 г.\n6:00:00, пояс 0"));
+}
+
+TEST_F(NavigationTest, ChartAndTableChooseTheMainWindowsStar) {
+  Create();
+  Open();
+  EnterWorkedExample();
+  TSkyChart* chart = Chart();
+  const TSkyView view = SkyView(Inputs(), {});
+  // A star drawn clear of its neighbours, that is not the selected one.
+  std::int32_t star = 0;
+  for (std::int32_t k = 2; k <= kStarCount && !star; ++k) {
+    if (StarOf(view, k).AboveHorizon && chart->StarAt(chart->StarPoint(k)) == k) star = k;
+  }
+  ASSERT_NE(star, 0);
+  const QPoint at = chart->StarPoint(star).toPoint();
+  QHelpEvent hover(QEvent::ToolTip, at, chart->mapToGlobal(at));
+  QApplication::sendEvent(chart, &hover);
+  EXPECT_EQ(QToolTip::text(), QString::fromStdString(StarHoverText(view, star)));
+  QTest::mouseClick(chart, Qt::LeftButton, {}, at);
+  EXPECT_EQ(Get<TSpinEdit>("seNumStar")->value(), star);
+  EXPECT_EQ(form->StarNumber(), star);
+  EXPECT_EQ(Caption("Label18").trimmed(), QString::fromStdString(StarTitle(star)).section(' ', 2));
+  QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(2, chart->height() - 2));  // no star there
+  EXPECT_EQ(form->StarNumber(), star);
+
+  // The selected star's row is highlighted; choosing another row selects it.
+  QTableView* table = Table();
+  EXPECT_TRUE(table->selectionModel()->isRowSelected(Rows()->RowOfStar(star)));
+  const int row = Rows()->RowOfStar(star) == 0 ? 1 : 0;
+  const std::int32_t other = Rows()->StarOfRow(row);
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(Rows()->index(row, 1)).center());
+  QTRY_COMPARE(form->StarNumber(), other);
+  EXPECT_TRUE(table->selectionModel()->isRowSelected(Rows()->RowOfStar(other)));
+  // A star the main window chose itself is highlighted as well.
+  Get<TSpinEdit>("seNumStar")->setValue(star);
+  EXPECT_TRUE(table->selectionModel()->isRowSelected(Rows()->RowOfStar(star)));
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(NavigationTest, TableSortsByValueAndShowsAllStarsOnRequest) {
+  Create();
+  Open();
+  EnterWorkedExample();
+  const TSkyView view = SkyView(Inputs(), {});
+  const auto rows = [] {
+    std::vector<std::int32_t> stars;
+    for (int r = 0; r < Rows()->rowCount(); ++r) stars.push_back(Rows()->StarOfRow(r));
+    return stars;
+  };
+  EXPECT_EQ(rows(), StarOrder(view, TStarColumn::Altitude, true, false));  // highest first
+  QHeaderView* header = Table()->horizontalHeader();
+  for (TStarColumn column : {TStarColumn::Number, TStarColumn::Declination, TStarColumn::PlaceError,
+                             TStarColumn::Name, TStarColumn::LocalHourAngle}) {
+    const int section = static_cast<int>(column);
+    const QPoint at(header->sectionViewportPosition(section) + header->sectionSize(section) / 2, header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+    const bool descending = header->sortIndicatorOrder() == Qt::DescendingOrder;
+    EXPECT_EQ(rows(), StarOrder(view, column, descending, false)) << section;
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(rows(), StarOrder(view, column, !descending, false)) << section;
+  }
+  In<QCheckBox>("AllStars")->click();
+  EXPECT_EQ(Rows()->rowCount(), kStarCount);
+  In<QCheckBox>("AllStars")->click();
+  EXPECT_EQ(rows().size(), StarOrder(view, TStarColumn::Number, false, false).size());
+}
+
+TEST_F(NavigationTest, BandGreysStarsAndNamesTheBestThree) {
+  Create();
+  Open();
+  EnterWorkedExample();
+  auto* from = In<QSpinBox>("BandFrom");
+  auto* to = In<QSpinBox>("BandTo");
+  EXPECT_EQ(from->value(), 15);
+  EXPECT_EQ(to->value(), 70);
+  for (const auto& [low, high] : {std::pair{15, 70}, std::pair{30, 40}, std::pair{0, 90}, std::pair{60, 61}}) {
+    to->setValue(90);
+    from->setValue(low);
+    to->setValue(high);
+    const TSkyView view = SkyView(Inputs(), {static_cast<Extended>(low), static_cast<Extended>(high)});
+    EXPECT_EQ(In<QLabel>("BestThree")->text(), QString::fromStdString(BestThreeText(view))) << low;
+    for (int r = 0; r < Rows()->rowCount(); ++r) {
+      const std::int32_t k = Rows()->StarOfRow(r);
+      const QModelIndex name = Rows()->index(r, static_cast<int>(TStarColumn::Name));
+      const QColor colour = name.data(Qt::ForegroundRole).value<QBrush>().color();
+      EXPECT_EQ(colour, StarOf(view, k).Best ? QColor(0, 255, 0) : StarOf(view, k).InBand ? QColor(255, 255, 255)
+                                                                                         : QColor(128, 128, 128))
+          << k;
+    }
+  }
+  // The band cannot be turned inside out.
+  from->setValue(50);
+  to->setValue(20);
+  EXPECT_EQ(to->value(), 50);
+}
+
+TEST_F(NavigationTest, UnreliableStarPlaceIsMarkedAndNeverAmongTheBest) {
+  Create();
+  Open();
+  // Polaris at 50° N in 2050: its place may be off by 4.4'.
+  SetPlace("Ш = 50°00,00'", "Д = 000°00,00'", QDate(2050, 1, 1), QTime(0, 0, 0), 0);
+  In<QSpinBox>("BandFrom")->setValue(45);
+  In<QSpinBox>("BandTo")->setValue(55);
+  const TSkyView view = SkyView(Inputs(), {45, 55});
+  ASSERT_TRUE(StarOf(view, 160).InBand);
+  const QModelIndex error = Rows()->index(Rows()->RowOfStar(160), static_cast<int>(TStarColumn::PlaceError));
+  EXPECT_TRUE(error.data().toString().startsWith(QStringLiteral("4,")));
+  EXPECT_EQ(error.data(Qt::ForegroundRole).value<QBrush>().color(), QColor(255, 0, 0));
+  EXPECT_FALSE(error.data(Qt::ToolTipRole).toString().isEmpty());
+  EXPECT_FALSE(In<QLabel>("BestThree")->text().contains(QStringLiteral("160 ")));
+}
+
+TEST_F(NavigationTest, TwilightButtonsSetTheShipsTimeAndStopAutomaticTime) {
+  Create(QDateTime(QDate(2026, 12, 9), QTime(14, 0, 0)));
+  Open();
+  SetPlace("Ш = 55°45,00'", "Д = 037°37,00'", QDate(2026, 12, 9), QTime(14, 0, 0), 3);
+  const TTwilightView twilight = TwilightView(Inputs());
+  const char* names[6] = {"MorningNautical", "MorningCivil", "Sunrise", "Sunset", "EveningCivil", "EveningNautical"};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(In<QLabel>(names[i])->text(), QString::fromStdString(twilight.Texts[i]));
+  ASSERT_GE(twilight.MorningStars, 0);
+
+  Get<QCheckBox>("CheckBox1")->setChecked(true);
+  In<QPushButton>("MorningStars")->click();
+  EXPECT_FALSE(Get<QCheckBox>("CheckBox1")->isChecked());
+  EXPECT_FALSE(Get<QTimer>("Timer1")->isActive());
+  EXPECT_EQ(Get<QDateEdit>("DatePicker")->date(), QDate(2026, 12, 9));
+  EXPECT_EQ(Get<QTimeEdit>("TimePicker")->time(), QTime(0, 0).addSecs(twilight.MorningStars));
+  EXPECT_EQ(Chart()->When().section('\n', 1), QTime(0, 0).addSecs(twilight.MorningStars).toString("H:mm:ss") + ", пояс 3 E");
+  In<QPushButton>("EveningStars")->click();
+  EXPECT_EQ(Get<QTimeEdit>("TimePicker")->time(), QTime(0, 0).addSecs(twilight.EveningStars));
+
+  // No star time: a polar night, and a white night without nautical twilight.
+  for (const auto& [latitude, date] : {std::pair{"Ш = 80°00,00'", QDate(2026, 12, 21)},
+                                       std::pair{"Ш = 60°00,00'", QDate(2026, 6, 21)}}) {
+    SetPlace(latitude, "Д = 037°37,00'", date, QTime(12, 0, 0), 3);
+    EXPECT_FALSE(In<QPushButton>("MorningStars")->isEnabled()) << latitude;
+    EXPECT_FALSE(In<QPushButton>("EveningStars")->isEnabled()) << latitude;
+    EXPECT_EQ(In<QLabel>("MorningNautical")->text(), QStringLiteral("—")) << latitude;
+  }
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+}  // namespace
+}  // namespace tarvel

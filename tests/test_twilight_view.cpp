@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
+#include <gtest/gtest.h>
+
+#include "almanac/SkyTexts.h"
+#include "almanac/TwilightView.h"
+
+namespace tarvel {
+namespace {
+
+TAlmanacInputs Place(std::int32_t zone, std::int32_t day, std::int32_t month, std::int32_t year, Extended lat,
+                     Extended lon) {
+  TAlmanacInputs in;
+  in.Zone = zone;
+  in.Day = day;
+  in.Month = month;
+  in.Year = year;
+  in.Latitude = lat;
+  in.Longitude = lon;
+  in.Hour = 17;  // the time of day plays no part
+  return in;
+}
+
+TEST(TwilightView, TimesTextsAndTheMiddleOfEachStarTime) {
+  const struct { const char* what; TAlmanacInputs in; bool morning, evening; } cases[] = {
+      {"55° N in December", Place(3, 9, 12, 2026, 55.75L, 37.62L), true, true},
+      {"33° S in June", Place(-4, 21, 6, 2026, -33.5L, -70.6L), true, true},
+      {"the tropics", Place(0, 1, 3, 2000, 10, 0), true, true},
+      {"midsummer at 60° N: no nautical twilight", Place(2, 21, 6, 2026, 60, 25), false, false},
+      {"polar night at 80° N: no civil twilight", Place(1, 21, 12, 2026, 80, 15), false, false},
+  };
+  for (const auto& c : cases) {
+    const TTwilightView view = TwilightView(c.in);
+    const TTwilight t = Twilight(c.in.Zone, c.in.Day, c.in.Month, c.in.Year, c.in.Latitude, c.in.Longitude);
+    const std::int32_t times[6] = {t.MorningNautical, t.MorningCivil, t.Sunrise, t.Sunset, t.EveningCivil,
+                                   t.EveningNautical};
+    for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(view.Texts[i], ShipTimeText(times[i])) << c.what << " " << i;
+    EXPECT_EQ(view.MorningStars >= 0, c.morning) << c.what;
+    EXPECT_EQ(view.EveningStars >= 0, c.evening) << c.what;
+    if (c.morning) {
+      EXPECT_EQ(view.MorningStars, (t.MorningNautical + t.MorningCivil) / 2) << c.what;
+    }
+    if (c.evening) {
+      EXPECT_EQ(view.EveningStars, (t.EveningCivil + t.EveningNautical) / 2) << c.what;
+    }
+  }
+}
+
+// Ship's clock 12 hours from the local time: the evening star time begins
+// before midnight and ends after it, at the next date's crossing.
+TEST(TwilightView, AStarTimePastMidnightEndsOnTheNextDate) {
+  int found = 0;
+  for (std::int32_t zone = -12; zone <= 12; ++zone) {
+    const TAlmanacInputs in = Place(zone, 31, 12, 2025, 50, 0);
+    const TTwilight t = Twilight(zone, 31, 12, 2025, 50, 0);
+    if (t.EveningCivil < 0 || t.EveningNautical < 0 || t.EveningNautical >= t.EveningCivil) continue;
+    ++found;
+    const TTwilight next = Twilight(zone, 1, 1, 2026, 50, 0);
+    EXPECT_EQ(TwilightView(in).EveningStars, MiddleOfStretch(t.EveningCivil, next.EveningNautical + 86400)) << zone;
+    // On the last date the ephemeris serves there is no next date.
+    EXPECT_EQ(TwilightView(Place(zone, 31, 12, 2099, 50, 0)).EveningStars, -1) << zone;
+  }
+  EXPECT_GT(found, 0);
+}
+
+}  // namespace
+}  // namespace tarvel
