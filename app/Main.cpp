@@ -185,7 +185,8 @@ void TForm1::SpeedButton2Click() { close(); }
 
 void TForm1::SpeedButton3Click() {
   if (!FForm3) {
-    FForm3 = std::make_unique<TForm3>(&Guarded);
+    // The navigation window's handlers are events of the user's.
+    FForm3 = std::make_unique<TForm3>([](const std::function<void()>& body) { Guarded(body); });
     FForm3->setWindowIcon(windowIcon());
     connect(FForm3.get(), &TForm3::starChosen, this,
             [this](int number) { Guarded([this, number] { SelectStar(number); }); });

@@ -51,7 +51,7 @@ BENCHMARK(BM_SkyView)->Unit(benchmark::kMicrosecond);
 // window: the sky tab follows a new second, and the chart and the table are
 // painted (offscreen), at the window's default size.
 void BM_SkyTabFollow(benchmark::State& state) {
-  tarvel::TForm3 form(&tarvel::Guarded);
+  tarvel::TForm3 form([](const std::function<void()>& body) { tarvel::Guarded(body); });
   tarvel::TAlmanacInputs in = Evening();
   form.Follow(in);
   form.show();
@@ -66,7 +66,7 @@ BENCHMARK(BM_SkyTabFollow)->Unit(benchmark::kMicrosecond);
 
 // Painting the chart alone, for a sky that does not change.
 void BM_SkyChartPaint(benchmark::State& state) {
-  tarvel::TForm3 form(&tarvel::Guarded);
+  tarvel::TForm3 form([](const std::function<void()>& body) { tarvel::Guarded(body); });
   form.Follow(Evening());
   form.show();
   QApplication::processEvents();
