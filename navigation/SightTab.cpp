@@ -21,6 +21,7 @@
 #include "navigation/Fields.h"
 #include "navigation/SightSheet.h"
 #include "sights/SightErrors.h"
+#include "widgets/HemisphereKeys.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"
 #include "widgets/SpinEdit.h"
@@ -124,6 +125,14 @@ void TSightTab::ConnectHandlers() {
   on(assumed_.Lon, &TMaskEdit::maskedTextChanged, &TSightTab::SightInputChange);
   toggle(assumed_.LatSign, "N", "S", &TSightTab::SightInputChange);
   toggle(assumed_.LonSign, "E", "W", &TSightTab::SightInputChange);
+  // The flat buttons take no focus: the field beside each takes its letters,
+  // as in the main window.
+  THemisphereKeys::Latitude(assumed_.Lat, assumed_.LatSign);
+  THemisphereKeys::Longitude(assumed_.Lon, assumed_.LonSign);
+  THemisphereKeys::Longitude(sightTime_.Zone, sightTime_.ZoneSign);
+  THemisphereKeys::Latitude(reckoningPosition_.Lat, reckoningPosition_.LatSign);
+  THemisphereKeys::Longitude(reckoningPosition_.Lon, reckoningPosition_.LonSign);
+  THemisphereKeys::Longitude(reckoningTime_.Zone, reckoningTime_.ZoneSign);
   on(btnTakeMain, &QPushButton::clicked, &TSightTab::TakeMainClick);
   on(btnCopySheet, &QPushButton::clicked, &TSightTab::CopySheetClick);
   on(btnAdd, &QPushButton::clicked, &TSightTab::AddClick);

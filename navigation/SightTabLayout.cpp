@@ -103,6 +103,7 @@ QTimeEdit* TimePicker(QWidget* parent, const char* name) {
   auto* picker = Input(new QTimeEdit(parent), name);
   picker->setLocale(kRussian);
   picker->setDisplayFormat(QStringLiteral("H:mm:ss"));
+  picker->setWrapping(true);  // as the main window's
   return picker;
 }
 

@@ -56,7 +56,7 @@ class SightTabTest : public ::testing::Test {
  protected:
   void SetUp() override {
     previousSink = SetErrorSink([this](const QString& message) { errors << message; });
-    tab = std::make_unique<TSightTab>(&Guarded);
+    tab = std::make_unique<TSightTab>([](const std::function<void()>& body) { Guarded(body); });
     tab->resize(1270, 860);
     tab->Follow(MainValues());
   }
@@ -154,6 +154,28 @@ TEST_F(SightTabTest, StartsFromTheMainWindowAndTakesItsValuesAgainOnRequest) {
   Get<QPushButton>("btnTakeMainReckoning")->click();
   EXPECT_EQ(Get<QTimeEdit>("tpReckoning")->time(), QTime(5, 6, 7));
   EXPECT_EQ(Get<TMaskEdit>("meDrFi")->text(), QStringLiteral("Ш = 12°30,00'"));
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(SightTabTest, HemisphereLettersTypedInTheFieldsSetTheirButtons) {
+  Get<TMaskEdit>("meHs")->setMaskedText(QStringLiteral("Hs = 20°52,2'"));
+  const QStringList north = Sheet();
+  const struct { const char* field; const char* button; const char* keys; const char* caption; } cases[] = {
+      {"meFi", "sbFi", "Ю", "S"},          {"meFi", "sbFi", "n", "N"},      {"meLam", "sbLam", "В", "E"},
+      {"seZone", "sbZone", "e", "E"},      {"seZone", "sbZone", "З", "W"},  {"meDrFi", "sbDrFi", "s", "S"},
+      {"meDrLam", "sbDrLam", "E", "E"},    {"seReckoningZone", "sbReckoningZone", "w", "W"},
+  };
+  for (const auto& c : cases) {
+    const QString key = QString::fromUtf8(c.keys);  // a key of either layout, with its text
+    QTest::sendKeyEvent(QTest::Click, Get(c.field), static_cast<Qt::Key>(key[0].toUpper().unicode()), key, {});
+    EXPECT_EQ(Get<TSpeedButton>(c.button)->text(), c.caption) << c.field << " " << c.keys;
+  }
+  EXPECT_EQ(Get<TMaskEdit>("meFi")->text(), QStringLiteral("Ш = 44°55,00'"));  // no letter in the field
+  // The assumed position went south and back north, then east: the worksheet
+  // is that of the new position.
+  EXPECT_NE(Sheet(), north);
+  Get<TSpeedButton>("sbLam")->click();
+  EXPECT_EQ(Sheet(), north);
   EXPECT_TRUE(errors.isEmpty());
 }
 
