@@ -2,10 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 #include "app/About.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QFont>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMargins>
 #include <QPalette>
 #include <QPixmap>
 #include <QScreen>
@@ -61,6 +63,14 @@ TLabelKind* MakeLabelAt(QWidget* parent, const char* name, const QString& captio
   return label;
 }
 
+// The window system's frame round a window, as far as it is known.
+QMargins FrameMargins(const QWidget& window) {
+  const QRect frame = window.frameGeometry();
+  const QRect client = window.geometry();
+  return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+          frame.bottom() - client.bottom()};
+}
+
 }  // namespace
 
 QString ReleaseLine() {
@@ -78,6 +88,8 @@ TForm2::TForm2(QWidget* parent)
   // Closing the About window never ends the program; closing it by its
   // title bar only hides it (QDialog::closeEvent rejects, which hides).
   setAttribute(Qt::WA_QuitOnClose, false);
+  // Its tooltip comes also while the main window is the active one.
+  setAttribute(Qt::WA_AlwaysShowToolTips);
 
   // Controls in creation order; each one's object name is its name.
   auto* label9 = MakeLabel<QLabel>(
@@ -163,19 +175,40 @@ void TForm2::SpeedButton1Click() { hide(); }
 
 void TForm2::setVisible(bool visible) {
   if (visible && !isVisible()) CentreOnScreen();
+  if (!visible && isVisible()) {
+    // Only a window on the screen knows its frame for sure.
+    const QMargins frame = FrameMargins(*this);
+    if (!frame.isNull()) frame_ = frame;
+  }
   QDialog::setVisible(visible);
+}
+
+QMargins TForm2::ExpectedFrame() const {
+  if (!frame_.isNull()) return frame_;
+  // The window system tells a window's frame only once it is on the screen;
+  // till then the frame of a window already there, the main window as a
+  // rule, stands in: its title bar and borders are those this one gets.
+  for (const QWidget* window : QApplication::topLevelWidgets()) {
+    if (window != this && window->isVisible() && window->windowType() != Qt::ToolTip &&
+        window->windowType() != Qt::Popup) {
+      return FrameMargins(*window);
+    }
+  }
+  return {};
 }
 
 void TForm2::CentreOnScreen() {
   QScreen* screen = this->screen();
   if (screen == nullptr) screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return;
-  // The frame is known, if at all, only once the native window exists; where
-  // the window system tells it only later, the client rectangle is centred.
   if (!testAttribute(Qt::WA_WState_Created)) create();
-  const QRect frame = frameGeometry();
+  const QMargins frame = ExpectedFrame();
+  const QSize outer = size().grownBy(frame);
   const QRect area = screen->geometry();
-  move(area.x() + (area.width() - frame.width()) / 2, area.y() + (area.height() - frame.height()) / 2);
+  const QPoint corner(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+  // The client rectangle is placed: the frame's own position is known only
+  // to the window system until the window has been shown.
+  setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
 }
 
 }  // namespace tarvel

@@ -7,6 +7,7 @@
 // never destroyed, until the program ends.
 
 #include <QDialog>
+#include <QMargins>
 #include <QString>
 
 class QShowEvent;
@@ -27,7 +28,8 @@ class TForm2 : public QDialog {
   // only brings it to the front.
   void ShowModeless();
 
-  // Centres the window on the screen whenever it goes from hidden to shown.
+  // Centres the window on the screen whenever it goes from hidden to shown,
+  // its frame included, from the first show on.
   void setVisible(bool visible) override;
 
  public slots:
@@ -36,6 +38,10 @@ class TForm2 : public QDialog {
 
  private:
   void CentreOnScreen();
+  QMargins ExpectedFrame() const;
+
+  // The frame the window system gave this window when it was last shown.
+  QMargins frame_;
 };
 
 }  // namespace tarvel

@@ -11,7 +11,7 @@ namespace tarvel {
 namespace {
 
 void ShowMessageBox(const QString& message) {
-  QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(), message);
+  QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Тарвел"), message);
 }
 
 ErrorSink& Sink() {

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QGroupBox>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QTimeEdit>
@@ -26,6 +27,7 @@
 #include "navigation/PositionText.h"
 #include "widgets/ClickLabel.h"
 #include "widgets/HemisphereKeys.h"
+#include "widgets/FitText.h"
 #include "widgets/Look.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"
@@ -127,7 +129,7 @@ void TForm1::SetPickersFromClock() {
 void TForm1::ShowStarLabels() {
   const TStar& star = StarTable(FStarNumber);
   Label18->setText(Text(star.Name));
-  Label18->adjustSize();
+  FitLabelTo(*Label18, GroupBox2->contentsRect().right());
   Label26->setText(Text(GreekLetter(star.Letter)));
   Label26->adjustSize();
 }
@@ -185,7 +187,7 @@ void TForm1::SpeedButton2Click() { close(); }
 
 void TForm1::SpeedButton3Click() {
   if (!FForm3) {
-    // The navigation window's handlers are events of the user's.
+    // The navigation window's handlers are the user's events.
     FForm3 = std::make_unique<TForm3>([](const std::function<void()>& body) { Guarded(body); });
     FForm3->setWindowIcon(windowIcon());
     connect(FForm3.get(), &TForm3::starChosen, this,

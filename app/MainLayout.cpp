@@ -14,6 +14,8 @@
 #include "app/Main.h"
 #include "widgets/CheckBox.h"
 #include "widgets/ClickLabel.h"
+#include "widgets/GroupBox.h"
+#include "widgets/InputStyle.h"
 #include "widgets/Look.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"
@@ -31,9 +33,11 @@ using namespace look;
 QFont Bold15() { return Face("MS Sans Serif", 15, true); }
 
 void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(role, colour);
-  widget->setPalette(palette);
+  look::SetColour(*widget, role, colour);
+}
+
+void SetColours(QWidget* widget, QPalette::ColorRole role, const QColor& enabled, const QColor& disabled) {
+  look::SetColours(*widget, role, enabled, disabled);
 }
 
 template <class Widget>
@@ -72,12 +76,34 @@ QLabel* CaptionBox(QWidget* parent, const char* name, int left, int top, int wid
   return label;
 }
 
+// Black on lime while the input takes input, greyed while it is disabled.
+// The arrow buttons are silver; the style draws their arrows in the
+// WindowText colour, which the window and the star group would otherwise
+// hand down as white and aqua. The selection is navy, whatever the desktop.
 void StyleInput(QWidget* input) {
   input->setFont(Bold15());
-  SetColour(input, QPalette::Base, kLime);
-  SetColour(input, QPalette::Text, kBlack);
-  SetColour(input, QPalette::Button, kSilver);  // the arrow buttons
-  SetColour(input, QPalette::ButtonText, kBlack);
+  SetColours(input, QPalette::Base, kLime, kDisabledField);
+  SetColours(input, QPalette::Text, kBlack, kDisabledText);
+  SetColours(input, QPalette::Button, kSilver, kDisabledField);
+  SetColours(input, QPalette::ButtonText, kBlack, kDisabledArrow);
+  SetColours(input, QPalette::WindowText, kBlack, kDisabledArrow);
+  SetColour(input, QPalette::Highlight, kNavy);
+  SetColour(input, QPalette::HighlightedText, kWhite);
+}
+
+// The drop-down month: black days on silver, the neighbouring months' days
+// grey, the weekday header black on the button face, the month's bar white on
+// navy.
+void StyleCalendar(QCalendarWidget* calendar) {
+  SetColour(calendar, QPalette::Base, kSilver);
+  SetColours(calendar, QPalette::Text, kBlack, kGray);
+  SetColour(calendar, QPalette::AlternateBase, kFace);
+  SetColour(calendar, QPalette::Window, kFace);
+  SetColours(calendar, QPalette::WindowText, kBlack, kGray);
+  SetColour(calendar, QPalette::Highlight, kNavy);  // the month's bar and the chosen day
+  SetColour(calendar, QPalette::HighlightedText, kWhite);
+  SetColour(calendar, QPalette::Button, kNavy);  // the bar's buttons
+  SetColour(calendar, QPalette::ButtonText, kWhite);
 }
 
 TSpeedButton* FlatButton(QWidget* parent, const char* name, int left, int top, int width, int height,
@@ -85,6 +111,7 @@ TSpeedButton* FlatButton(QWidget* parent, const char* name, int left, int top, i
   auto* button = Place(new TSpeedButton(parent), name, left, top, width, height);
   button->setText(caption);
   button->setFont(font);
+  SetColour(button, QPalette::Button, kFace);
   SetColour(button, QPalette::ButtonText, kBlack);
   return button;
 }
@@ -100,9 +127,11 @@ TSpinEdit* SpinEdit(QWidget* parent, const char* name, int left, int top, int wi
 
 QGroupBox* Group(QWidget* parent, const char* name, int left, int top, int width, int height,
                  const QString& caption) {
-  auto* group = Place(new QGroupBox(caption, parent), name, left, top, width, height);
+  auto* group = Place(new TGroupBox(caption, parent), name, left, top, width, height);
   group->setFont(Face("MS Sans Serif", 15, true, true));
+  SetColour(group, QPalette::Window, kBlack);
   SetColour(group, QPalette::WindowText, kAqua);
+  SetColour(group, QPalette::Dark, kGray);  // the frame
   return group;
 }
 
@@ -110,7 +139,7 @@ QWidget* Line(QWidget* parent, const char* name, int left, int top, int width) {
   auto* line = Place(new QFrame(parent), name, left, top, width, 1);
   line->setFrameShape(QFrame::NoFrame);
   line->setAutoFillBackground(true);
-  SetColour(line, QPalette::Window, QColor(128, 128, 128));
+  SetColour(line, QPalette::Window, kGray);
   return line;
 }
 
@@ -128,6 +157,8 @@ void TForm1::CreateControls() {
   SetColour(this, QPalette::Window, kBlack);
   SetColour(this, QPalette::WindowText, kWhite);
   setFont(Face("MS Sans Serif", 14));
+  // Tooltips come also while another window, the About window say, is active.
+  setAttribute(Qt::WA_AlwaysShowToolTips);
 
   const QFont buttonFace = Face("Times New Roman", 15, true);
   SpeedButton2 = FlatButton(this, "SpeedButton2", 445, 368, 198, 35, QStringLiteral("В ы х о д"), buttonFace);
@@ -162,17 +193,21 @@ void TForm1::CreateControls() {
   TimePicker->setLocale(russian);
   TimePicker->setDisplayFormat(QStringLiteral("H:mm:ss"));
   TimePicker->setWrapping(true);  // Up on 59 seconds gives 00, as in every time picker
+  UseInputStyle(*TimePicker);
   StyleInput(TimePicker);
 
   CheckBox1 = Place(new TCheckBox(QStringLiteral("Автоматический ввод времени"), this), "CheckBox1", 30, 15, 251, 21);
+  SetColour(CheckBox1, QPalette::Base, kWhite);  // the box
+  SetColour(CheckBox1, QPalette::Text, kBlack);  // its tick
 
   DatePicker = Place(new QDateEdit(this), "DatePicker", 73, 44, 190, 24);
   DatePicker->setLocale(russian);
   DatePicker->setDisplayFormat(QStringLiteral("d MMMM yyyy 'г.'"));  // the Russian long date
   DatePicker->setDateRange(QDate(1930, 1, 1), QDate(2099, 12, 31));
   DatePicker->setCalendarPopup(true);
-  SetColour(DatePicker->calendarWidget(), QPalette::Base, kSilver);
+  UseInputStyle(*DatePicker);
   StyleInput(DatePicker);
+  StyleCalendar(DatePicker->calendarWidget());
 
   seNCH = SpinEdit(this, "seNCH", 605, 81, 60, 26, 0, 12, 3);
 

@@ -9,7 +9,8 @@
 namespace tarvel {
 
 void SetUpApplication() {
-  QApplication::setApplicationDisplayName(QStringLiteral("Тарвел"));
+  // No application display name: the window system would append it to every
+  // window title that differs from it ("О программе — Тарвел").
   QApplication::setApplicationVersion(QStringLiteral(TARVEL_VERSION));
   QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvel.Tarvel"));
   QApplication::setStyle(QStringLiteral("Fusion"));

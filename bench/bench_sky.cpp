@@ -16,6 +16,8 @@
 
 namespace {
 
+void Report(const std::function<void()>& body) { tarvel::Guarded(body); }
+
 // 1 January 2000 at 55°45' N 37°37' E, at 17:00:00 in zone 3 (civil
 // twilight: the Sun just below the horizon, 77 stars above it).
 tarvel::TAlmanacInputs Evening() {
@@ -51,7 +53,7 @@ BENCHMARK(BM_SkyView)->Unit(benchmark::kMicrosecond);
 // window: the sky tab follows a new second, and the chart and the table are
 // painted (offscreen), at the window's default size.
 void BM_SkyTabFollow(benchmark::State& state) {
-  tarvel::TForm3 form([](const std::function<void()>& body) { tarvel::Guarded(body); });
+  tarvel::TForm3 form(&Report);
   tarvel::TAlmanacInputs in = Evening();
   form.Follow(in);
   form.show();
@@ -66,7 +68,7 @@ BENCHMARK(BM_SkyTabFollow)->Unit(benchmark::kMicrosecond);
 
 // Painting the chart alone, for a sky that does not change.
 void BM_SkyChartPaint(benchmark::State& state) {
-  tarvel::TForm3 form([](const std::function<void()>& body) { tarvel::Guarded(body); });
+  tarvel::TForm3 form(&Report);
   form.Follow(Evening());
   form.show();
   QApplication::processEvents();

@@ -88,6 +88,25 @@ Extended Direction(Extended north, Extended east) {
   return a;
 }
 
+// P moved by a step given in miles along P's own north and east, on the
+// great circle of the step's direction: to first order the step of the
+// linearisation, and over a pole when the step reaches across it (a step in
+// degrees of latitude and longitude would stop at the pole instead).
+TPosition Moved(TPosition p, Extended north, Extended east) {
+  const Extended miles = arith::Sqrt(north * north + east * east);
+  if (miles == 0) return p;
+  Extended sinP, cosP, sinL, cosL, sinD, cosD;
+  arith::SinCos(p.Lat * DegToRad, sinP, cosP);
+  arith::SinCos(p.Lon * DegToRad, sinL, cosL);
+  arith::SinCos(miles * OneSixtieth * DegToRad, sinD, cosD);
+  const Extended n = arith::Divide(north, miles) * sinD, e = arith::Divide(east, miles) * sinD;
+  // cos d · P + sin d · (the step's direction), P and the result as unit vectors.
+  const Extended x = cosD * cosP * cosL - n * sinP * cosL - e * sinL;
+  const Extended y = cosD * cosP * sinL - n * sinP * sinL + e * cosL;
+  const Extended z = cosD * sinP + n * cosP;
+  return {Direction(arith::Sqrt(x * x + y * y), z), NormalLongitude(Direction(x, y))};
+}
+
 }  // namespace
 
 void ValidateDeadReckoning(const TDeadReckoning& dr) {
@@ -135,10 +154,15 @@ TFix FixPosition(const std::vector<TSight>& sights, const TDeadReckoning& dr) {
   TFix fix{};
   TNormal normal;
   bool converged = false;
+  bool narrow = false;  // some step's lines crossed at less than kMinimumCut
+  const auto noFix = [&narrow] { return EFixError(narrow ? kFixCutError : kFixNoConvergenceError); };
   while (!converged) {
-    if (fix.Iterations == kMaxSteps) throw EFixError(kFixNoConvergenceError);
+    // The cut is judged at the fix: seen from a dead reckoning miles off, the
+    // azimuths differ from those at the fix by a degree or more. Steps that
+    // find no fix where the lines met too narrowly fail for that reason.
+    if (fix.Iterations == kMaxSteps) throw noFix();
     const std::vector<TLine> lines = Lines(sights, hoursBack, p, dr);
-    if (!Crossing(lines)) throw EFixError(kFixCutError);
+    if (!Crossing(lines)) narrow = true;
 
     // The step δ = −(JᵀJ)⁻¹ Jᵀr.
     normal = {};
@@ -151,13 +175,13 @@ TFix FixPosition(const std::vector<TSight>& sights, const TDeadReckoning& dr) {
       gE += l.JEast * l.Intercept;
     }
     const Extended det = normal.NN * normal.EE - normal.NE * normal.NE;
+    if (!(det > 0)) throw EFixError(kFixCutError);  // lines of one bearing give no step
     const Extended north = -arith::Divide(normal.EE * gN - normal.NE * gE, det);
     const Extended east = -arith::Divide(normal.NN * gE - normal.NE * gN, det);
     ++fix.Iterations;
 
-    p.Lat = p.Lat + north * OneSixtieth;
-    if (!(std::fabs(p.Lat) < 90)) throw EFixError(kFixNoConvergenceError);
-    p.Lon = NormalLongitude(p.Lon + arith::Divide(east * OneSixtieth, arith::Cos(p.Lat * DegToRad)));
+    p = Moved(p, north, east);
+    if (!(std::fabs(p.Lat) < 90)) throw noFix();
     converged = arith::Sqrt(north * north + east * east) < kStepLimit;
   }
 

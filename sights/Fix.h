@@ -28,9 +28,9 @@
 // ReduceSight refuses ("Наблюдение k: …", k from 1 in the given order), for
 // a dead reckoning out of range, for lines of which no two cross at 15° or
 // more (every pair of azimuths within 15° of each other or of the opposite
-// direction; looked at on every step, as such lines give no step, and at the
-// fix), for a position carried onto a pole and for no convergence in 50
-// steps. Arithmetic faults pass through.
+// direction), judged at the fix, or when the steps find no fix after lines
+// that met so narrowly on the way; for a position carried onto a pole and
+// for no convergence in 50 steps. Arithmetic faults pass through.
 
 #include <cstdint>
 #include <vector>

@@ -116,10 +116,15 @@ Extended SextantAltitude(const TSight& sight, Extended Ho) {
                                                   sight.Day, sight.Month, sight.Year));
   // Each pass changes Ha by a few thousandths of the previous change (the
   // refraction's slope over 60), so a handful reach the last bit; a value
-  // that flickers between two neighbours ends the loop as well.
+  // that flickers between two neighbours ends the loop as well. Near the
+  // horizon Ho lies up to a degree below Ha, so the passes start and may
+  // swing below 0° on the way to an Ha above it: only the end is judged.
+  // Below -4.4° the refraction formula has no meaning, and Ho(Ha = 0°) is
+  // above -1.2° for every temperature and pressure allowed, so an Ha that
+  // far down belongs to an Ha below 0° in the end.
   Extended ha = Ho;
   for (int pass = 0; pass < 64; ++pass) {
-    if (!(ha >= 0)) throw ESightError(kSightHaError);
+    if (!(ha > -4.4L)) throw ESightError(kSightHaError);
     const Extended corrections =
         semiDiameter + Parallax(sight.Body, ha) - Refraction(ha, sight.Temperature, sight.Pressure);
     const Extended next = Ho - corrections * OneSixtieth;

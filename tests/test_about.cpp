@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "app/About.h"
+#include "app/StartUp.h"
 #include "widgets/LabelShadow.h"
 #include "widgets/SpeedButton.h"
 
@@ -76,6 +77,14 @@ TEST(About, WindowProperties) {
   // No background or caption colour of its own.
   EXPECT_EQ(TextColour(&form), QApplication::palette(&form).color(QPalette::Active, QPalette::WindowText));
   EXPECT_EQ(form.palette().color(QPalette::Window), QApplication::palette(&form).color(QPalette::Window));
+}
+
+// The window system appends the application's display name to every title
+// that does not end with it; the program sets none, so that the About
+// window's title reads "О программе" and nothing more.
+TEST(About, TheProgramAppendsNothingToTheTitles) {
+  SetUpApplication();
+  EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
 }
 
 TEST(About, ControlsAreNamedAndPlaced) {

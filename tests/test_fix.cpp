@@ -7,6 +7,7 @@
 #include <cmath>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "almanac/Almanac.h"
@@ -202,6 +203,48 @@ TEST(FixPosition, TwoLinesChooseTheCrossingNearerTheDeadReckoning) {
   }
 }
 
+// Lines that cut at 15.3° at the fix, but at less than 15° seen from a dead
+// reckoning 30 miles off: the cut is judged at the fix.
+TEST(FixPosition, CutIsJudgedAtTheFix) {
+  FixRow row = kFixRows[0];
+  row.lat = 45, row.lon = -30, row.speed = 0;
+  row.sights = {{kStar, 20, -2, 19, 30, 0, 20, 3, 2025}, {kStar, 28, -2, 19, 30, 0, 20, 3, 2025}};
+  row.drTime = row.sights[0];
+  const std::vector<TSight> sights = PerfectSights(row);
+  auto cut = [&](TPosition p) {
+    const Extended d = std::fmod(std::fabs(ReduceSight(sights[0], p.Lat, p.Lon).Zn -
+                                           ReduceSight(sights[1], p.Lat, p.Lon).Zn), 180);
+    return std::fmin(d, 180 - d);
+  };
+  for (const auto& [north, east] : {std::pair{-30, 0}, {-21, 21}, {-21, -21}}) {
+    row.north = north, row.east = east;
+    const TDeadReckoning dr = DeadReckoning(row);
+    ASSERT_LT(D(cut({dr.Lat, dr.Lon})), 15);
+    const TFix fix = FixPosition(sights, dr);
+    EXPECT_GT(D(cut({fix.Lat, fix.Lon})), 15);
+    EXPECT_LT(D(Miles({fix.Lat, fix.Lon}, {row.lat, row.lon})), 0.01) << north << " " << east;
+  }
+}
+
+// A few miles from a pole, with the dead reckoning on the far side of it:
+// the steps cross the pole on their way to the fix.
+TEST(FixPosition, AcrossAPole) {
+  struct Case {
+    Extended lat, lon;
+    std::array<std::int32_t, 3> stars;
+    TPosition dr;
+  };
+  for (const Case& c : {Case{89.9L, 20, {2, 28, 128}, {89.68L, -160}}, Case{89.9L, 20, {2, 28, 128}, {89.75L, 100}},
+                        Case{-89.8L, 20, {11, 47, 90}, {-89.75L, -160}}}) {
+    FixRow row = kFixRows[0];
+    row.lat = c.lat, row.lon = c.lon, row.speed = 0;
+    row.sights.clear();
+    for (std::int32_t star : c.stars) row.sights.push_back({kStar, star, 0, 0, 0, 0, 20, 3, 2025});
+    const TFix fix = FixPosition(PerfectSights(row), {c.dr.Lat, c.dr.Lon, 0, 0, 0, 0, 20, 3, 2025, 0, 0});
+    EXPECT_LT(D(Miles({fix.Lat, fix.Lon}, {row.lat, row.lon})), 0.01) << D(c.dr.Lat) << " " << D(c.dr.Lon);
+  }
+}
+
 struct FixErrorRow {
   const char* name;
   std::function<void(std::vector<TSight>&, TDeadReckoning&)> spoil;
@@ -226,6 +269,7 @@ const FixErrorRow kFixErrorRows[] = {
     {"GrossBlunder", [](auto& s, auto&) { s[1].Hs += 58; }, kFixNoConvergenceError, 0},
     // Arcturus twice, a minute apart; two stars 190° apart in azimuth.
     {"SameBearing", [](auto& s, auto&) { s = {s[3], s[3]}; s[1].Minute += 1; }, kFixCutError, 0},
+    {"SameSightTwice", [](auto& s, auto&) { s = {s[3], s[3]}; }, kFixCutError, 0},
     {"OppositeBearing", [](auto& s, auto&) { s.resize(1); s.push_back(s[0]); s[0].StarNumber = 142;
                                                s[1].StarNumber = 122; }, kFixCutError, 0},
 };
@@ -249,6 +293,27 @@ TEST_P(FixPositionError, SaysWhatIsWrong) {
 
 INSTANTIATE_TEST_SUITE_P(Inputs, FixPositionError, ::testing::ValuesIn(kFixErrorRows),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Universal time from ship's times: east zones are ahead of Greenwich, and
+// across the date line the same instant has two dates. The fix is for the
+// latest sight, whatever its zone, the first of equal instants.
+TEST(UniversalSeconds, ZonesAndTheDateLine) {
+  EXPECT_EQ(UniversalSeconds(0, 0, 0, 0, 1, 1, 1970), 0);
+  EXPECT_EQ(UniversalSeconds(3, 3, 0, 1, 1, 1, 1970), 1);
+  EXPECT_EQ(UniversalSeconds(-5, 18, 59, 59, 31, 12, 1969), -1);
+  EXPECT_EQ(UniversalSeconds(12, 11, 0, 0, 2, 1, 2024), UniversalSeconds(-12, 11, 0, 0, 1, 1, 2024));
+  EXPECT_EQ(UniversalSeconds(0, 0, 0, 0, 1, 3, 2024) - UniversalSeconds(0, 0, 0, 0, 28, 2, 2024), 2 * 86400);
+  EXPECT_EQ(UniversalSeconds(0, 0, 0, 0, 1, 1, 1930), -40L * 365 * 86400 - 10 * 86400);
+  TSight s{TBody::Star, 1, 12, 11, 0, 0, 2, 1, 2024, 45, 0, 10, 10, 1010};
+  std::vector<TSight> sights = {s, s, s};
+  sights[0].Zone = -12, sights[0].Day = 1, sights[0].Second = 1;  // one second after the others
+  sights[2].Zone = 11, sights[2].Hour = 9;                         // an hour before them
+  EXPECT_EQ(LastSight(sights), 0u);
+  sights[0].Second = 0;
+  EXPECT_EQ(LastSight(sights), 0u);
+  sights[0].Minute = 0, sights[0].Hour = 10;
+  EXPECT_EQ(LastSight(sights), 1u);
+}
 
 // Mid-latitude sailing: a day due east on the equator is 360 miles, 6° of
 // longitude; north-east from 60° N the longitude runs twice as fast; a run

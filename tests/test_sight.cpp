@@ -186,8 +186,26 @@ TEST(ReduceSight, EdgesOfTheRangesAreAccepted) {
     edge(s);
     EXPECT_NO_THROW(ReduceSight(s, 90, 180));
   }
-  EXPECT_THROW(SextantAltitude(kValid, -0.5L), ESightError);     // Ha below 0°
+  EXPECT_THROW(SextantAltitude(kValid, -0.6L), ESightError);     // Ha below 0°
   EXPECT_THROW(SextantAltitude(kValid, 89.999L), ESightError);  // Hs past 90°
+}
+
+// Near the horizon the refraction takes Ho below 0° while Ha is still above
+// it: such a sight reduces, and runs backwards to its Hs. Just below the
+// Ho of Ha = 0° there is no sight.
+TEST(SextantAltitude, ObservedAltitudeBelowTheHorizon) {
+  for (TBody body : {TBody::Star, TBody::SunLowerLimb, TBody::SunUpperLimb}) {
+    TSight s = kValid;
+    s.Body = body;
+    for (Extended ha : {0.001L, 0.1L}) {
+      s.Hs = ha + (s.IndexError + 1.76L * std::sqrt(s.EyeHeight)) / 60;
+      const TSightReduction r = ReduceSight(s, 45, -30);
+      ASSERT_LT(r.Ho, 0);
+      EXPECT_NEAR(D(SextantAltitude(s, r.Ho)), D(s.Hs), 1e-15) << static_cast<int>(body) << " " << D(ha);
+    }
+    s.Hs = 0.001L + (s.IndexError + 1.76L * std::sqrt(s.EyeHeight)) / 60;
+    EXPECT_THROW(SextantAltitude(s, ReduceSight(s, 45, -30).Ho - 0.01L), ESightError);
+  }
 }
 
 }  // namespace

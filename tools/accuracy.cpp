@@ -11,8 +11,7 @@
 //     declination with the apparent place of date: Earth from eraEpv00, light
 //     time, annual aberration (eraAb), bias-precession-nutation (eraPnm06a);
 //   - the semi-diameter with asin(R / distance).
-// Zone 0, so ship's time is UT, and UT1 = UTC = that time. TT = UT + ΔT with
-// ΔT from the Espenak & Meeus polynomials; TDB is taken as TT (1.7 ms at most).
+// Zone 0, so ship's time is UT; time scales as in ReferenceTime.h.
 //
 // Errors are engine minus reference in minutes of arc, hour angles and right
 // ascension wrapped into ±180°. Printed as Markdown tables: one overall, one
@@ -38,79 +37,21 @@
 #include <string>
 #include <vector>
 
+#include "ReferenceTime.h"
 #include "ephemeris/CStars.h"
 
 namespace tarvel {
 namespace {
 
-constexpr int kFirstYear = 1930;
-constexpr int kDecades = 17;  // 1930s … 2090s
+using reference::Instant;
+using reference::kDecades;
+using reference::kFirstYear;
+using reference::When;
 
 // Sun's radius in km. 696 000 km is the radius behind the almanacs' 15.99′ at
 // one astronomical unit; the IAU 2015 nominal value is 695 700 km.
 constexpr double kSunRadiusKm = 696000.0;
 constexpr double kSunRadiusNominalKm = 695700.0;
-
-// ΔT = TT - UT in seconds, from F. Espenak and J. Meeus, "Polynomial
-// Expressions for Delta T", NASA Five Millennium Canon of Solar Eclipses
-// (NASA/TP-2006-214141), eclipse.gsfc.nasa.gov/SEhelp/deltatpoly2004.html.
-// y is the decimal year, year + (month - 0.5) / 12, as the source defines it.
-double DeltaT(double y) {
-  if (y < 1941) {
-    const double t = y - 1920;
-    return 21.20 + 0.84493 * t - 0.076100 * t * t + 0.0020936 * t * t * t;
-  }
-  if (y < 1961) {
-    const double t = y - 1950;
-    return 29.07 + 0.407 * t - t * t / 233 + t * t * t / 2547;
-  }
-  if (y < 1986) {
-    const double t = y - 1975;
-    return 45.45 + 1.067 * t - t * t / 260 - t * t * t / 718;
-  }
-  if (y < 2005) {
-    const double t = y - 2000;
-    return 63.86 + 0.3345 * t - 0.060374 * t * t + 0.0017275 * t * t * t +
-           0.000651814 * t * t * t * t + 0.00002373599 * t * t * t * t * t;
-  }
-  if (y < 2050) {
-    const double t = y - 2000;
-    return 62.92 + 0.32217 * t + 0.005589 * t * t;
-  }
-  const double u = (y - 1820) / 100;
-  return -20 + 32 * u * u - 0.5628 * (2150 - y);
-}
-
-// One instant: civil date and time in UT, and the two-part Julian dates.
-struct Instant {
-  int year, month, day, hour, minute, second;
-  double ut1a, ut1b;  // UT1 Julian date, split day + fraction
-  double tta, ttb;    // TT Julian date
-};
-
-Instant MakeInstant(std::int64_t secondsFrom1930) {
-  using namespace std::chrono;
-  const std::int64_t dayIndex = secondsFrom1930 / 86400;
-  const int secondOfDay = static_cast<int>(secondsFrom1930 % 86400);
-  const sys_days first = year{kFirstYear} / January / 1;
-  const year_month_day ymd{first + days{dayIndex}};
-
-  Instant i{};
-  i.year = static_cast<int>(ymd.year());
-  i.month = static_cast<int>(static_cast<unsigned>(ymd.month()));
-  i.day = static_cast<int>(static_cast<unsigned>(ymd.day()));
-  i.hour = secondOfDay / 3600;
-  i.minute = secondOfDay / 60 % 60;
-  i.second = secondOfDay % 60;
-
-  double djm0 = 0, djm = 0;
-  if (eraCal2jd(i.year, i.month, i.day, &djm0, &djm) != 0) std::abort();
-  i.ut1a = djm0 + djm;  // 0h of the date
-  i.ut1b = secondOfDay / 86400.0;
-  i.tta = i.ut1a;
-  i.ttb = i.ut1b + DeltaT(i.year + (i.month - 0.5) / 12) / 86400;
-  return i;
-}
 
 // The reference values, degrees (semi-diameters in minutes of arc).
 struct Reference {
@@ -223,18 +164,10 @@ std::string Unsigned(Extended v) {
   return text;
 }
 
-std::string When(const Instant& i) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", i.year, i.month, i.day, i.hour,
-                i.minute, i.second);
-  return text;
-}
-
 int Run(long instants, std::uint64_t seed) {
   const auto start = std::chrono::steady_clock::now();
   using namespace std::chrono;
-  const std::int64_t span =
-      (sys_days{year{2100} / January / 1} - sys_days{year{kFirstYear} / January / 1}).count() * 86400LL;
+  const std::int64_t span = reference::SecondsInRange();
 
   // error[quantity][decade]
   std::vector<std::vector<std::vector<Extended>>> error(
@@ -246,7 +179,8 @@ int Run(long instants, std::uint64_t seed) {
   // (span / 2^64 ≈ 3e-10) is nothing.
   std::mt19937_64 random(seed);
   for (long n = 0; n < instants; ++n) {
-    const Instant i = MakeInstant(static_cast<std::int64_t>(random() % static_cast<std::uint64_t>(span)));
+    const Instant i =
+        reference::InstantFrom1930(static_cast<std::int64_t>(random() % static_cast<std::uint64_t>(span)));
     const double deltaT = (i.ttb - i.ut1b) * 86400;
     deltaTMin = std::min(deltaTMin, deltaT);
     deltaTMax = std::max(deltaTMax, deltaT);

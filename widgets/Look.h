@@ -4,10 +4,16 @@
 // The windows' basic colours and fonts. Faces are named as the program knows
 // them ("MS Sans Serif", "Times New Roman", "Arial", "Symbol");
 // InstallFontSubstitutes() maps them to the fonts this machine has.
+//
+// The main window never leans on the desktop's colours: wherever it sets a
+// text colour it sets the background too, so that a dark desktop theme
+// changes nothing in it.
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QString>
+#include <QWidget>
 
 namespace tarvel::look {
 
@@ -22,6 +28,15 @@ inline const QColor kSilver(192, 192, 192);
 inline const QColor kBlue(0, 0, 255);
 inline const QColor kNavy(0, 0, 128);
 inline const QColor kGreen(0, 128, 0);
+inline const QColor kGray(128, 128, 128);
+
+// The face of the flat buttons and of the calendar's frame.
+inline const QColor kFace(239, 239, 239);
+// A disabled input: greyed text on a greyed field, still legible (4.8 : 1).
+inline const QColor kDisabledText(96, 96, 96);
+inline const QColor kDisabledField(224, 224, 224);
+// The arrows of a disabled input, on the lighter face of its buttons.
+inline const QColor kDisabledArrow(48, 48, 48);
 
 // A face at a height in pixels.
 inline QFont Face(const char* family, int pixels, bool bold = false, bool italic = false) {
@@ -30,6 +45,23 @@ inline QFont Face(const char* family, int pixels, bool bold = false, bool italic
   font.setBold(bold);
   font.setItalic(italic);
   return font;
+}
+
+// Sets a colour role of a widget in every colour group.
+inline void SetColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette palette = widget.palette();
+  palette.setColor(role, colour);
+  widget.setPalette(palette);
+}
+
+// Sets a colour role of a widget: one colour while it is enabled (active or
+// not), another while it is disabled.
+inline void SetColours(QWidget& widget, QPalette::ColorRole role, const QColor& enabled, const QColor& disabled) {
+  QPalette palette = widget.palette();
+  palette.setColor(QPalette::Active, role, enabled);
+  palette.setColor(QPalette::Inactive, role, enabled);
+  palette.setColor(QPalette::Disabled, role, disabled);
+  widget.setPalette(palette);
 }
 
 }  // namespace tarvel::look

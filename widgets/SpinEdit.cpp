@@ -5,30 +5,16 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QProxyStyle>
+
+#include "widgets/InputStyle.h"
 
 namespace tarvel {
-namespace {
-
-class AutoRepeatStyle : public QProxyStyle {
- public:
-  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                QStyleHintReturn* returnData) const override {
-    if (hint == SH_SpinBox_ClickAutoRepeatThreshold) return 400;
-    if (hint == SH_SpinBox_ClickAutoRepeatRate) return 100;
-    return QProxyStyle::styleHint(hint, option, widget, returnData);
-  }
-};
-
-}  // namespace
 
 TSpinEdit::TSpinEdit(QWidget* parent) : QSpinBox(parent) {
   lineEdit()->setReadOnly(true);
   lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
   setContextMenuPolicy(Qt::NoContextMenu);
-  auto* style = new AutoRepeatStyle;
-  style->setParent(this);
-  setStyle(style);
+  UseInputStyle(*this);
 }
 
 void TSpinEdit::keyPressEvent(QKeyEvent* event) {
