@@ -215,6 +215,7 @@ void TSightTab::ShowStar() {
   const TStar& star = StarTable(number);
   lbStarLetter->setText(Text(GreekLetter(star.Letter)));
   lbStarName->setText(Text(star.Name));
+  lbStarName->setToolTip(lbStarName->text());
 }
 
 void TSightTab::TakeMainClick() { ApplyMainValuesToSight(); }

@@ -105,7 +105,7 @@ void TSightTab::ShowList() {
       if (!log_[i].Enabled) item->setForeground(QColor(128, 128, 128));
       if (!warnings.empty() && column == 1) {
         item->setText(item->text() + QStringLiteral(" ⚠"));
-        item->setForeground(QColor(176, 96, 0));
+        item->setForeground(QColor(255, 176, 0));  // amber, as the warning under the form
       }
       item->setToolTip(column == 0 ? Text(SightTimeText(log_[i].Sight)) + QStringLiteral(", пояс ") +
                                          Text(ZoneText(log_[i].Sight.Zone))

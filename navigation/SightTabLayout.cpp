@@ -4,6 +4,7 @@
 // worksheet on the left, the list, the dead reckoning, the fix and the
 // plotting sheet on the right.
 
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDoubleSpinBox>
@@ -12,7 +13,9 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleOptionViewItem>
 #include <QTableWidget>
 #include <QTimeEdit>
 #include <QVBoxLayout>
@@ -20,6 +23,8 @@
 #include "navigation/FixReport.h"
 #include "navigation/PlottingSheet.h"
 #include "navigation/SightTab.h"
+#include "widgets/GroupBox.h"
+#include "widgets/InputStyle.h"
 #include "widgets/Look.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"
@@ -40,6 +45,27 @@ class TWorksheetTable : public QTableWidget {
   }
 };
 
+// The boxes that switch sights on and off, black on white so that they show
+// on the black table, checked or not.
+class TBoxesOnBlack : public QProxyStyle {
+ public:
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+    if (element == PE_IndicatorItemViewItemCheck) {
+      if (const auto* item = qstyleoption_cast<const QStyleOptionViewItem*>(option)) {
+        QStyleOptionViewItem box = *item;
+        box.palette.setColor(QPalette::Base, kWhite);
+        box.palette.setColor(QPalette::Window, kWhite);
+        box.palette.setColor(QPalette::Text, kBlack);
+        box.palette.setColor(QPalette::WindowText, kBlack);
+        QProxyStyle::drawPrimitive(element, &box, painter, widget);
+        return;
+      }
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+  }
+};
+
 const QLocale kRussian = [] {
   QLocale russian(QLocale::Russian, QLocale::Russia);
   russian.setNumberOptions(QLocale::OmitGroupSeparator);
@@ -47,10 +73,11 @@ const QLocale kRussian = [] {
 }();
 
 void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(role, colour);
-  widget->setPalette(palette);
+  look::SetColour(*widget, role, colour);
 }
+
+// A warning is amber on the black page.
+const QColor kAmber(255, 176, 0);
 
 template <class Widget>
 Widget* Named(Widget* widget, const char* name) {
@@ -58,14 +85,35 @@ Widget* Named(Widget* widget, const char* name) {
   return widget;
 }
 
-// The inputs look as the main window's: bold on lime.
+// The inputs look as the main window's: bold black on lime while they take
+// input, greyed while disabled, silver arrow buttons with dark arrows, a navy
+// selection whatever the desktop.
 template <class Widget>
 Widget* Input(Widget* widget, const char* name) {
   Named(widget, name);
   widget->setFont(Face("MS Sans Serif", 15, true));
-  SetColour(widget, QPalette::Base, kLime);
-  SetColour(widget, QPalette::Text, kBlack);
+  SetColours(*widget, QPalette::Base, kLime, kDisabledField);
+  SetColours(*widget, QPalette::Text, kBlack, kDisabledText);
+  SetColours(*widget, QPalette::Button, kSilver, kDisabledField);
+  SetColours(*widget, QPalette::ButtonText, kBlack, kDisabledArrow);
+  SetColours(*widget, QPalette::WindowText, kBlack, kDisabledArrow);
+  look::SetColour(*widget, QPalette::Highlight, kNavy);
+  look::SetColour(*widget, QPalette::HighlightedText, kWhite);
+  if (qobject_cast<QAbstractSpinBox*>(widget)) UseInputStyle(*widget);
   return widget;
+}
+
+// The drop-down month as the main window's.
+void StyleCalendar(QCalendarWidget* calendar) {
+  SetColour(calendar, QPalette::Base, kSilver);
+  SetColours(*calendar, QPalette::Text, kBlack, kGray);
+  SetColour(calendar, QPalette::AlternateBase, kFace);
+  SetColour(calendar, QPalette::Window, kFace);
+  SetColours(*calendar, QPalette::WindowText, kBlack, kGray);
+  SetColour(calendar, QPalette::Highlight, kNavy);
+  SetColour(calendar, QPalette::HighlightedText, kWhite);
+  SetColour(calendar, QPalette::Button, kNavy);
+  SetColour(calendar, QPalette::ButtonText, kWhite);
 }
 
 TSpeedButton* SignButton(QWidget* parent, const char* name, const QString& caption) {
@@ -74,6 +122,8 @@ TSpeedButton* SignButton(QWidget* parent, const char* name, const QString& capti
   button->setFont(Face("MS Sans Serif", 15, true));
   button->setFixedSize(25, 24);
   button->setSpacing(2);
+  SetColour(button, QPalette::Button, kFace);
+  SetColour(button, QPalette::ButtonText, kBlack);
   return button;
 }
 
@@ -96,6 +146,7 @@ QDateEdit* DatePicker(QWidget* parent, const char* name) {
   picker->setDisplayFormat(QStringLiteral("d MMMM yyyy 'г.'"));  // the Russian long date, as the main window
   picker->setDateRange(QDate(1930, 1, 1), QDate(2099, 12, 31));
   picker->setCalendarPopup(true);
+  StyleCalendar(picker->calendarWidget());
   return picker;
 }
 
@@ -111,9 +162,7 @@ QLabel* Message(QWidget* parent, const char* name, const QColor& colour) {
   auto* label = Named(new QLabel(parent), name);
   label->setWordWrap(true);
   label->setTextFormat(Qt::PlainText);
-  QFont font = label->font();
-  font.setBold(true);
-  label->setFont(font);
+  label->setFont(Face("MS Sans Serif", 14, true));
   SetColour(label, QPalette::WindowText, colour);
   return label;
 }
@@ -121,6 +170,9 @@ QLabel* Message(QWidget* parent, const char* name, const QColor& colour) {
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
   auto* button = Named(new QPushButton(caption, parent), name);
   button->setAutoDefault(false);
+  // Silver with black text, and told apart while disabled.
+  SetColours(*button, QPalette::Button, kSilver, QColor(64, 64, 64));
+  SetColours(*button, QPalette::ButtonText, kBlack, QColor(150, 150, 150));
   return button;
 }
 
@@ -134,6 +186,18 @@ QTableWidget* Table(QWidget* parent, const char* name, const QStringList& captio
   table->setSelectionMode(QAbstractItemView::SingleSelection);
   table->setWordWrap(true);
   table->verticalHeader()->setDefaultSectionSize(QFontMetrics(table->font()).lineSpacing() + 6);
+  // White on black as the sky's table, the header silver.
+  SetColour(table, QPalette::Base, kBlack);
+  SetColour(table, QPalette::AlternateBase, QColor(22, 22, 22));
+  SetColour(table, QPalette::Text, kWhite);
+  SetColour(table, QPalette::Window, kBlack);
+  SetColour(table, QPalette::WindowText, kWhite);
+  SetColour(table, QPalette::Button, kSilver);
+  SetColour(table, QPalette::ButtonText, kBlack);
+  SetColour(table, QPalette::Highlight, kNavy);
+  SetColour(table, QPalette::HighlightedText, kWhite);
+  SetColour(table, QPalette::Mid, kGray);  // the grid
+  table->setGridStyle(Qt::DotLine);
   return table;
 }
 
@@ -157,20 +221,25 @@ void PositionRow(QWidget* parent, QGridLayout* grid, int row, const char* names[
   grid->addLayout(line, row, 1);
 }
 
+// A group as the main window's: a grey frame with its caption in aqua, bold
+// italic, on the black page.
 QGroupBox* Group(QWidget* parent, const QString& caption) {
-  auto* group = new QGroupBox(caption, parent);
-  QFont font = group->font();
-  font.setBold(true);
-  group->setFont(font);
+  auto* group = new TGroupBox(caption, parent);
+  group->setFont(Face("MS Sans Serif", 15, true, true));
+  SetColour(group, QPalette::Window, kBlack);
+  SetColour(group, QPalette::WindowText, kAqua);
+  SetColour(group, QPalette::Dark, kGray);
   return group;
 }
 
-// Labels inside a bold group stay in the ordinary face.
+// The captions inside a group are white in the ordinary face; the buttons
+// and tables take the ordinary face too.
 void PlainChildren(QGroupBox* group) {
-  QFont plain = group->font();
-  plain.setBold(false);
+  const QFont plain = Face("MS Sans Serif", 14);
   for (QLabel* label : group->findChildren<QLabel*>()) {
-    if (label->objectName().isEmpty()) label->setFont(plain);
+    if (!label->objectName().isEmpty()) continue;
+    label->setFont(plain);
+    SetColour(label, QPalette::WindowText, kWhite);
   }
   for (QPushButton* button : group->findChildren<QPushButton*>()) button->setFont(plain);
   for (QTableWidget* table : group->findChildren<QTableWidget*>()) table->setFont(plain);
@@ -180,6 +249,10 @@ void PlainChildren(QGroupBox* group) {
 
 void TSightTab::CreateControls() {
   setObjectName(QStringLiteral("SightTab"));
+  // The black page of the program's windows.
+  setAutoFillBackground(true);
+  SetColour(this, QPalette::Window, kBlack);
+  SetColour(this, QPalette::WindowText, kWhite);
   // Left, the way from the sextant to the list; right, from the list to the
   // fix and the sheet.
   auto* columns = new QHBoxLayout(this);
@@ -211,15 +284,21 @@ QGroupBox* TSightTab::CreateSightGroup() {
   lbStarLetter = Named(new QLabel(group), "lbStarLetter");
   lbStarLetter->setFont(Face("Arial", 17, true));
   lbStarName = Named(new QLabel(group), "lbStarName");
-  for (QLabel* label : {lbStarLetter, lbStarName}) SetColour(label, QPalette::WindowText, QColor(150, 0, 150));
-  auto* bodyLine = new QHBoxLayout;
-  bodyLine->addWidget(cbBody);
-  bodyLine->addSpacing(8);
-  bodyLine->addWidget(seStar);
-  bodyLine->addWidget(lbStarLetter);
-  bodyLine->addWidget(lbStarName, 1);
+  for (QLabel* label : {lbStarLetter, lbStarName}) {
+    SetColours(*label, QPalette::WindowText, kFuchsia, kGray);  // as the main window's star
+  }
+  lbStarName->setFont(Face("MS Sans Serif", 15, true));
+  // A long name is cut at the form's edge rather than widen the form.
+  lbStarName->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   grid->addWidget(new QLabel(QStringLiteral("Светило:"), group), 0, 0);
-  grid->addLayout(bodyLine, 0, 1, 1, 3);
+  grid->addWidget(cbBody, 0, 1, 1, 3, Qt::AlignLeft);
+  auto* starLine = new QHBoxLayout;
+  starLine->addWidget(seStar);
+  starLine->addSpacing(4);
+  starLine->addWidget(lbStarLetter);
+  starLine->addWidget(lbStarName, 1);
+  grid->addWidget(new QLabel(QStringLiteral("Звезда №:"), group), 1, 0);
+  grid->addLayout(starLine, 1, 1, 1, 3);
 
   sightTime_.Date = DatePicker(group, "dpSight");
   sightTime_.Time = TimePicker(group, "tpSight");
@@ -237,25 +316,25 @@ QGroupBox* TSightTab::CreateSightGroup() {
   when->addWidget(sightTime_.Zone);
   when->addWidget(sightTime_.ZoneSign);
   when->addStretch();
-  grid->addWidget(new QLabel(QStringLiteral("Судовое время:"), group), 1, 0);
-  grid->addLayout(when, 1, 1, 1, 3);
+  grid->addWidget(new QLabel(QStringLiteral("Судовое время:"), group), 2, 0);
+  grid->addLayout(when, 2, 1, 1, 3);
 
   meHs = Input(new TMaskEdit(QStringLiteral("Hs = ##°##,#'"), group), "meHs");
   meHs->setFixedWidth(122);
   dsIndex = Number(group, "dsIndex", -99.9, 99.9, 0, QStringLiteral("′"));
-  grid->addWidget(new QLabel(QStringLiteral("Высота по секстану:"), group), 2, 0);
+  grid->addWidget(new QLabel(QStringLiteral("Высота по секстану:"), group), 3, 0);
   auto* hsLine = new QHBoxLayout;
   hsLine->addWidget(meHs);
   hsLine->addSpacing(12);
   hsLine->addWidget(new QLabel(QStringLiteral("Индексная ошибка:"), group));
   hsLine->addWidget(dsIndex);
   hsLine->addStretch();
-  grid->addLayout(hsLine, 2, 1, 1, 3);
+  grid->addLayout(hsLine, 3, 1, 1, 3);
 
   dsEye = Number(group, "dsEye", 0, 999.9, 10, QStringLiteral(" м"));
   dsTemperature = Number(group, "dsTemperature", -99.9, 99.9, 10, QStringLiteral(" °C"));
   dsPressure = Number(group, "dsPressure", 0, 9999, 1010, QStringLiteral(" гПа"), 0);
-  grid->addWidget(new QLabel(QStringLiteral("Высота глаза:"), group), 3, 0);
+  grid->addWidget(new QLabel(QStringLiteral("Высота глаза:"), group), 4, 0);
   auto* airLine = new QHBoxLayout;
   airLine->addWidget(dsEye);
   airLine->addSpacing(8);
@@ -265,19 +344,19 @@ QGroupBox* TSightTab::CreateSightGroup() {
   airLine->addWidget(new QLabel(QStringLiteral("Давление:"), group));
   airLine->addWidget(dsPressure);
   airLine->addStretch();
-  grid->addLayout(airLine, 3, 1, 1, 3);
+  grid->addLayout(airLine, 4, 1, 1, 3);
 
   const char* placeNames[4] = {"meFi", "sbFi", "meLam", "sbLam"};
-  grid->addWidget(new QLabel(QStringLiteral("Счислимое место:"), group), 4, 0);
-  PositionRow(group, grid, 4, placeNames, assumed_.Lat, assumed_.LatSign, assumed_.Lon, assumed_.LonSign);
+  grid->addWidget(new QLabel(QStringLiteral("Счислимое место:"), group), 5, 0);
+  PositionRow(group, grid, 5, placeNames, assumed_.Lat, assumed_.LatSign, assumed_.Lon, assumed_.LonSign);
   btnTakeMain = Button(group, "btnTakeMain", QStringLiteral("Из главного окна"));
   btnTakeMain->setToolTip(QStringLiteral("Взять дату, время, пояс, место и звезду из главного окна"));
-  grid->addWidget(btnTakeMain, 4, 2, 1, 2, Qt::AlignRight);
+  grid->addWidget(btnTakeMain, 0, 2, 1, 2, Qt::AlignRight);
 
   lbSightError = Message(group, "lbSightError", kRed);
-  lbSightWarning = Message(group, "lbSightWarning", QColor(176, 96, 0));
-  grid->addWidget(lbSightError, 5, 0, 1, 4);
-  grid->addWidget(lbSightWarning, 6, 0, 1, 4);
+  lbSightWarning = Message(group, "lbSightWarning", kAmber);
+  grid->addWidget(lbSightError, 6, 0, 1, 4);
+  grid->addWidget(lbSightWarning, 7, 0, 1, 4);
   grid->setColumnStretch(3, 1);
   PlainChildren(group);
   return group;
@@ -294,9 +373,8 @@ QGroupBox* TSightTab::CreateWorksheetGroup() {
   for (int row = 0; row < 11; ++row) {
     for (int column = 0; column < 3; ++column) twWorksheet->setItem(row, column, new QTableWidgetItem);
     twWorksheet->item(row, 2)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QFont bold = twWorksheet->font();
-    bold.setBold(true);
-    twWorksheet->item(row, 2)->setFont(bold);
+    twWorksheet->item(row, 2)->setForeground(kYellow);  // results in yellow, as in the main window
+    twWorksheet->item(row, 2)->setFont(Face("MS Sans Serif", 14, true));
   }
   QHeaderView* header = twWorksheet->horizontalHeader();
   header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
@@ -335,6 +413,9 @@ QGroupBox* TSightTab::CreateListGroup() {
   twSights->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   twSights->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
   twSights->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  auto* boxes = new TBoxesOnBlack;
+  boxes->setParent(twSights);
+  twSights->setStyle(boxes);
   twSights->setMinimumHeight(80);
   box->addWidget(twSights);
   btnRemove = Button(group, "btnRemove", QStringLiteral("Удалить"));
@@ -406,6 +487,8 @@ QGroupBox* TSightTab::CreateFixGroup() {
   lbFix->setTextInteractionFlags(Qt::TextSelectableByMouse);
   lbFix->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   lbFix->setWordWrap(true);
+  lbFix->setFont(Face("MS Sans Serif", 15, true));
+  SetColour(lbFix, QPalette::WindowText, kYellow);
   lbFix->setMinimumHeight(QFontMetrics(lbFix->font()).lineSpacing() * 5);
   lbFixError = Message(group, "lbFixError", kRed);
   btnFixToMain = Button(group, "btnFixToMain", QStringLiteral("Перенести в главное окно"));
