@@ -60,10 +60,14 @@ TSky ComputeSky(const TAlmanacInputs& inputs) {
   TSky sky;
   sky.Sun = Sun(inputs);
   sky.SunHorizon = SunHorizon(sky.Sun, inputs);
+  const TSunData& sun = sky.Sun;
+  const TStarInstant instant = StarInstant(sun.NutLon, sun.NutObl, sun.SunMeanLon, sun.GrAries, sun.Years);
+  const TObserver place = Observer(inputs.Latitude, inputs.Longitude);
   for (std::int32_t k = 1; k <= kStarCount; ++k) {
     TSkyStar& s = sky.Stars[static_cast<std::size_t>(k - 1)];
-    s.Place = Star(k, sky.Sun);
-    s.Horizon = StarHorizon(s.Place, inputs);
+    s.Place = StarPlaceAt(k, instant);
+    s.Horizon = HorizonCoordsFrom(s.Place.StarDecMin * OneSixtieth + s.Place.StarDecDeg,
+                                  s.Place.StarGhaMin * OneSixtieth + s.Place.StarGhaDeg, place);
   }
   return sky;
 }

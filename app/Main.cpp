@@ -15,13 +15,11 @@
 #include <QTimer>
 #include <QToolTip>
 
-#include "display/AngleDisplay.h"
+#include "almanac/Almanac.h"
 #include "app/About.h"
-#include "core/NumberPicture.h"
 #include "app/ErrorReport.h"
-#include "display/GreekLetter.h"
 #include "app/PickerRange.h"
-#include "ephemeris/CStars.h"
+#include "display/GreekLetter.h"
 #include "ephemeris/Stars.h"
 #include "navigation/Navigation.h"
 #include "navigation/PositionText.h"
@@ -48,8 +46,7 @@ void Show(QLabel* label, const std::string& text) {
 
 TForm1::TForm1(Clock clock, QWidget* parent)
     : QWidget(parent),
-      clock_(clock ? std::move(clock) : Clock(&QDateTime::currentDateTime)),
-      horizonCoords_(&HorizonCoords) {
+      clock_(clock ? std::move(clock) : Clock(&QDateTime::currentDateTime)) {
   CreateControls();
   ConnectHandlers();
   Guarded([this] { FormCreate(); });
@@ -278,43 +275,44 @@ void TForm1::Recalculate() {
 
   // Computation stage: nothing is shown until everything is computed, so an
   // error leaves every result label with its previous text.
-  const TSunData sun = SunEphemeris(FZone, time.hour(), time.minute(), time.second(), date.day(),
-                                    date.month(), date.year());
-  const TStarData star = StarPlace(FStarNumber, sun.NutLon, sun.NutObl, sun.SunMeanLon, sun.GrAries, sun.Years);
-  const THorizonData sunHorizon = horizonCoords_(sun.SunDecMin * OneSixtieth + sun.SunDecDeg, FLatitude,
-                                                sun.SunGhaMin * OneSixtieth + sun.SunGhaDeg, FLongitude);
-  const THorizonData starHorizon = horizonCoords_(star.StarDecMin * OneSixtieth + star.StarDecDeg, FLatitude,
-                                                 star.StarGhaMin * OneSixtieth + star.StarGhaDeg, FLongitude);
+  TAlmanacInputs inputs;
+  inputs.Zone = FZone;
+  inputs.Hour = time.hour();
+  inputs.Minute = time.minute();
+  inputs.Second = time.second();
+  inputs.Day = date.day();
+  inputs.Month = date.month();
+  inputs.Year = date.year();
+  inputs.Latitude = FLatitude;
+  inputs.Longitude = FLongitude;
+  inputs.StarNumber = FStarNumber;
+  const TAlmanacTexts texts = AlmanacTexts(ComputeAlmanac(inputs), FLongitude);
 
-  ShowResults(sun, star, sunHorizon, starHorizon);
-  FollowNavigation(date, time);
+  ShowResults(texts);
+  FollowNavigation(inputs);
 }
 
-void TForm1::FollowNavigation(const QDate& date, const QTime& time) {
-  FNavigationInputs = TAlmanacInputs{.Zone = FZone, .Hour = time.hour(), .Minute = time.minute(),
-                                     .Second = time.second(), .Day = date.day(), .Month = date.month(),
-                                     .Year = date.year(), .Latitude = FLatitude, .Longitude = FLongitude,
-                                     .StarNumber = FStarNumber};
-  if (FForm3) FForm3->Follow(*FNavigationInputs);
+void TForm1::FollowNavigation(const TAlmanacInputs& inputs) {
+  FNavigationInputs = inputs;
+  if (FForm3) FForm3->Follow(inputs);
 }
 
-void TForm1::ShowResults(const TSunData& sun, const TStarData& star, const THorizonData& sunHorizon,
-                         const THorizonData& starHorizon) {
+void TForm1::ShowResults(const TAlmanacTexts& texts) {
   // The Sun group.
-  Show(Label1, AngleText(sun.GrAriesDeg, sun.GrAriesMin));
-  Show(Label2, LocalHourAngleText(sun.SunGha, FLongitude));
-  Show(Label3, DeclinationText(sun.SunDecDeg, sun.SunDecMin));
-  Show(Label4, SemiDiameterText(sun.SemiDiameter));
-  Show(Label34, RightAscensionText(sun.SunRaDeg, sun.SunRaMin));
+  Show(Label1, texts.GrAries);
+  Show(Label2, texts.SunLha);
+  Show(Label3, texts.SunDec);
+  Show(Label4, texts.SemiDiameter);
+  Show(Label34, texts.SunRa);
 
   // The star group, then both altitude and azimuth lines.
-  Show(Label11, DeclinationText(star.StarDecDeg, star.StarDecMin));
-  Show(Label12, LocalHourAngleText(star.StarGha, FLongitude));
-  Show(Label32, AngleText(star.StarShaDeg, star.StarShaMin));
-  Show(Label19, AltitudeText(sunHorizon.AltDeg, sunHorizon.AltMin));
-  Show(Label21, AzimuthText(sunHorizon.Azimuth));
-  Show(Label23, AltitudeText(starHorizon.AltDeg, starHorizon.AltMin));
-  Show(Label25, AzimuthText(starHorizon.Azimuth));
+  Show(Label11, texts.StarDec);
+  Show(Label12, texts.StarLha);
+  Show(Label32, texts.StarSha);
+  Show(Label19, texts.SunAlt);
+  Show(Label21, texts.SunAz);
+  Show(Label23, texts.StarAlt);
+  Show(Label25, texts.StarAz);
 }
 
 }  // namespace tarvel

@@ -3,9 +3,10 @@
 #pragma once
 // The main window: every input of the computation and every result.
 //
-// One routine, Recalculate(), reads all inputs, computes everything and
-// rewrites all result labels; every input event runs it, and so does the
-// timer that follows the computer's clock while automatic time is on.
+// One routine, Recalculate(), reads all inputs, has the almanac model compute
+// everything and rewrites all result labels; every input event runs it, and
+// so does the timer that follows the computer's clock while automatic time is
+// on.
 
 #include <QDateTime>
 #include <QWidget>
@@ -32,9 +33,7 @@ class TForm3;
 class TMaskEdit;
 class TSpeedButton;
 class TSpinEdit;
-struct TSunData;
-struct TStarData;
-struct THorizonData;
+struct TAlmanacTexts;
 
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -45,11 +44,6 @@ class TForm1 : public QWidget {
 
   explicit TForm1(Clock clock = {}, QWidget* parent = nullptr);
   ~TForm1() override;
-
-  // The altitude and azimuth routine; tests put one that fails where the real
-  // one fails only for a body exactly in the zenith.
-  using HorizonRoutine = std::function<THorizonData(Extended Dec, Extended Lat, Extended Gha, Extended Lon)>;
-  void SetHorizonRoutine(HorizonRoutine routine) { horizonCoords_ = std::move(routine); }
 
   // Opened by the "О программе..." button, shown without being modal.
   void SetAboutWindow(TForm2* about) { aboutWindow_ = about; }
@@ -105,11 +99,10 @@ class TForm1 : public QWidget {
   // Puts the clock's date and time into the pickers without notifying them.
   void SetPickersFromClock();
   void ShowStarLabels();
-  void ShowResults(const TSunData& sun, const TStarData& star, const THorizonData& sunHorizon,
-                   const THorizonData& starHorizon);
+  void ShowResults(const TAlmanacTexts& texts);
   // Hands a completed recalculation's inputs on to the navigation window,
   // and keeps them for its first showing.
-  void FollowNavigation(const QDate& date, const QTime& time);
+  void FollowNavigation(const TAlmanacInputs& inputs);
 
   // Window fields.
   std::int32_t FStarNumber = 1;
@@ -119,7 +112,6 @@ class TForm1 : public QWidget {
   Extended FLongitude = 0;
 
   Clock clock_;
-  HorizonRoutine horizonCoords_;
   TForm2* aboutWindow_ = nullptr;
   std::unique_ptr<TForm3> FForm3;  // the navigation window, made on first use
   std::optional<TAlmanacInputs> FNavigationInputs;

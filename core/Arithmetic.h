@@ -99,14 +99,78 @@ inline Extended Sqrt(Extended x) {
 #endif
 }
 
-// x cut toward zero to a 32-bit signed integer; a value whose integer part
-// does not fit raises EInvalidOp.
-inline std::int32_t Trunc32(Extended x) {
+// Cutting toward zero to a 32-bit signed integer, in two ways that give the
+// same integer for every value: the compiler's own conversion, which on x87
+// stores, changes and restores the control word around fistp (costing more
+// than all the rest of a truncation), and SSE3's fisttp, which cuts toward
+// zero whatever the control word says. Each way is a policy for the engine's
+// routines (ephemeris/EnginePaths.h); every one raises EInvalidOp first for a
+// value whose integer part does not fit.
+
+// Whether this processor has fisttp (SSE3). Found as the program starts; a
+// static constructor that runs before that reads false, which only means the
+// portable way.
+inline bool DetectFisttp() {
+#ifdef TARVEL_X87
+  __builtin_cpu_init();
+  return __builtin_cpu_supports("sse3") != 0;
+#else
+  return false;
+#endif
+}
+inline const bool kHasFisttp = DetectFisttp();
+
+inline void CheckTrunc32Range(Extended x) {
   if (!(x > -2147483649.0L && x < 2147483648.0L)) throw EInvalidOp();
-  return static_cast<std::int32_t>(x);
 }
 
+// Only where kHasFisttp holds, and x in range.
+inline std::int32_t Fisttp32(Extended x) {
+#ifdef TARVEL_X87
+  std::int32_t r;
+  __asm__("fisttpl %0" : "=m"(r) : "t"(x) : "st");
+  return r;
+#else
+  return static_cast<std::int32_t>(x);
+#endif
+}
+
+// The compiler's conversion, on every processor.
+struct PortableCut {
+  static std::int32_t Trunc32(Extended x) {
+    CheckTrunc32Range(x);
+    return static_cast<std::int32_t>(x);
+  }
+};
+
+// fisttp; only where kHasFisttp holds.
+struct FisttpCut {
+  static std::int32_t Trunc32(Extended x) {
+    CheckTrunc32Range(x);
+    return Fisttp32(x);
+  }
+};
+
+// fisttp where the processor has it, the portable way elsewhere: the one the
+// program uses. The test of the flag costs next to nothing beside a cut.
+struct ChosenCut {
+  static std::int32_t Trunc32(Extended x) {
+    CheckTrunc32Range(x);
+    return kHasFisttp ? Fisttp32(x) : static_cast<std::int32_t>(x);
+  }
+};
+
 // trunc(x) used again as a floating-point value.
-inline Extended Trunc(Extended x) { return static_cast<Extended>(Trunc32(x)); }
+template <class Cut>
+Extended TruncWith(Extended x) {
+  return static_cast<Extended>(Cut::Trunc32(x));
+}
+
+// x cut toward zero to a 32-bit signed integer; a value whose integer part
+// does not fit raises EInvalidOp.
+inline std::int32_t Trunc32(Extended x) { return ChosenCut::Trunc32(x); }
+
+// trunc(x) used again as a floating-point value.
+inline Extended Trunc(Extended x) { return TruncWith<ChosenCut>(x); }
 
 }  // namespace tarvel::arith

@@ -82,4 +82,21 @@ struct THorizonData {
 // positive), all in degrees.
 THorizonData HorizonCoords(Extended Dec, Extended Lat, Extended Gha, Extended Lon);
 
+// The same two routines for many stars at one instant and place: the parts
+// that belong to the instant or to the place alone are taken once, and each
+// star then gives the same bits as StarPlace and HorizonCoords.
+struct TStarInstant {
+  Extended NutLon, NutObl, GrAries, Years;  // as StarPlace takes them
+  Extended SinL, CosL;                      // of the Sun's mean longitude
+};
+TStarInstant StarInstant(Extended NutLon, Extended NutObl, Extended SunMeanLon, Extended GrAries, Extended Years);
+TStarData StarPlaceAt(std::int32_t StarNumber, const TStarInstant& instant);
+
+struct TObserver {
+  Extended Lat, Lon;        // degrees, as HorizonCoords takes them
+  Extended SinLat, CosLat;  // of the latitude
+};
+TObserver Observer(Extended Lat, Extended Lon);
+THorizonData HorizonCoordsFrom(Extended Dec, Extended Gha, const TObserver& place);
+
 }  // namespace tarvel

@@ -13,6 +13,7 @@
 
 #include "core/Arithmetic.h"
 #include "ephemeris/CStars.h"
+#include "ephemeris/EnginePaths.h"
 
 namespace tarvel {
 namespace {
@@ -21,7 +22,6 @@ using arith::ArcTan;
 using arith::Divide;
 using arith::SinCos;
 using arith::Sqrt;
-using arith::Trunc;
 
 // The angle from north, 0 … 180°, whose cosine is c, as the arctangent of
 // sin/cos with the quadrant taken from the sign of c.
@@ -37,14 +37,14 @@ Extended AzimuthAngle(Extended c) {
   return A;
 }
 
-}  // namespace
-
-THorizonData HorizonCoords(Extended Dec, Extended Lat, Extended Gha, Extended Lon) {
+template <class Cut>
+THorizonData HorizonFrom(Extended Dec, Extended Gha, const TObserver& place) {
+  const Extended sinLat = place.SinLat;
+  const Extended cosLat = place.CosLat;
   // Local hour angle, westward; left unreduced, only sin t and cos t are used.
-  const Extended t = (Gha + Lon) * DegToRad;
-  Extended sinT, cosT, sinLat, cosLat, sinDec, cosDec;
+  const Extended t = (Gha + place.Lon) * DegToRad;
+  Extended sinT, cosT, sinDec, cosDec;
   SinCos(t, sinT, cosT);
-  SinCos(Lat * DegToRad, sinLat, cosLat);
   SinCos(Dec * DegToRad, sinDec, cosDec);
 
   // Altitude as the arcsine of x. At the zenith or nadir (|x| = 1, or a hair
@@ -63,9 +63,36 @@ THorizonData HorizonCoords(Extended Dec, Extended Lat, Extended Gha, Extended Lo
   r.Azimuth = sinT > 0 ? 360 - A : A;
 
   const Extended H = h / DegToRad;
-  r.AltDeg = Trunc(H);
+  r.AltDeg = arith::TruncWith<Cut>(H);
   r.AltMin = (H - r.AltDeg) * 60;
   return r;
+}
+
+}  // namespace
+
+TObserver Observer(Extended Lat, Extended Lon) {
+  TObserver place{Lat, Lon, 0, 0};
+  SinCos(Lat * DegToRad, place.SinLat, place.CosLat);
+  return place;
+}
+
+template <class Cut>
+THorizonData HorizonCoordsWith(Extended Dec, Extended Lat, Extended Gha, Extended Lon) {
+  return HorizonFrom<Cut>(Dec, Gha, Observer(Lat, Lon));
+}
+
+template THorizonData HorizonCoordsWith<arith::PortableCut>(Extended, Extended, Extended, Extended);
+template THorizonData HorizonCoordsWith<arith::FisttpCut>(Extended, Extended, Extended, Extended);
+template THorizonData HorizonCoordsWith<arith::ChosenCut>(Extended, Extended, Extended, Extended);
+
+// The build of this processor, written out here rather than called, so that
+// the arguments are not copied once more on their way.
+[[gnu::flatten]] THorizonData HorizonCoords(Extended Dec, Extended Lat, Extended Gha, Extended Lon) {
+  return HorizonCoordsWith<arith::ChosenCut>(Dec, Lat, Gha, Lon);
+}
+
+[[gnu::flatten]] THorizonData HorizonCoordsFrom(Extended Dec, Extended Gha, const TObserver& place) {
+  return HorizonFrom<arith::ChosenCut>(Dec, Gha, place);
 }
 
 }  // namespace tarvel

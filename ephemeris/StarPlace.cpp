@@ -13,6 +13,7 @@
 
 #include "core/Arithmetic.h"
 #include "ephemeris/CStars.h"
+#include "ephemeris/EnginePaths.h"
 #include "ephemeris/Stars.h"
 
 namespace tarvel {
@@ -22,10 +23,14 @@ constexpr Extended kCosObliquity = 0.9L;
 constexpr Extended kSinObliquity = 0.4L;
 constexpr Extended kAberration = 0.005694444L;
 
-}  // namespace
-
-TStarData StarPlace(std::int32_t StarNumber, Extended NutLon, Extended NutObl,
-                    Extended SunMeanLon, Extended GrAries, Extended Years) {
+template <class Cut>
+TStarData PlaceOf(std::int32_t StarNumber, const TStarInstant& at) {
+  const Extended NutLon = at.NutLon;
+  const Extended NutObl = at.NutObl;
+  const Extended GrAries = at.GrAries;
+  const Extended Years = at.Years;
+  const Extended sinL = at.SinL;
+  const Extended cosL = at.CosL;
   const TStar& star = StarTable(StarNumber);
 
   // Mean place of date.
@@ -34,11 +39,11 @@ TStarData StarPlace(std::int32_t StarNumber, Extended NutLon, Extended NutObl,
 
   // Each function of an angle is taken once; the values are the same as
   // taking it afresh in every term.
-  Extended sinA0, cosA0, sinD0, cosD0, sinL, cosL;
+  Extended sinA0, cosA0, sinD0, cosD0;
   arith::SinCos(alpha0 * DegToRad, sinA0, cosA0);
   arith::SinCos(delta0 * DegToRad, sinD0, cosD0);
-  arith::SinCos(SunMeanLon * DegToRad, sinL, cosL);
-  const Extended tanD0 = Tan(delta0 * DegToRad);
+  // The tangent as Tan takes it, from the same sine and cosine.
+  const Extended tanD0 = arith::Divide(sinD0, cosD0);
 
   // Nutation in right ascension.
   const Extended alpha1 = alpha0 - (kSinObliquity * sinA0 * tanD0 + kCosObliquity) * NutLon;
@@ -59,19 +64,48 @@ TStarData StarPlace(std::int32_t StarNumber, Extended NutLon, Extended NutObl,
 
   // Sidereal and Greenwich hour angles. GrAries - alpha is at most one turn
   // below zero, so one turn added brings it into range.
-  const Extended S = Reduce360(360 - alpha);
-  Extended G = Reduce360(GrAries - alpha);
+  const Extended S = Reduce360With<Cut>(360 - alpha);
+  Extended G = Reduce360With<Cut>(GrAries - alpha);
   if (G < 0) G = G + 360;
 
   TStarData r{};
-  r.StarDecDeg = arith::Trunc(delta);
+  r.StarDecDeg = arith::TruncWith<Cut>(delta);
   r.StarDecMin = (delta - r.StarDecDeg) * 60;
   r.StarGha = G;
-  r.StarGhaDeg = arith::Trunc(G);
+  r.StarGhaDeg = arith::TruncWith<Cut>(G);
   r.StarGhaMin = (G - r.StarGhaDeg) * 60;
-  r.StarShaDeg = arith::Trunc(S);
+  r.StarShaDeg = arith::TruncWith<Cut>(S);
   r.StarShaMin = (S - r.StarShaDeg) * 60;
   return r;
+}
+
+}  // namespace
+
+TStarInstant StarInstant(Extended NutLon, Extended NutObl, Extended SunMeanLon, Extended GrAries, Extended Years) {
+  TStarInstant at{NutLon, NutObl, GrAries, Years, 0, 0};
+  arith::SinCos(SunMeanLon * DegToRad, at.SinL, at.CosL);
+  return at;
+}
+
+template <class Cut>
+TStarData StarPlaceWith(std::int32_t StarNumber, Extended NutLon, Extended NutObl, Extended SunMeanLon,
+                        Extended GrAries, Extended Years) {
+  return PlaceOf<Cut>(StarNumber, StarInstant(NutLon, NutObl, SunMeanLon, GrAries, Years));
+}
+
+template TStarData StarPlaceWith<arith::PortableCut>(std::int32_t, Extended, Extended, Extended, Extended, Extended);
+template TStarData StarPlaceWith<arith::FisttpCut>(std::int32_t, Extended, Extended, Extended, Extended, Extended);
+template TStarData StarPlaceWith<arith::ChosenCut>(std::int32_t, Extended, Extended, Extended, Extended, Extended);
+
+// The build of this processor, written out here rather than called, so that
+// the arguments are not copied once more on their way.
+[[gnu::flatten]] TStarData StarPlace(std::int32_t StarNumber, Extended NutLon, Extended NutObl,
+                                     Extended SunMeanLon, Extended GrAries, Extended Years) {
+  return StarPlaceWith<arith::ChosenCut>(StarNumber, NutLon, NutObl, SunMeanLon, GrAries, Years);
+}
+
+[[gnu::flatten]] TStarData StarPlaceAt(std::int32_t StarNumber, const TStarInstant& instant) {
+  return PlaceOf<arith::ChosenCut>(StarNumber, instant);
 }
 
 }  // namespace tarvel

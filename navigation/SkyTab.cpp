@@ -19,6 +19,7 @@
 #include "navigation/SkyChart.h"
 #include "navigation/StarListDelegate.h"
 #include "navigation/StarListModel.h"
+#include "widgets/InputStyle.h"
 #include "widgets/Look.h"
 
 namespace tarvel {
@@ -55,10 +56,13 @@ QSpinBox* Degrees(QWidget* parent, const char* name, int value, const QString& t
   spin->setValue(value);
   spin->setSuffix(QStringLiteral("°"));
   spin->setToolTip(tip);
-  SetColour(spin, QPalette::Base, kLime);
-  SetColour(spin, QPalette::Text, kBlack);
-  SetColour(spin, QPalette::Button, kSilver);
-  SetColour(spin, QPalette::ButtonText, kBlack);
+  // The main window's inputs' colours and arrows, so the arrows stand out.
+  UseInputStyle(*spin);
+  SetColours(*spin, QPalette::Base, kLime, kDisabledField);
+  SetColours(*spin, QPalette::Text, kBlack, kDisabledText);
+  SetColours(*spin, QPalette::Button, kSilver, kDisabledField);
+  SetColours(*spin, QPalette::ButtonText, kBlack, kDisabledArrow);
+  SetColours(*spin, QPalette::WindowText, kBlack, kDisabledArrow);
   return spin;
 }
 

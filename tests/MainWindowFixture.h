@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "almanac/Almanac.h"
 #include "app/ErrorReport.h"
 #include "app/Main.h"
 #include "widgets/ClickLabel.h"
@@ -58,11 +59,36 @@ class MainWindowTest : public ::testing::Test {
     Lam()->setMaskedText(QStringLiteral("Д = 037°37,00'"));
   }
 
+  // The Sun stands exactly in the zenith of 16°15,73' N 013°12,63' E on
+  // 7 August 2000 at 11:12:53 in zone 0, and its altitude divides by zero.
+  // This enters all of it but the day, the 6th instead; setting the date to
+  // kZenithDay then meets the fault.
+  static inline const QDate kZenithDay{2000, 8, 7};
+  void EnterTheDayBeforeTheZenith() {
+    Get<QDateEdit>("DatePicker")->setDate(kZenithDay.addDays(-1));
+    Get<QTimeEdit>("TimePicker")->setTime(QTime(11, 12, 53));
+    Get<TSpinEdit>("seNCH")->setValue(0);
+    Fi()->setMaskedText(QStringLiteral("Ш = 16°15,73'"));
+    Lam()->setMaskedText(QStringLiteral("Д = 013°12,63'"));
+    if (Get<TSpeedButton>("sbFi")->text() != QLatin1String("N")) Get<TSpeedButton>("sbFi")->click();
+    if (Get<TSpeedButton>("sbLam")->text() != QLatin1String("E")) Get<TSpeedButton>("sbLam")->click();
+  }
+
   QStringList ResultCaptions() const {
     QStringList texts;
     for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label34", "Label11", "Label12",
                              "Label32", "Label19", "Label21", "Label23", "Label25"}) {
       texts << Caption(name);
+    }
+    return texts;
+  }
+
+  // The almanac model's texts in the order of ResultCaptions().
+  static QStringList InLabelOrder(const TAlmanacTexts& x) {
+    QStringList texts;
+    for (const std::string* text : {&x.GrAries, &x.SunLha, &x.SunDec, &x.SemiDiameter, &x.SunRa, &x.StarDec,
+                                    &x.StarLha, &x.StarSha, &x.SunAlt, &x.SunAz, &x.StarAlt, &x.StarAz}) {
+      texts << QString::fromStdString(*text);
     }
     return texts;
   }
