@@ -22,6 +22,7 @@
 #include "display/GreekLetter.h"
 #include "ephemeris/Stars.h"
 #include "navigation/Navigation.h"
+#include "navigation/PositionText.h"
 #include "widgets/ClickLabel.h"
 #include "widgets/HemisphereKeys.h"
 #include "widgets/FitText.h"
@@ -190,12 +191,27 @@ void TForm1::SpeedButton3Click() {
             [this](int number) { Guarded([this, number] { SelectStar(number); }); });
     connect(FForm3.get(), &TForm3::shipTimeChosen, this,
             [this](QDate date, QTime time) { Guarded([this, date, time] { SetShipDateTime(date, time); }); });
+    connect(FForm3.get(), &TForm3::positionChosen, this,
+            [this](Extended lat, Extended lon) { Guarded([this, lat, lon] { SetPosition(lat, lon); }); });
     if (FNavigationInputs) FForm3->Follow(*FNavigationInputs);
   }
   FForm3->ShowModeless();
 }
 
 void TForm1::SelectStar(int number) { seNumStar->setValue(number); }
+
+void TForm1::SetPosition(Extended lat, Extended lon) {
+  const TCoord coord = CoordFromDegrees(lat, lon);
+  {
+    const QSignalBlocker blockLatitude(meFi);
+    const QSignalBlocker blockLongitude(meLam);
+    meFi->setMaskedText(Text(coord.F().Strings()));
+    meLam->setMaskedText(Text(coord.L().Strings()));
+  }
+  sbFi->setText(Text(SgnLetter(coord.F().Sgn())));
+  sbLam->setText(Text(SgnLetter(coord.L().Sgn())));
+  Recalculate();
+}
 
 void TForm1::SetShipDateTime(QDate date, QTime time) {
   {

@@ -56,6 +56,10 @@ class TForm1 : public QWidget {
   // into the pickers and recalculates once.
   void SelectStar(int number);
   void SetShipDateTime(QDate date, QTime time);
+  // SetPosition writes a position (north and east positive degrees) into the
+  // latitude and longitude fields, minutes to hundredths, and sets their
+  // hemisphere buttons, as the user would; then recalculates once.
+  void SetPosition(Extended lat, Extended lon);
 
   std::int32_t StarNumber() const { return FStarNumber; }
   std::int32_t Zone() const { return FZone; }

@@ -5,6 +5,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "navigation/SightTab.h"
 #include "navigation/SkyTab.h"
 #include "widgets/Look.h"
 
@@ -21,10 +22,10 @@ TForm3::TForm3(THandlerGuard guard, QWidget* parent) : QWidget(parent, Qt::Windo
   Tabs->setFont(look::Face("MS Sans Serif", 14, true));
   SkyTab = new TSkyTab(guard, Tabs);
   Tabs->addTab(SkyTab, QStringLiteral("Небосвод"));
-  SightTab = new QWidget(Tabs);
-  SightTab->setObjectName(QStringLiteral("SightTab"));
+  SightTab = new TSightTab(guard, Tabs);
   Tabs->addTab(SightTab, QStringLiteral("Обработка наблюдений"));
   SkyTab->setFont(look::Face("MS Sans Serif", 14));
+  SightTab->setFont(look::Face("MS Sans Serif", 14));
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
@@ -32,9 +33,13 @@ TForm3::TForm3(THandlerGuard guard, QWidget* parent) : QWidget(parent, Qt::Windo
 
   connect(SkyTab, &TSkyTab::starChosen, this, &TForm3::starChosen);
   connect(SkyTab, &TSkyTab::shipTimeChosen, this, &TForm3::shipTimeChosen);
+  connect(SightTab, &TSightTab::positionChosen, this, &TForm3::positionChosen);
 }
 
-void TForm3::Follow(const TAlmanacInputs& inputs) { SkyTab->Follow(inputs); }
+void TForm3::Follow(const TAlmanacInputs& inputs) {
+  SkyTab->Follow(inputs);
+  SightTab->Follow(inputs);
+}
 
 void TForm3::ShowModeless() {
   if (isMinimized()) {

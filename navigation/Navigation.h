@@ -23,6 +23,7 @@ class QTabWidget;
 
 namespace tarvel {
 
+class TSightTab;
 class TSkyTab;
 
 class TForm3 : public QWidget {
@@ -47,7 +48,7 @@ class TForm3 : public QWidget {
  private:
   QTabWidget* Tabs = nullptr;
   TSkyTab* SkyTab = nullptr;
-  QWidget* SightTab = nullptr;
+  TSightTab* SightTab = nullptr;
 };
 
 }  // namespace tarvel

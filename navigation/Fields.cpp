@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
+#include "navigation/Fields.h"
+
+#include <QDoubleSpinBox>
+
+#include "angles/Degrees.h"
+#include "core/TextToNumber.h"
+#include "navigation/PositionText.h"
+#include "widgets/MaskEdit.h"
+#include "widgets/SpeedButton.h"
+#include "widgets/SpinEdit.h"
+
+namespace tarvel {
+
+std::pair<Extended, Extended> ReadPosition(const TMaskEdit* lat, const TSpeedButton* latSign, const TMaskEdit* lon,
+                                           const TSpeedButton* lonSign) {
+  // A field that is not a number is as wrong as one out of range, and says
+  // so in the same words.
+  TCoord coord;
+  try {
+    coord.F().SetStrings((lat->maskedText() + latSign->text()).toStdString());
+  } catch (const EConvertError&) {
+    throw EDegreesError(kLatitudeError);
+  }
+  try {
+    coord.L().SetStrings((lon->maskedText() + lonSign->text()).toStdString());
+  } catch (const EConvertError&) {
+    throw EDegreesError(kLongitudeError);
+  }
+  return {coord.F().DecimalDegrees(), coord.L().DecimalDegrees()};
+}
+
+void ShowPosition(Extended latitude, Extended longitude, TMaskEdit* lat, TSpeedButton* latSign, TMaskEdit* lon,
+                  TSpeedButton* lonSign) {
+  const TCoord coord = CoordFromDegrees(latitude, longitude);
+  lat->setMaskedText(QString::fromStdString(coord.F().Strings()));
+  latSign->setText(QString::fromStdString(SgnLetter(coord.F().Sgn())));
+  lon->setMaskedText(QString::fromStdString(coord.L().Strings()));
+  lonSign->setText(QString::fromStdString(SgnLetter(coord.L().Sgn())));
+}
+
+std::int32_t ReadZone(const TSpinEdit* zone, const TSpeedButton* sign) {
+  return sign->text() == QLatin1String("W") ? -zone->value() : zone->value();
+}
+
+void ShowZone(std::int32_t value, TSpinEdit* zone, TSpeedButton* sign) {
+  zone->setValue(std::abs(value));
+  sign->setText(value < 0 ? QStringLiteral("W") : QStringLiteral("E"));
+}
+
+Extended ReadNumber(const QDoubleSpinBox* spin) { return StrToFloat(spin->cleanText().toStdString()); }
+
+}  // namespace tarvel

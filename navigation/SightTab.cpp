@@ -1,0 +1,286 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
+// The sight form: reading the inputs, the reduction and the worksheet.
+
+#include "navigation/SightTab.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimeEdit>
+
+#include "core/NumberPicture.h"
+#include "core/TextToNumber.h"
+#include "display/GreekLetter.h"
+#include "ephemeris/Stars.h"
+#include "navigation/Fields.h"
+#include "navigation/SightSheet.h"
+#include "sights/SightErrors.h"
+#include "widgets/HemisphereKeys.h"
+#include "widgets/MaskEdit.h"
+#include "widgets/SpeedButton.h"
+#include "widgets/SpinEdit.h"
+
+namespace tarvel {
+namespace {
+
+QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+const char* kHsTextError = "Высота Hs задана неверно";
+const char* kHsMinutesError = "Минуты высоты Hs должны быть меньше 60'";
+
+// The part of a masked text between two marks, its blanks read as zeros.
+std::string Between(const QString& text, const QString& from, const QString& to) {
+  const auto begin = text.indexOf(from);
+  const auto end = text.indexOf(to, begin < 0 ? 0 : begin + from.size());
+  if (begin < 0 || end < 0) return {};
+  QString part = text.mid(begin + from.size(), end - begin - from.size());
+  part.replace(u' ', u'0');
+  return part.toStdString();
+}
+
+}  // namespace
+
+TSightTab::TSightTab(THandlerGuard guard, QWidget* parent) : QWidget(parent), guard_(std::move(guard)) {
+  CreateControls();
+  ConnectHandlers();
+  guard_([this] {
+    BodyChange();
+    ShowStar();
+    WorkFix();
+  });
+}
+
+// --- Reading the inputs ------------------------------------------------------
+
+TSight TSightTab::ReadSight() const {
+  TSight s{};
+  s.Body = cbBody->currentIndex() == 0   ? TBody::SunLowerLimb
+           : cbBody->currentIndex() == 1 ? TBody::SunUpperLimb
+                                         : TBody::Star;
+  s.StarNumber = seStar->value();
+  s.Zone = ReadZone(sightTime_.Zone, sightTime_.ZoneSign);
+  const QTime time = sightTime_.Time->time();
+  const QDate date = sightTime_.Date->date();
+  s.Hour = time.hour();
+  s.Minute = time.minute();
+  s.Second = time.second();
+  s.Day = date.day();
+  s.Month = date.month();
+  s.Year = date.year();
+
+  const QString hs = meHs->maskedText();
+  std::int32_t degrees = 0;
+  Extended minutes = 0;
+  try {
+    degrees = StrToInt(Between(hs, QStringLiteral("= "), QStringLiteral("°")));
+    minutes = StrToFloat(Between(hs, QStringLiteral("°"), QStringLiteral("'")));
+  } catch (const EConvertError&) {
+    throw ESightError(kHsTextError);
+  }
+  if (!(minutes >= 0 && minutes < 60)) throw ESightError(kHsMinutesError);
+  s.Hs = minutes * OneSixtieth + degrees;
+  s.IndexError = ReadNumber(dsIndex);
+  s.EyeHeight = ReadNumber(dsEye);
+  s.Temperature = ReadNumber(dsTemperature);
+  s.Pressure = ReadNumber(dsPressure);
+  return s;
+}
+
+// --- The form ------------------------------------------------------------------
+
+void TSightTab::ConnectHandlers() {
+  // Every handler runs through the error report, so that nothing it throws
+  // crosses a Qt frame; the errors of the inputs themselves are shown in the
+  // tab by the handlers.
+  const auto on = [this](auto* sender, auto signal, void (TSightTab::*handler)()) {
+    connect(sender, signal, this, [this, handler] { guard_([this, handler] { (this->*handler)(); }); });
+  };
+  const auto toggle = [this](TSpeedButton* button, const char* one, const char* other,
+                             void (TSightTab::*handler)()) {
+    connect(button, &TSpeedButton::clicked, this, [=, this] {
+      guard_([=, this] {
+        button->setText(button->text() == QLatin1String(one) ? QString::fromLatin1(other) : QString::fromLatin1(one));
+        (this->*handler)();
+      });
+    });
+  };
+
+  on(cbBody, &QComboBox::currentIndexChanged, &TSightTab::BodyChange);
+  on(seStar, &TSpinEdit::valueChanged, &TSightTab::StarChange);
+  on(sightTime_.Date, &QDateEdit::dateChanged, &TSightTab::SightInputChange);
+  on(sightTime_.Time, &QTimeEdit::timeChanged, &TSightTab::SightInputChange);
+  on(sightTime_.Zone, &TSpinEdit::valueChanged, &TSightTab::SightInputChange);
+  toggle(sightTime_.ZoneSign, "E", "W", &TSightTab::SightInputChange);
+  on(meHs, &TMaskEdit::maskedTextChanged, &TSightTab::SightInputChange);
+  for (QDoubleSpinBox* spin : {dsIndex, dsEye, dsTemperature, dsPressure}) {
+    on(spin, &QDoubleSpinBox::valueChanged, &TSightTab::SightInputChange);
+  }
+  on(assumed_.Lat, &TMaskEdit::maskedTextChanged, &TSightTab::SightInputChange);
+  on(assumed_.Lon, &TMaskEdit::maskedTextChanged, &TSightTab::SightInputChange);
+  toggle(assumed_.LatSign, "N", "S", &TSightTab::SightInputChange);
+  toggle(assumed_.LonSign, "E", "W", &TSightTab::SightInputChange);
+  // The flat buttons take no focus: the field beside each takes its letters,
+  // as in the main window.
+  THemisphereKeys::Latitude(assumed_.Lat, assumed_.LatSign);
+  THemisphereKeys::Longitude(assumed_.Lon, assumed_.LonSign);
+  THemisphereKeys::Longitude(sightTime_.Zone, sightTime_.ZoneSign);
+  THemisphereKeys::Latitude(reckoningPosition_.Lat, reckoningPosition_.LatSign);
+  THemisphereKeys::Longitude(reckoningPosition_.Lon, reckoningPosition_.LonSign);
+  THemisphereKeys::Longitude(reckoningTime_.Zone, reckoningTime_.ZoneSign);
+  on(btnTakeMain, &QPushButton::clicked, &TSightTab::TakeMainClick);
+  on(btnCopySheet, &QPushButton::clicked, &TSightTab::CopySheetClick);
+  on(btnAdd, &QPushButton::clicked, &TSightTab::AddClick);
+  on(btnReplace, &QPushButton::clicked, &TSightTab::ReplaceClick);
+
+  on(reckoningTime_.Date, &QDateEdit::dateChanged, &TSightTab::ReckoningInputChange);
+  on(reckoningTime_.Time, &QTimeEdit::timeChanged, &TSightTab::ReckoningInputChange);
+  on(reckoningTime_.Zone, &TSpinEdit::valueChanged, &TSightTab::ReckoningInputChange);
+  toggle(reckoningTime_.ZoneSign, "E", "W", &TSightTab::ReckoningInputChange);
+  on(reckoningPosition_.Lat, &TMaskEdit::maskedTextChanged, &TSightTab::ReckoningInputChange);
+  on(reckoningPosition_.Lon, &TMaskEdit::maskedTextChanged, &TSightTab::ReckoningInputChange);
+  toggle(reckoningPosition_.LatSign, "N", "S", &TSightTab::ReckoningInputChange);
+  toggle(reckoningPosition_.LonSign, "E", "W", &TSightTab::ReckoningInputChange);
+  on(dsCourse, &QDoubleSpinBox::valueChanged, &TSightTab::ReckoningInputChange);
+  on(dsSpeed, &QDoubleSpinBox::valueChanged, &TSightTab::ReckoningInputChange);
+  on(btnTakeMainReckoning, &QPushButton::clicked, &TSightTab::TakeMainReckoningClick);
+  on(btnRemove, &QPushButton::clicked, &TSightTab::RemoveClick);
+  on(btnCopyList, &QPushButton::clicked, &TSightTab::CopyListClick);
+  on(btnFixToMain, &QPushButton::clicked, &TSightTab::FixToMainClick);
+  connect(twSights, &QTableWidget::cellChanged, this,
+          [this](int row, int column) { guard_([=, this] { SightsTableChange(row, column); }); });
+  connect(twSights, &QTableWidget::cellDoubleClicked, this,
+          [this](int row, int) { guard_([=, this] { SightsTableDoubleClick(row); }); });
+  connect(twSights, &QTableWidget::itemSelectionChanged, this, [this] {
+    guard_([this] {
+      btnRemove->setEnabled(twSights->currentRow() >= 0);
+      btnReplace->setEnabled(reduced_ && twSights->currentRow() >= 0);
+    });
+  });
+}
+
+void TSightTab::Follow(const TAlmanacInputs& inputs) {
+  const bool first = !main_;
+  main_ = inputs;
+  if (!first) return;
+  ApplyMainValuesToSight();
+  ApplyMainValuesToReckoning();
+}
+
+void TSightTab::ApplyMainValuesToSight() {
+  if (!main_) return;
+  const TAlmanacInputs& in = *main_;
+  applying_ = true;
+  try {
+    sightTime_.Date->setDate(QDate(in.Year, in.Month, in.Day));
+    sightTime_.Time->setTime(QTime(in.Hour, in.Minute, in.Second));
+    ShowZone(in.Zone, sightTime_.Zone, sightTime_.ZoneSign);
+    seStar->setValue(in.StarNumber);
+    ShowPosition(in.Latitude, in.Longitude, assumed_.Lat, assumed_.LatSign, assumed_.Lon, assumed_.LonSign);
+  } catch (...) {
+    applying_ = false;
+    throw;
+  }
+  applying_ = false;
+  ShowStar();
+  Reduce();
+}
+
+void TSightTab::SightInputChange() {
+  if (!applying_) Reduce();
+}
+
+void TSightTab::BodyChange() {
+  const bool star = cbBody->currentIndex() == 2;
+  for (QWidget* w : std::initializer_list<QWidget*>{seStar, lbStarLetter, lbStarName}) w->setEnabled(star);
+  SightInputChange();
+}
+
+void TSightTab::StarChange() {
+  // 0 and 161 are never kept: they wrap round the catalogue. Setting the
+  // value notifies this handler again, which completes for the new number.
+  if (seStar->value() == 161) seStar->setValue(1);
+  if (seStar->value() == 0) seStar->setValue(160);
+  ShowStar();
+  SightInputChange();
+}
+
+void TSightTab::ShowStar() {
+  const std::int32_t number = std::clamp(seStar->value(), 1, 160);
+  const TStar& star = StarTable(number);
+  lbStarLetter->setText(Text(GreekLetter(star.Letter)));
+  lbStarName->setText(Text(star.Name));
+  lbStarName->setToolTip(lbStarName->text());
+}
+
+void TSightTab::TakeMainClick() { ApplyMainValuesToSight(); }
+
+void TSightTab::Reduce() {
+  TLoggedSight logged;
+  try {
+    logged.Sight = ReadSight();
+    std::tie(logged.Lat, logged.Lon) = ReadPosition(assumed_.Lat, assumed_.LatSign, assumed_.Lon, assumed_.LonSign);
+    logged.Reduction = ReduceSight(logged.Sight, logged.Lat, logged.Lon);
+  } catch (const Exception& error) {
+    // The worksheet keeps the last values that could be reduced.
+    reduced_.reset();
+    lbSightError->setText(Text(error.Message()));
+    btnAdd->setEnabled(false);
+    btnReplace->setEnabled(false);
+    return;
+  }
+  const std::vector<TWorksheetLine> lines = Worksheet(logged.Sight, logged.Reduction);
+  std::string warnings;
+  for (const std::string& warning : SightWarnings(logged.Sight, logged.Reduction)) {
+    warnings += (warnings.empty() ? "" : "\n") + warning;
+  }
+  for (int row = 0; row < static_cast<int>(lines.size()); ++row) {
+    twWorksheet->item(row, 0)->setText(Text(lines[row].Caption));
+    twWorksheet->item(row, 1)->setText(Text(lines[row].Formula));
+    twWorksheet->item(row, 2)->setText(Text(lines[row].Value));
+  }
+  lbSightError->clear();
+  lbSightWarning->setText(Text(warnings));
+  reduced_ = logged;
+  shown_ = logged;
+  btnAdd->setEnabled(true);
+  btnReplace->setEnabled(twSights->currentRow() >= 0);
+}
+
+void TSightTab::CopySheetClick() {
+  if (!shown_) return;
+  QApplication::clipboard()->setText(Text(WorksheetText(shown_->Sight, shown_->Lat, shown_->Lon, shown_->Reduction)));
+}
+
+void TSightTab::ShowSight(const TLoggedSight& logged) {
+  const TSight& s = logged.Sight;
+  applying_ = true;
+  try {
+    cbBody->setCurrentIndex(s.Body == TBody::SunLowerLimb ? 0 : s.Body == TBody::SunUpperLimb ? 1 : 2);
+    if (s.Body == TBody::Star) seStar->setValue(s.StarNumber);
+    sightTime_.Date->setDate(QDate(s.Year, s.Month, s.Day));
+    sightTime_.Time->setTime(QTime(s.Hour, s.Minute, s.Second));
+    ShowZone(s.Zone, sightTime_.Zone, sightTime_.ZoneSign);
+    const Extended degrees = std::floor(s.Hs);
+    meHs->setMaskedText(QStringLiteral("Hs = ") + Text(FormatPicture("00", degrees)) + u'°' +
+                        Text(FormatPicture("00.0", (s.Hs - degrees) * 60)) + u'\'');
+    dsIndex->setValue(static_cast<double>(s.IndexError));
+    dsEye->setValue(static_cast<double>(s.EyeHeight));
+    dsTemperature->setValue(static_cast<double>(s.Temperature));
+    dsPressure->setValue(static_cast<double>(s.Pressure));
+    ShowPosition(logged.Lat, logged.Lon, assumed_.Lat, assumed_.LatSign, assumed_.Lon, assumed_.LonSign);
+  } catch (...) {
+    applying_ = false;
+    throw;
+  }
+  applying_ = false;
+  BodyChange();
+  ShowStar();
+}
+
+}  // namespace tarvel

@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <regex>
+#include <string>
+
+#include "display/AngleDisplay.h"
+#include "ephemeris/CStars.h"
+#include "ephemeris/StarPlaceError.h"
+#include "navigation/PositionText.h"
+#include "navigation/Reckoning.h"
+#include "navigation/SightSheet.h"
+
+namespace tarvel {
+namespace {
+
+TSight Sight(TBody body, std::int32_t star, Extended hs, Extended ie = 0, Extended eye = 10) {
+  return {body, star, -2, 19, 40, 12, 20, 3, 2025, hs, ie, eye, 10, 1010};
+}
+
+std::string AltitudeOf(Extended degrees) {
+  const Extended whole = std::trunc(degrees);
+  return AltitudeText(whole, (degrees - whole) * 60);
+}
+
+TEST(SightSheet, CorrectionsSignedAsAppliedAndInterceptsWithTheirDirection) {
+  const struct { Extended minutes; const char* text; } corrections[] = {
+      {1.5L, "+1,5'"}, {-5.5655L, "-5,6'"}, {0.04L, "0,0'"}, {-0.04L, "0,0'"}, {16.05L, "+16,1'"}, {-0.05L, "-0,1'"},
+  };
+  for (const auto& c : corrections) EXPECT_EQ(SignedMinutesText(c.minutes), c.text);
+  const struct { Extended minutes; const char* text; } intercepts[] = {
+      {28.66L, "28,7 мили к светилу"}, {-7.24L, "7,2 мили от светила"}, {0, "0,0 мили к светилу"},
+  };
+  for (const auto& c : intercepts) EXPECT_EQ(InterceptText(c.minutes), c.text);
+  EXPECT_EQ(AltitudeDegreesText(20 + 52.2L / 60), "20° 52,20'");
+  EXPECT_EQ(AltitudeDegreesText(-(34 + 20.03L / 60)), "-34° 20,03'");
+}
+
+// The worksheet shows the reduction's own values, in the order of the hand
+// forms, each correction with the sign it is applied with.
+TEST(SightSheet, WorksheetLinesAreTheReductionsValues) {
+  const struct { TSight sight; const char* semiDiameterRule; } cases[] = {
+      {Sight(TBody::SunLowerLimb, 0, 20 + 52.2L / 60, 1.5L), "+R нижнего края Солнца"},
+      {Sight(TBody::SunUpperLimb, 0, 35.5L, -2.0L, 4), "−R верхнего края Солнца"},
+      {Sight(TBody::Star, 46, 27 + 23.7L / 60), "для звезды 0"},
+  };
+  for (const auto& c : cases) {
+    const TSightReduction r = ReduceSight(c.sight, 44.9L, -30.3L);
+    const std::vector<TWorksheetLine> lines = Worksheet(c.sight, r);
+    ASSERT_EQ(lines.size(), 11U);
+    const std::string values[] = {AltitudeOf(c.sight.Hs), SignedMinutesText(-c.sight.IndexError),
+                                  SignedMinutesText(-r.Dip), AltitudeOf(r.Ha), SignedMinutesText(-r.Refraction),
+                                  SignedMinutesText(r.SemiDiameter), SignedMinutesText(r.Parallax),
+                                  AltitudeOf(r.Ho), AltitudeOf(r.Hc), AzimuthText(r.Zn), InterceptText(r.Intercept)};
+    const char* symbols[] = {"Hs", "i", "d", "Ha", "ρ", "R", "p", "Ho", "Hc", "Zn", "n"};
+    for (std::size_t k = 0; k < 11; ++k) {
+      EXPECT_EQ(lines[k].Value, values[k]) << lines[k].Caption;
+      EXPECT_EQ(lines[k].Caption.rfind(std::string(symbols[k]) + "  ", 0), 0U) << lines[k].Caption;
+    }
+    EXPECT_EQ(lines[5].Formula, c.semiDiameterRule);
+    // Ho is Hs with the corrections as shown, to their rounding.
+    const Extended sum = c.sight.Hs * 60 - c.sight.IndexError - r.Dip - r.Refraction + r.SemiDiameter + r.Parallax;
+    EXPECT_NEAR(static_cast<double>(sum), static_cast<double>(r.Ho * 60), 1e-12);
+  }
+  // A star has neither semi-diameter nor parallax; the dip of 10 m is 5,6'.
+  const TSightReduction r = ReduceSight(cases[2].sight, 44.9L, -30.3L);
+  const std::vector<TWorksheetLine> lines = Worksheet(cases[2].sight, r);
+  EXPECT_EQ(lines[2].Value, "-5,6'");
+  EXPECT_EQ(lines[5].Value, "0,0'");
+  EXPECT_EQ(lines[6].Value, "0,0'");
+}
+
+TEST(SightSheet, WarningsForLowAndHighAltitudesAndUntrustedStars) {
+  const auto warnings = [](const TSight& s) { return SightWarnings(s, ReduceSight(s, 44.9L, -30.3L)); };
+  EXPECT_TRUE(warnings(Sight(TBody::Star, 46, 27.4L)).empty());
+  const auto low = warnings(Sight(TBody::Star, 46, 4.9L));
+  ASSERT_EQ(low.size(), 1U);
+  EXPECT_EQ(low[0], "Видимая высота Ha меньше 5°: рефракция ненадёжна");
+  const auto high = warnings(Sight(TBody::SunLowerLimb, 0, 85.5L));
+  ASSERT_EQ(high.size(), 1U);
+  EXPECT_EQ(high[0], "Высота Ho больше 85°: у зенита азимут определяется плохо");
+
+  // Polaris: its place is 1,6 miles off in December 2026, 4,4 in 2050;
+  // Mintaka, near the equator, is never warned of.
+  TSight polaris = Sight(TBody::Star, 160, 45.3L);
+  polaris.Day = 9, polaris.Month = 12, polaris.Year = 2026;
+  EXPECT_EQ(warnings(polaris), std::vector<std::string>{"Полярная: погрешность места звезды около 1,6 мили"});
+  polaris.Year = 2050;
+  const Extended error2050 = StarPlaceError(160, SunEphemeris(-2, 19, 40, 12, 9, 12, 2050).Years);
+  EXPECT_NEAR(static_cast<double>(error2050), 4.4, 0.2);  // measured 4,4 in 2050
+  EXPECT_EQ(warnings(polaris),
+            std::vector<std::string>{"Полярная: погрешность места звезды около " + MilesText(error2050)});
+  polaris.Year = 1990;  // at the catalogue's epoch the place is good
+  EXPECT_TRUE(warnings(polaris).empty());
+  TSight mintaka = Sight(TBody::Star, 32, 30);
+  mintaka.Year = 2099;
+  EXPECT_TRUE(warnings(mintaka).empty());
+}
+
+TEST(SightSheet, BodiesTimesAndZones) {
+  const struct { std::int32_t number; const char* name; } stars[] = {
+      {160, "Полярная"}, {46, "Сириус"}, {69, "Арго"}, {1, "Альферас"},
+  };
+  for (const auto& s : stars) EXPECT_EQ(StarShortName(s.number), s.name) << s.number;
+  EXPECT_EQ(BodyShortText(Sight(TBody::SunLowerLimb, 0, 20)), "Солнце н/к");
+  EXPECT_EQ(BodyShortText(Sight(TBody::SunUpperLimb, 0, 20)), "Солнце в/к");
+  EXPECT_EQ(BodyText(Sight(TBody::Star, 160, 45)), "№ 160 α М.Медведицы (Полярная)");
+  EXPECT_EQ(SightTimeText(Sight(TBody::Star, 160, 45)), "20.03.2025 19:40:12");
+  EXPECT_EQ(ZoneText(-2), "2 W");
+  EXPECT_EQ(ZoneText(12), "12 E");
+  EXPECT_EQ(ZoneText(0), "0");
+}
+
+TEST(SightSheet, TextForTheClipboard) {
+  const TSight s = Sight(TBody::Star, 160, 45 + 18.3L / 60);
+  const TSightReduction r = ReduceSight(s, 44 + 55 / 60.0L, -(30 + 17 / 60.0L));
+  const std::string text = WorksheetText(s, 44 + 55 / 60.0L, -(30 + 17 / 60.0L), r);
+  for (const std::string& part :
+       {std::string("Светило: № 160 α М.Медведицы (Полярная)\n"),
+        std::string("Судовое время: 20.03.2025 19:40:12, пояс 2 W\n"),
+        std::string("Счислимое место: Ш = 44°55,00'N  Д = 030°17,00'W\n"),
+        std::string("Внимание: Полярная: погрешность места звезды около 1,5 мили\n")}) {
+    EXPECT_NE(text.find(part), std::string::npos) << part << "\nin\n" << text;
+  }
+  // The lines in columns: caption, value to the right, formula.
+  for (const char* line : {"\nHs  высота по секстану +45° 18,30'   отсчёт секстана\n",
+                           "\nd  наклонение горизонта +-5,6'   −1,76′ × √e, e = 10,0 м\n",
+                           "\nn  перенос +4,2 мили к светилу   \\(Ho − Hc\\) × 60\n"}) {
+    EXPECT_TRUE(std::regex_search(text, std::regex(line))) << line << "\nin\n" << text;
+  }
+}
+
+TEST(PositionText, RoundedToTheFieldsHundredthsWithTheHemisphere) {
+  const struct { Extended lat, lon; const char* text; } cases[] = {
+      {55 + 45.5L / 60, 37 + 36.2L / 60, "Ш = 55°45,50'N  Д = 037°36,20'E"},
+      {-(33 + 0.004L / 60), -(70 + 59.996L / 60), "Ш = 33°00,00'S  Д = 071°00,00'W"},  // 59,996' carries
+      {-0.00001L, 0.00001L, "Ш = 00°00,00'N  Д = 000°00,00'E"},                      // no "minus zero" south
+      {89.99999L, 180, "Ш = 89°59,99'N  Д = 180°00,00'E"},                             // kept below the pole
+      {10, 190, "Ш = 10°00,00'N  Д = 170°00,00'W"},                                    // across the date line
+      {10, -540.5L, "Ш = 10°00,00'N  Д = 179°30,00'E"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(PositionText(c.lat, c.lon), c.text);
+  EXPECT_THROW(CoordFromDegrees(std::nanl(""), 0), EDegreesError);
+
+  const struct { Extended miles; const char* word; } words[] = {
+      {1, "миля"}, {21, "миля"}, {2, "мили"}, {4, "мили"}, {5, "миль"}, {11, "миль"}, {12, "миль"},
+      {14, "миль"}, {22, "мили"}, {100, "миль"}, {0.5L, "мили"}, {1.6L, "мили"},
+  };
+  for (const auto& w : words) EXPECT_EQ(MilesWord(w.miles), w.word) << static_cast<double>(w.miles);
+  EXPECT_EQ(MilesText(1.56L), "1,6 мили");
+}
+
+TEST(Reckoning, CourseAndDistanceAndTheTrackInTime) {
+  const struct { TPosition from, to; Extended distance, bearing; } rhumbs[] = {
+      {{45, -30}, {45 + 10 / 60.0L, -30}, 10, 0},
+      {{45, -30}, {45 - 10 / 60.0L, -30}, 10, 180},
+      {{0, 179.9L}, {0, -179.9L}, 12, 90},  // across the date line, the short way
+      {{0, -179.9L}, {0, 179.9L}, 12, 270},
+      {{10, 10}, {10 + 3 / 60.0L, 10 + 4 / (60 * std::cos(10 * DegToRad)) }, 5, 53.13010235L},
+      {{10, 10}, {10, 10}, 0, 0},
+  };
+  for (const auto& r : rhumbs) {
+    const TRhumb rhumb = RhumbLine(r.from, r.to);
+    EXPECT_NEAR(static_cast<double>(rhumb.Distance), static_cast<double>(r.distance), 2e-3);
+    EXPECT_NEAR(static_cast<double>(rhumb.Bearing), static_cast<double>(r.bearing), 2e-2);
+  }
+  // Twelve knots due east for half an hour, reckoned in another zone.
+  const TDeadReckoning dr{0, 0, -2, 19, 0, 0, 20, 3, 2025, 90, 12};
+  const TSight later = Sight(TBody::Star, 46, 30);  // 19:40:12 in zone 2 W
+  EXPECT_EQ(SightSeconds(later) - ReckoningSeconds(dr), 40 * 60 + 12);
+  const TPosition there = ReckoningAt(dr, ReckoningSeconds(dr) + 1800);
+  EXPECT_NEAR(static_cast<double>(there.Lat), 0, 1e-15);
+  EXPECT_NEAR(static_cast<double>(there.Lon * 60), 6, 1e-12);
+}
+
+}  // namespace
+}  // namespace tarvel

@@ -1,0 +1,348 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
+// The "Обработка наблюдений" tab driven through its controls offscreen.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimeEdit>
+#include <functional>
+#include <memory>
+#include <tuple>
+
+#include "MainWindowFixture.h"
+#include "core/Arithmetic.h"
+#include "core/NumberPicture.h"
+#include "navigation/PlottingSheet.h"
+#include "navigation/PositionText.h"
+#include "navigation/SightSheet.h"
+#include "navigation/SightTab.h"
+#include "sights/FixErrors.h"
+#include "sights/Sailing.h"
+
+namespace tarvel {
+namespace {
+
+QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+// The main window's values: 20 March 2025, 19:00 in zone 2 W, at the dead
+// reckoning 44°55'N 30°17'W, Sirius selected.
+TAlmanacInputs MainValues() {
+  TAlmanacInputs in;
+  in.Zone = -2, in.Hour = 19, in.Day = 20, in.Month = 3, in.Year = 2025;
+  in.Latitude = 44 + 55 / 60.0L, in.Longitude = -(30 + 17 / 60.0L), in.StarNumber = 46;
+  return in;
+}
+
+// The true track: 45°01,2'N 29°57,0'W at 19:52, course 060°, 12 knots.
+constexpr TPosition kTruth{45.02L, -29.95L};
+
+QString HsText(Extended hs) {
+  const Extended degrees = arith::Trunc(hs);
+  return QStringLiteral("Hs = ") + Q(FormatPicture("00", degrees)) + u'°' + Q(FormatPicture("00.0", (hs - degrees) * 60)) +
+         u'\'';
+}
+
+class SightTabTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    previousSink = SetErrorSink([this](const QString& message) { errors << message; });
+    tab = std::make_unique<TSightTab>([](const std::function<void()>& body) { Guarded(body); });
+    tab->resize(1270, 860);
+    tab->Follow(MainValues());
+  }
+  void TearDown() override {
+    tab.reset();
+    SetErrorSink(previousSink);
+  }
+
+  template <class T = QWidget>
+  T* Get(const char* name) const {
+    T* child = tab->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+  }
+  QString Text(const char* label) const { return Get<QLabel>(label)->text(); }
+  QStringList Sheet() const {
+    QStringList cells;
+    auto* sheet = Get<QTableWidget>("Worksheet");
+    for (int row = 0; row < sheet->rowCount(); ++row) {
+      for (int column = 0; column < 3; ++column) cells << sheet->item(row, column)->text();
+    }
+    return cells;
+  }
+  static QStringList Expected(const TSight& sight, Extended lat, Extended lon) {
+    QStringList cells;
+    for (const TWorksheetLine& line : Worksheet(sight, ReduceSight(sight, lat, lon))) {
+      cells << Q(line.Caption) << Q(line.Formula) << Q(line.Value);
+    }
+    return cells;
+  }
+
+  // A star taken at 19:mm:ss from the true track, `error` minutes off.
+  void Enter(std::int32_t star, std::int32_t minute, std::int32_t second, Extended error = 0) {
+    Get<QComboBox>("cbBody")->setCurrentIndex(2);
+    Get<TSpinEdit>("seStar")->setValue(star);
+    Get<QTimeEdit>("tpSight")->setTime(QTime(19, minute, second));
+    TSight s{TBody::Star, star, -2, 19, minute, second, 20, 3, 2025, 45, 0, 10, 10, 1010};
+    const TPosition there = CarryPosition(kTruth, 60, 12, ((minute - 52) * 60 + second) / 3600.0L);
+    Get<TMaskEdit>("meHs")->setMaskedText(HsText(SextantAltitude(s, ReduceSight(s, there.Lat, there.Lon).Hc + error / 60)));
+  }
+  void AddRunningFix() {
+    Get<QDoubleSpinBox>("dsCourse")->setValue(60);
+    Get<QDoubleSpinBox>("dsSpeed")->setValue(12);
+    auto* add = Get<QPushButton>("btnAdd");
+    Enter(160, 49, 30, 5);  // Polaris, with a blunder of 5'
+    add->click();
+    Enter(46, 40, 12);
+    add->click();
+    Enter(67, 46, 5);
+    add->click();
+    Enter(28, 52, 0);
+    add->click();
+  }
+
+  std::unique_ptr<TSightTab> tab;
+  QStringList errors;
+  ErrorSink previousSink;
+};
+
+TEST_F(SightTabTest, StartsFromTheMainWindowAndTakesItsValuesAgainOnRequest) {
+  EXPECT_EQ(Get<QDateEdit>("dpSight")->date(), QDate(2025, 3, 20));
+  EXPECT_EQ(Get<QTimeEdit>("tpSight")->time(), QTime(19, 0, 0));
+  EXPECT_EQ(Get<TSpinEdit>("seZone")->value(), 2);
+  EXPECT_EQ(Get<TSpeedButton>("sbZone")->text(), "W");
+  EXPECT_EQ(Get<TSpinEdit>("seStar")->value(), 46);
+  EXPECT_EQ(Text("lbStarName"), QStringLiteral("Большого Пса (Сириус)"));
+  EXPECT_EQ(Get<TMaskEdit>("meFi")->text(), QStringLiteral("Ш = 44°55,00'"));
+  EXPECT_EQ(Get<TSpeedButton>("sbFi")->text(), "N");
+  EXPECT_EQ(Get<TMaskEdit>("meLam")->text(), QStringLiteral("Д = 030°17,00'"));
+  EXPECT_EQ(Get<TSpeedButton>("sbLam")->text(), "W");
+  EXPECT_EQ(Get<TMaskEdit>("meDrLam")->text(), QStringLiteral("Д = 030°17,00'"));
+  EXPECT_EQ(Get<QTimeEdit>("tpReckoning")->time(), QTime(19, 0, 0));
+  // The defaults of the corrections.
+  EXPECT_EQ(Get<QDoubleSpinBox>("dsIndex")->value(), 0);
+  EXPECT_EQ(Get<QDoubleSpinBox>("dsEye")->value(), 10);
+  EXPECT_EQ(Get<QDoubleSpinBox>("dsTemperature")->value(), 10);
+  EXPECT_EQ(Get<QDoubleSpinBox>("dsPressure")->value(), 1010);
+
+  // Later values of the main window are kept, not forced on the form.
+  Get<QTimeEdit>("tpSight")->setTime(QTime(19, 40, 12));
+  TAlmanacInputs later = MainValues();
+  later.Hour = 5, later.Minute = 6, later.Second = 7, later.Zone = 3, later.StarNumber = 160;
+  later.Latitude = -12.5L, later.Longitude = 100.25L;
+  tab->Follow(later);
+  EXPECT_EQ(Get<QTimeEdit>("tpSight")->time(), QTime(19, 40, 12));
+  Get<QPushButton>("btnTakeMain")->click();
+  EXPECT_EQ(Get<QTimeEdit>("tpSight")->time(), QTime(5, 6, 7));
+  EXPECT_EQ(Get<TSpeedButton>("sbZone")->text(), "E");
+  EXPECT_EQ(Get<TSpinEdit>("seZone")->value(), 3);
+  EXPECT_EQ(Get<TSpinEdit>("seStar")->value(), 160);
+  EXPECT_EQ(Get<TMaskEdit>("meFi")->text(), QStringLiteral("Ш = 12°30,00'"));
+  EXPECT_EQ(Get<TSpeedButton>("sbFi")->text(), "S");
+  EXPECT_EQ(Get<TMaskEdit>("meLam")->text(), QStringLiteral("Д = 100°15,00'"));
+  EXPECT_EQ(Get<QTimeEdit>("tpReckoning")->time(), QTime(19, 0, 0));  // the reckoning has a button of its own
+  Get<QPushButton>("btnTakeMainReckoning")->click();
+  EXPECT_EQ(Get<QTimeEdit>("tpReckoning")->time(), QTime(5, 6, 7));
+  EXPECT_EQ(Get<TMaskEdit>("meDrFi")->text(), QStringLiteral("Ш = 12°30,00'"));
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(SightTabTest, HemisphereLettersTypedInTheFieldsSetTheirButtons) {
+  Get<TMaskEdit>("meHs")->setMaskedText(QStringLiteral("Hs = 20°52,2'"));
+  const QStringList north = Sheet();
+  const struct { const char* field; const char* button; const char* keys; const char* caption; } cases[] = {
+      {"meFi", "sbFi", "Ю", "S"},          {"meFi", "sbFi", "n", "N"},      {"meLam", "sbLam", "В", "E"},
+      {"seZone", "sbZone", "e", "E"},      {"seZone", "sbZone", "З", "W"},  {"meDrFi", "sbDrFi", "s", "S"},
+      {"meDrLam", "sbDrLam", "E", "E"},    {"seReckoningZone", "sbReckoningZone", "w", "W"},
+  };
+  for (const auto& c : cases) {
+    const QString key = QString::fromUtf8(c.keys);  // a key of either layout, with its text
+    QTest::sendKeyEvent(QTest::Click, Get(c.field), static_cast<Qt::Key>(key[0].toUpper().unicode()), key, {});
+    EXPECT_EQ(Get<TSpeedButton>(c.button)->text(), c.caption) << c.field << " " << c.keys;
+  }
+  EXPECT_EQ(Get<TMaskEdit>("meFi")->text(), QStringLiteral("Ш = 44°55,00'"));  // no letter in the field
+  // The assumed position went south and back north, then east: the worksheet
+  // is that of the new position.
+  EXPECT_NE(Sheet(), north);
+  Get<TSpeedButton>("sbLam")->click();
+  EXPECT_EQ(Sheet(), north);
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(SightTabTest, TheWorksheetIsTheReductionOfTheInputs) {
+  // The Sun's lower limb in the afternoon, every correction entered.
+  Get<QTimeEdit>("tpSight")->setTime(QTime(16, 10, 24));
+  Get<TMaskEdit>("meHs")->setMaskedText(QStringLiteral("Hs = 20°52,2'"));
+  Get<QDoubleSpinBox>("dsIndex")->setValue(-1.5);
+  Get<QDoubleSpinBox>("dsEye")->setValue(12.5);
+  Get<QDoubleSpinBox>("dsTemperature")->setValue(-3.2);
+  Get<QDoubleSpinBox>("dsPressure")->setValue(1022);
+  const TSight sun{TBody::SunLowerLimb, 46, -2, 16, 10, 24, 20, 3, 2025, 20 + 52.2L / 60, -1.5L, 12.5L, -3.2L, 1022};
+  const Extended lat = 44 + 55 / 60.0L, lon = -(30 + 17 / 60.0L);
+  EXPECT_EQ(Sheet(), Expected(sun, lat, lon));
+  EXPECT_EQ(Sheet()[5], QStringLiteral("+1,5'"));  // the index correction undoes the index error
+  EXPECT_TRUE(Text("lbSightError").isEmpty());
+
+  // The upper limb changes the sign of the semi-diameter only.
+  Get<QComboBox>("cbBody")->setCurrentIndex(1);
+  TSight upper = sun;
+  upper.Body = TBody::SunUpperLimb;
+  EXPECT_EQ(Sheet(), Expected(upper, lat, lon));
+
+  // A star at another position: Sirius, its name shown with its letter.
+  Get<QComboBox>("cbBody")->setCurrentIndex(2);
+  Get<QTimeEdit>("tpSight")->setTime(QTime(19, 40, 12));
+  Get<TMaskEdit>("meHs")->setMaskedText(QStringLiteral("Hs = 27°23,7'"));
+  Get<TMaskEdit>("meFi")->setMaskedText(QStringLiteral("Ш = 45°01,50'"));
+  Get<TSpeedButton>("sbLam")->click();  // now east
+  const TSight star{TBody::Star, 46, -2, 19, 40, 12, 20, 3, 2025, 27 + 23.7L / 60, -1.5L, 12.5L, -3.2L, 1022};
+  EXPECT_EQ(Sheet(), Expected(star, 45 + 1.5L / 60, 30 + 17 / 60.0L));
+  EXPECT_EQ(Text("lbStarLetter"), QStringLiteral("α"));
+  EXPECT_TRUE(Get("seStar")->isEnabled());
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(SightTabTest, AnInvalidInputShowsItsErrorInTheTabAndTheWorksheetKeepsItsValues) {
+  Get<QComboBox>("cbBody")->setCurrentIndex(2);
+  Get<TMaskEdit>("meHs")->setMaskedText(QStringLiteral("Hs = 27°23,7'"));
+  const QStringList good = Sheet();
+  ASSERT_FALSE(good[2].isEmpty());
+  const auto check = [&](const char* field, const QString& error, const std::function<void()>& mend) {
+    EXPECT_EQ(Text("lbSightError"), error) << field;
+    EXPECT_EQ(Sheet(), good) << field;
+    EXPECT_FALSE(Get("btnAdd")->isEnabled()) << field;
+    mend();
+    EXPECT_TRUE(Text("lbSightError").isEmpty()) << field;
+    EXPECT_EQ(Sheet(), good) << field;
+    EXPECT_TRUE(Get("btnAdd")->isEnabled()) << field;
+  };
+  const struct { const char* field; const char* text; QString error; } texts[] = {
+      {"meHs", "Hs = 00°00,0'", Q(kSightHsError)},
+      {"meHs", "Hs = 27°73,7'", QStringLiteral("Минуты высоты Hs должны быть меньше 60'")},
+      {"meHs", "Hs = 2-°23,7'", QStringLiteral("Высота Hs задана неверно")},
+      {"meHs", "Hs = 00°05,0'", Q(kSightHaError)},  // the dip takes it below the horizon
+      {"meFi", "Ш = 95°00,00'", Q(kLatitudeError)},
+      {"meLam", "Д = 030°7-,00'", Q(kLongitudeError)},
+  };
+  for (const auto& t : texts) {
+    auto* edit = Get<TMaskEdit>(t.field);
+    const QString was = edit->maskedText();
+    edit->setMaskedText(QString::fromUtf8(t.text));
+    check(t.field, t.error, [&] { edit->setMaskedText(was); });
+  }
+  const struct { const char* field; double value; QString error; } numbers[] = {
+      {"dsIndex", -60, Q(kSightIndexError)},
+      {"dsEye", 100.1, Q(kSightEyeHeightError)},
+      {"dsTemperature", 61, Q(kSightTemperatureError)},
+      {"dsPressure", 849, Q(kSightPressureError)},
+  };
+  for (const auto& n : numbers) {
+    auto* spin = Get<QDoubleSpinBox>(n.field);
+    const double was = spin->value();
+    spin->setValue(n.value);
+    check(n.field, n.error, [&] { spin->setValue(was); });
+  }
+  EXPECT_TRUE(errors.isEmpty());  // no message box: typing goes on
+}
+
+TEST_F(SightTabTest, WarningsAndCopy) {
+  Get<QComboBox>("cbBody")->setCurrentIndex(2);
+  Get<TMaskEdit>("meHs")->setMaskedText(QStringLiteral("Hs = 04°30,0'"));
+  EXPECT_EQ(Text("lbSightWarning"), QStringLiteral("Видимая высота Ha меньше 5°: рефракция ненадёжна"));
+  EXPECT_TRUE(Text("lbSightError").isEmpty());  // a warning, not an error
+  Get<TSpinEdit>("seStar")->setValue(160);
+  Get<TMaskEdit>("meHs")->setMaskedText(QStringLiteral("Hs = 45°18,3'"));
+  EXPECT_EQ(Text("lbSightWarning"), QStringLiteral("Полярная: погрешность места звезды около 1,5 мили"));
+
+  Get<QPushButton>("btnCopySheet")->click();
+  const TSight polaris{TBody::Star, 160, -2, 19, 0, 0, 20, 3, 2025, 45 + 18.3L / 60, 0, 10, 10, 1010};
+  const Extended lat = 44 + 55 / 60.0L, lon = -(30 + 17 / 60.0L);
+  EXPECT_EQ(QApplication::clipboard()->text(), Q(WorksheetText(polaris, lat, lon, ReduceSight(polaris, lat, lon))));
+  // What is copied is what the worksheet shows, an input in error or not.
+  Get<TMaskEdit>("meHs")->setMaskedText(QStringLiteral("Hs = 00°00,0'"));
+  QApplication::clipboard()->clear();
+  Get<QPushButton>("btnCopySheet")->click();
+  EXPECT_EQ(QApplication::clipboard()->text(), Q(WorksheetText(polaris, lat, lon, ReduceSight(polaris, lat, lon))));
+}
+
+TEST_F(SightTabTest, TheListTheFixAndThePlottingSheet) {
+  AddRunningFix();
+  auto* list = Get<QTableWidget>("Sights");
+  ASSERT_EQ(list->rowCount(), 4);
+  EXPECT_EQ(list->item(1, 0)->text(), QStringLiteral("19:40:12"));
+  EXPECT_EQ(list->item(1, 1)->text(), QStringLiteral("Сириус"));
+  EXPECT_EQ(list->item(0, 1)->text(), QStringLiteral("Полярная ⚠"));  // its star's place is not trusted
+  ASSERT_TRUE(tab->Fix().Fix);
+  EXPECT_EQ(tab->Fix().Used.size(), 4U);
+  const auto* sheet = tab->findChild<TPlottingSheet*>(QStringLiteral("PlottingSheet"));
+  ASSERT_NE(sheet, nullptr);
+  EXPECT_EQ(sheet->Plot().Lines.size(), 4U);
+
+  // Switching the blunder off: the fix comes within a tenth of a mile of
+  // the truth (the sextant altitudes are rounded to tenths of a minute).
+  list->item(0, 0)->setCheckState(Qt::Unchecked);
+  ASSERT_TRUE(tab->Fix().Fix);
+  EXPECT_EQ(tab->Fix().Used, (std::vector<std::size_t>{1, 2, 3}));
+  EXPECT_FALSE(tab->Sights()[0].Enabled);
+  EXPECT_LT(static_cast<double>(RhumbLine({tab->Fix().Fix->Lat, tab->Fix().Fix->Lon}, kTruth).Distance), 0.1);
+  EXPECT_TRUE(list->item(0, 6)->text().isEmpty());
+  EXPECT_FALSE(list->item(1, 6)->text().isEmpty());
+  EXPECT_FALSE(sheet->Plot().Lines[0].Enabled);
+  EXPECT_TRUE(Text("lbFix").startsWith(Q(PositionText(tab->Fix().Fix->Lat, tab->Fix().Fix->Lon)) + u'\n'));
+  EXPECT_TRUE(Text("lbFixError").isEmpty());
+  EXPECT_TRUE(Get("btnFixToMain")->isEnabled());
+
+  Get<QPushButton>("btnCopyList")->click();
+  const TDeadReckoning dr{44 + 55 / 60.0L, -(30 + 17 / 60.0L), -2, 19, 0, 0, 20, 3, 2025, 60, 12};
+  EXPECT_EQ(QApplication::clipboard()->text(), Q(ListText(tab->Sights(), dr, tab->Fix())));
+
+  // Removing down to one sight leaves no fix, and says why.
+  list->setCurrentCell(3, 0);
+  Get<QPushButton>("btnRemove")->click();
+  list->setCurrentCell(1, 0);
+  Get<QPushButton>("btnRemove")->click();
+  ASSERT_EQ(list->rowCount(), 2);
+  EXPECT_EQ(list->item(1, 1)->text(), QStringLiteral("Регул"));
+  EXPECT_FALSE(tab->Fix().Fix);
+  EXPECT_EQ(Text("lbFixError"), Q(kFixTooFewError));
+  EXPECT_TRUE(Text("lbFix").isEmpty());
+  EXPECT_FALSE(Get("btnFixToMain")->isEnabled());
+  EXPECT_EQ(sheet->Plot().Lines.size(), 2U);
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(SightTabTest, ARowIsEditedThroughTheForm) {
+  AddRunningFix();
+  tab->show();
+  auto* list = Get<QTableWidget>("Sights");
+  QApplication::processEvents();
+  const QRect cell = list->visualItemRect(list->item(1, 1));
+  // A double click comes after the first click, as the mouse gives them.
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+  EXPECT_EQ(Get<TSpinEdit>("seStar")->value(), 46);
+  EXPECT_EQ(Get<QTimeEdit>("tpSight")->time(), QTime(19, 40, 12));
+  EXPECT_EQ(Get<TMaskEdit>("meHs")->text(), HsText(tab->Sights()[1].Sight.Hs));
+  Get<TMaskEdit>("meHs")->setMaskedText(QStringLiteral("Hs = 27°30,0'"));
+  list->setCurrentCell(1, 0);
+  Get<QPushButton>("btnReplace")->click();
+  ASSERT_EQ(list->rowCount(), 4);
+  EXPECT_EQ(list->item(1, 2)->text(), QStringLiteral("27° 30,00'"));
+  EXPECT_EQ(tab->Sights()[1].Sight.Hs, 27.5L);
+  // The edited sight is now the one off the others by some miles.
+  EXPECT_GT(std::fabs(static_cast<double>(*ResidualAt(tab->Fix(), 1))), 1.0);
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+}  // namespace
+}  // namespace tarvel
