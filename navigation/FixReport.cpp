@@ -8,32 +8,23 @@
 #include "core/NumberPicture.h"
 #include "display/AngleDisplay.h"
 #include "navigation/PositionText.h"
+#include "navigation/TextColumns.h"
 #include "navigation/SightSheet.h"
 
 namespace tarvel {
 namespace {
 
-std::string Two(std::int32_t n) { return FormatPicture("00", n); }
-
-std::string ClockText(std::int32_t hour, std::int32_t minute) { return Two(hour) + ":" + Two(minute); }
+std::string ClockText(std::int32_t hour, std::int32_t minute) {
+  return TwoDigits(hour) + ":" + TwoDigits(minute);
+}
 
 std::string DegreesText(Extended degrees) { return FormatPicture("000.0", degrees) + "°"; }
 
-std::size_t Width(const std::string& text) {
-  std::size_t n = 0;
-  for (unsigned char c : text) n += (c & 0xC0) != 0x80;
-  return n;
-}
-
-std::string Padded(const std::string& text, std::size_t width) {
-  const std::size_t w = Width(text);
-  return w >= width ? text : text + std::string(width - w, ' ');
-}
-
 
 std::string ReckoningText(const TDeadReckoning& dr) {
-  return PositionText(dr.Lat, dr.Lon) + " на " + Two(dr.Day) + "." + Two(dr.Month) + "." + std::to_string(dr.Year) +
-         " " + Two(dr.Hour) + ":" + Two(dr.Minute) + ":" + Two(dr.Second) + ", пояс " + ZoneText(dr.Zone) +
+  return PositionText(dr.Lat, dr.Lon) + " на " + TwoDigits(dr.Day) + "." + TwoDigits(dr.Month) + "." +
+         std::to_string(dr.Year) + " " + TwoDigits(dr.Hour) + ":" + TwoDigits(dr.Minute) + ":" +
+         TwoDigits(dr.Second) + ", пояс " + ZoneText(dr.Zone) +
          ", курс " + DegreesText(dr.Course) + ", скорость " + FormatPicture("0.0", dr.Speed) + " уз";
 }
 
@@ -75,7 +66,7 @@ TSightRow SightRowTexts(const TLoggedSight& logged, std::optional<Extended> resi
   const TSight& s = logged.Sight;
   const std::string intercept = FormatPicture("0.0", std::fabs(r.Intercept)) +
                                 (r.Intercept >= 0 ? " к светилу" : " от светила");
-  return {withDate ? SightTimeText(s) : Two(s.Hour) + ":" + Two(s.Minute) + ":" + Two(s.Second),
+  return {withDate ? SightTimeText(s) : TwoDigits(s.Hour) + ":" + TwoDigits(s.Minute) + ":" + TwoDigits(s.Second),
           BodyShortText(logged.Sight),
           AltitudeDegreesText(logged.Sight.Hs),
           AltitudeDegreesText(r.Ho),
@@ -106,7 +97,7 @@ std::vector<std::string> FixLines(const std::vector<TLoggedSight>& sights, const
       lines.push_back(when + BodyShortText(logged.Sight) + ": невязка " + SignedMinutesText(fix.Residuals[k]));
     }
     for (const std::string& warning : SightWarnings(logged.Sight, logged.Reduction)) {
-      lines.push_back((withResiduals ? std::string(Width(when), ' ') : when) + warning);
+      lines.push_back((withResiduals ? std::string(TextWidth(when), ' ') : when) + warning);
     }
   }
   return lines;
@@ -119,12 +110,12 @@ std::string ListText(const std::vector<TLoggedSight>& sights, const TDeadReckoni
   }
   std::array<std::size_t, 7> width{};
   for (const TSightRow& row : rows) {
-    for (std::size_t c = 0; c < row.size(); ++c) width[c] = std::max(width[c], Width(row[c]));
+    for (std::size_t c = 0; c < row.size(); ++c) width[c] = std::max(width[c], TextWidth(row[c]));
   }
   std::string text = "Линии положения\n";
   for (std::size_t r = 0; r < rows.size(); ++r) {
     std::string line = r == 0 ? "     " : sights[r - 1].Enabled ? "вкл  " : "выкл ";
-    for (std::size_t c = 0; c < rows[r].size(); ++c) line += Padded(rows[r][c], width[c]) + "  ";
+    for (std::size_t c = 0; c < rows[r].size(); ++c) line += PaddedText(rows[r][c], width[c]) + "  ";
     line.erase(line.find_last_not_of(' ') + 1);
     text += line + "\n";
   }

@@ -12,6 +12,7 @@
 #include "ephemeris/StarPlaceError.h"
 #include "ephemeris/Stars.h"
 #include "navigation/PositionText.h"
+#include "navigation/TextColumns.h"
 
 namespace tarvel {
 namespace {
@@ -23,20 +24,6 @@ std::string Trimmed(const std::string& text) {
   const auto first = text.find_first_not_of(' ');
   if (first == std::string::npos) return {};
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-std::string Two(std::int32_t n) { return FormatPicture("00", n); }
-
-// Characters, not bytes, of a UTF-8 text.
-std::size_t Width(const std::string& text) {
-  std::size_t n = 0;
-  for (unsigned char c : text) n += (c & 0xC0) != 0x80;
-  return n;
-}
-
-std::string Padded(const std::string& text, std::size_t width) {
-  const std::size_t w = Width(text);
-  return w >= width ? text : text + std::string(width - w, ' ');
 }
 
 }  // namespace
@@ -122,8 +109,8 @@ std::string BodyText(const TSight& s) {
 }
 
 std::string SightTimeText(const TSight& s) {
-  return Two(s.Day) + "." + Two(s.Month) + "." + std::to_string(s.Year) + " " + Two(s.Hour) + ":" +
-         Two(s.Minute) + ":" + Two(s.Second);
+  return TwoDigits(s.Day) + "." + TwoDigits(s.Month) + "." + std::to_string(s.Year) + " " +
+         TwoDigits(s.Hour) + ":" + TwoDigits(s.Minute) + ":" + TwoDigits(s.Second);
 }
 
 std::string ZoneText(std::int32_t zone) {
@@ -139,12 +126,12 @@ std::string WorksheetText(const TSight& sight, Extended lat, Extended lon, const
   const std::vector<TWorksheetLine> lines = Worksheet(sight, reduction);
   std::size_t captionWidth = 0, valueWidth = 0;
   for (const TWorksheetLine& line : lines) {
-    captionWidth = std::max(captionWidth, Width(line.Caption));
-    valueWidth = std::max(valueWidth, Width(line.Value));
+    captionWidth = std::max(captionWidth, TextWidth(line.Caption));
+    valueWidth = std::max(valueWidth, TextWidth(line.Value));
   }
   for (const TWorksheetLine& line : lines) {
-    const std::string value = std::string(valueWidth - Width(line.Value), ' ') + line.Value;
-    text += Padded(line.Caption, captionWidth) + "  " + value + "   " + line.Formula + "\n";
+    const std::string value = std::string(valueWidth - TextWidth(line.Value), ' ') + line.Value;
+    text += PaddedText(line.Caption, captionWidth) + "  " + value + "   " + line.Formula + "\n";
   }
   for (const std::string& warning : SightWarnings(sight, reduction)) text += "Внимание: " + warning + "\n";
   return text;
