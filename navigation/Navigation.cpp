@@ -2,6 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 #include "navigation/Navigation.h"
 
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -10,26 +15,84 @@
 #include "widgets/Look.h"
 
 namespace tarvel {
+namespace {
+
+// A page in a frameless scroll area: the window's smallest size no longer
+// follows the pages' contents (the worksheet grows as it fills), so the
+// window never grows by itself and fits a small screen, where the pages
+// scroll instead of being squeezed or cut off. The page fills the view and
+// is never made smaller than its layout's minimum; the area does not let
+// the page resize itself, because its wrapped lines would ask for the
+// page's preferred height, not its least.
+class TPageScroll : public QScrollArea {
+ public:
+  TPageScroll(QWidget* page, QWidget* parent) : QScrollArea(parent) {
+    setObjectName(page->objectName() + QStringLiteral("Scroll"));
+    setFrameShape(QFrame::NoFrame);
+    setBackgroundRole(QPalette::Window);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, look::kBlack);
+    setPalette(black);
+    setWidget(page);
+    page->installEventFilter(this);
+  }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QScrollArea::resizeEvent(event);
+    Fit();
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == widget() && event->type() == QEvent::LayoutRequest) Fit();
+    return QScrollArea::eventFilter(watched, event);
+  }
+
+ private:
+  void Fit() {
+    QWidget* page = widget();
+    if (!page) return;
+    const QSize least = page->minimumSizeHint().expandedTo(page->minimumSize());
+    QSize room = maximumViewportSize();
+    // A scroll bar that must show takes its room from the other direction.
+    const int across = verticalScrollBar()->sizeHint().width();
+    const int down = horizontalScrollBar()->sizeHint().height();
+    bool vertical = least.height() > room.height();
+    const bool horizontal = least.width() > room.width() - (vertical ? across : 0);
+    vertical = vertical || least.height() > room.height() - (horizontal ? down : 0);
+    if (vertical) room.rwidth() -= across;
+    if (horizontal) room.rheight() -= down;
+    const QSize size = room.expandedTo(least);
+    if (page->size() != size) page->resize(size);
+  }
+};
+
+}  // namespace
 
 TForm3::TForm3(THandlerGuard guard, QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form3"));
   setWindowTitle(QStringLiteral("Навигация"));
   setAttribute(Qt::WA_QuitOnClose, false);
-  resize(1180, 720);
-
   Tabs = new QTabWidget(this);
   Tabs->setObjectName(QStringLiteral("Tabs"));
   Tabs->setFont(look::Face("MS Sans Serif", 14, true));
   SkyTab = new TSkyTab(guard, Tabs);
-  Tabs->addTab(SkyTab, QStringLiteral("Небосвод"));
+  Tabs->addTab(new TPageScroll(SkyTab, Tabs), QStringLiteral("Небосвод"));
   SightTab = new TSightTab(guard, Tabs);
-  Tabs->addTab(SightTab, QStringLiteral("Обработка наблюдений"));
+  Tabs->addTab(new TPageScroll(SightTab, Tabs), QStringLiteral("Обработка наблюдений"));
   SkyTab->setFont(look::Face("MS Sans Serif", 14));
   SightTab->setFont(look::Face("MS Sans Serif", 14));
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
   layout->addWidget(Tabs);
+
+  // Large enough for both pages with the worksheet filled in, no larger
+  // than the screen.
+  QSize size = QSize(1240, 800).expandedTo(SkyTab->minimumSizeHint()).expandedTo(SightTab->minimumSizeHint());
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 48));
+  }
+  resize(size);
 
   connect(SkyTab, &TSkyTab::starChosen, this, &TForm3::starChosen);
   connect(SkyTab, &TSkyTab::shipTimeChosen, this, &TForm3::shipTimeChosen);

@@ -296,6 +296,7 @@ QGroupBox* TSightTab::CreateSightGroup() {
   starLine->addWidget(seStar);
   starLine->addSpacing(4);
   starLine->addWidget(lbStarLetter);
+  starLine->addSpacing(6);  // the letter apart from the name, as in the main window
   starLine->addWidget(lbStarName, 1);
   grid->addWidget(new QLabel(QStringLiteral("Звезда №:"), group), 1, 0);
   grid->addLayout(starLine, 1, 1, 1, 3);

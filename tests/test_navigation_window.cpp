@@ -6,8 +6,10 @@
 // best three, the marks of unreliable stars, and the twilight buttons.
 
 #include <QApplication>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -278,6 +280,45 @@ TEST_F(NavigationTest, TwilightButtonsSetTheShipsTimeAndStopAutomaticTime) {
     EXPECT_FALSE(In<QPushButton>("MorningStars")->isEnabled()) << latitude;
     EXPECT_FALSE(In<QPushButton>("EveningStars")->isEnabled()) << latitude;
     EXPECT_EQ(In<QLabel>("MorningNautical")->text(), QStringLiteral("—")) << latitude;
+  }
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+// A filled worksheet makes the sight page taller; the window must neither
+// grow by itself nor refuse a smaller size: the pages scroll instead of
+// being squeezed or cut off.
+TEST_F(NavigationTest, WindowShrinksToASmallScreenAndNeverGrowsByItself) {
+  Create();
+  form->show();
+  TForm3* window = Open();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Навигация"));
+  const QSize before = window->size();
+  In<QTabWidget>("Tabs")->setCurrentIndex(1);
+  In<QComboBox>("cbBody")->setCurrentIndex(0);
+  In<TMaskEdit>("meHs")->setMaskedText(QStringLiteral("Hs = 20°00,0'"));
+  ASSERT_TRUE(In<QLabel>("lbSightError")->text().isEmpty()) << In<QLabel>("lbSightError")->text().toStdString();
+  QApplication::processEvents();  // the layouts' deferred requests
+  EXPECT_EQ(window->size(), before);
+  EXPECT_LE(window->minimumSizeHint().width(), 1000);
+  EXPECT_LE(window->minimumSizeHint().height(), 700);
+
+  // Small: the pages keep their least size and scroll. Large (the default
+  // on a large screen): they fill the window and nothing scrolls.
+  for (const QSize size : {QSize(900, 560), QSize(1240, 800)}) {
+    window->resize(size);
+    QApplication::processEvents();
+    EXPECT_EQ(window->size(), size);
+    for (const int tab : {0, 1}) {
+      In<QTabWidget>("Tabs")->setCurrentIndex(tab);
+      QApplication::processEvents();
+      const char* page = tab == 0 ? "SkyTab" : "SightTab";
+      QWidget* widget = In<QWidget>(page);
+      const QSize least = widget->minimumSizeHint();
+      EXPECT_GE(widget->width(), least.width()) << page;
+      EXPECT_GE(widget->height(), least.height()) << page;
+      if (size.width() >= 1240) EXPECT_EQ(widget->size(), widget->parentWidget()->size()) << page;
+    }
   }
   EXPECT_TRUE(errors.isEmpty());
 }

@@ -208,6 +208,8 @@ TEST_F(SightTabTest, TheWorksheetIsTheReductionOfTheInputs) {
   const TSight star{TBody::Star, 46, -2, 19, 40, 12, 20, 3, 2025, 27 + 23.7L / 60, -1.5L, 12.5L, -3.2L, 1022};
   EXPECT_EQ(Sheet(), Expected(star, 45 + 1.5L / 60, 30 + 17 / 60.0L));
   EXPECT_EQ(Text("lbStarLetter"), QStringLiteral("α"));
+  tab->show();
+  EXPECT_GE(Get("lbStarName")->x() - Get("lbStarLetter")->geometry().right(), 6);  // not "αБольшого Пса"
   EXPECT_TRUE(Get("seStar")->isEnabled());
   EXPECT_TRUE(errors.isEmpty());
 }
