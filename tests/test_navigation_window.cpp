@@ -317,7 +317,9 @@ TEST_F(NavigationTest, WindowShrinksToASmallScreenAndNeverGrowsByItself) {
       const QSize least = widget->minimumSizeHint();
       EXPECT_GE(widget->width(), least.width()) << page;
       EXPECT_GE(widget->height(), least.height()) << page;
-      if (size.width() >= 1240) EXPECT_EQ(widget->size(), widget->parentWidget()->size()) << page;
+      if (size.width() >= 1240) {
+        EXPECT_EQ(widget->size(), widget->parentWidget()->size()) << page;
+      }
     }
   }
   EXPECT_TRUE(errors.isEmpty());
