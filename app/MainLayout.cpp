@@ -36,10 +36,6 @@ void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
   look::SetColour(*widget, role, colour);
 }
 
-void SetColours(QWidget* widget, QPalette::ColorRole role, const QColor& enabled, const QColor& disabled) {
-  look::SetColours(*widget, role, enabled, disabled);
-}
-
 template <class Widget>
 Widget* Place(Widget* widget, const char* name, int left, int top) {
   widget->setObjectName(QString::fromLatin1(name));
@@ -82,29 +78,13 @@ QLabel* CaptionBox(QWidget* parent, const char* name, int left, int top, int wid
 // hand down as white and aqua. The selection is navy, whatever the desktop.
 void StyleInput(QWidget* input) {
   input->setFont(Bold15());
-  SetColours(input, QPalette::Base, kLime, kDisabledField);
-  SetColours(input, QPalette::Text, kBlack, kDisabledText);
-  SetColours(input, QPalette::Button, kSilver, kDisabledField);
-  SetColours(input, QPalette::ButtonText, kBlack, kDisabledArrow);
-  SetColours(input, QPalette::WindowText, kBlack, kDisabledArrow);
-  SetColour(input, QPalette::Highlight, kNavy);
-  SetColour(input, QPalette::HighlightedText, kWhite);
+  SetInputColours(*input);
 }
 
 // The drop-down month: black days on silver, the neighbouring months' days
 // grey, the weekday header black on the button face, the month's bar white on
 // navy.
-void StyleCalendar(QCalendarWidget* calendar) {
-  SetColour(calendar, QPalette::Base, kSilver);
-  SetColours(calendar, QPalette::Text, kBlack, kGray);
-  SetColour(calendar, QPalette::AlternateBase, kFace);
-  SetColour(calendar, QPalette::Window, kFace);
-  SetColours(calendar, QPalette::WindowText, kBlack, kGray);
-  SetColour(calendar, QPalette::Highlight, kNavy);  // the month's bar and the chosen day
-  SetColour(calendar, QPalette::HighlightedText, kWhite);
-  SetColour(calendar, QPalette::Button, kNavy);  // the bar's buttons
-  SetColour(calendar, QPalette::ButtonText, kWhite);
-}
+void StyleCalendar(QCalendarWidget* calendar) { look::SetCalendarColours(*calendar); }
 
 TSpeedButton* FlatButton(QWidget* parent, const char* name, int left, int top, int width, int height,
                          const QString& caption, const QFont& font) {

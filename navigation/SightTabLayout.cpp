@@ -92,29 +92,13 @@ template <class Widget>
 Widget* Input(Widget* widget, const char* name) {
   Named(widget, name);
   widget->setFont(Face("MS Sans Serif", 15, true));
-  SetColours(*widget, QPalette::Base, kLime, kDisabledField);
-  SetColours(*widget, QPalette::Text, kBlack, kDisabledText);
-  SetColours(*widget, QPalette::Button, kSilver, kDisabledField);
-  SetColours(*widget, QPalette::ButtonText, kBlack, kDisabledArrow);
-  SetColours(*widget, QPalette::WindowText, kBlack, kDisabledArrow);
-  look::SetColour(*widget, QPalette::Highlight, kNavy);
-  look::SetColour(*widget, QPalette::HighlightedText, kWhite);
+  look::SetInputColours(*widget);
   if (qobject_cast<QAbstractSpinBox*>(widget)) UseInputStyle(*widget);
   return widget;
 }
 
 // The drop-down month as the main window's.
-void StyleCalendar(QCalendarWidget* calendar) {
-  SetColour(calendar, QPalette::Base, kSilver);
-  SetColours(*calendar, QPalette::Text, kBlack, kGray);
-  SetColour(calendar, QPalette::AlternateBase, kFace);
-  SetColour(calendar, QPalette::Window, kFace);
-  SetColours(*calendar, QPalette::WindowText, kBlack, kGray);
-  SetColour(calendar, QPalette::Highlight, kNavy);
-  SetColour(calendar, QPalette::HighlightedText, kWhite);
-  SetColour(calendar, QPalette::Button, kNavy);
-  SetColour(calendar, QPalette::ButtonText, kWhite);
-}
+void StyleCalendar(QCalendarWidget* calendar) { look::SetCalendarColours(*calendar); }
 
 TSpeedButton* SignButton(QWidget* parent, const char* name, const QString& caption) {
   auto* button = Named(new TSpeedButton(parent), name);

@@ -58,11 +58,7 @@ QSpinBox* Degrees(QWidget* parent, const char* name, int value, const QString& t
   spin->setToolTip(tip);
   // The main window's inputs' colours and arrows, so the arrows stand out.
   UseInputStyle(*spin);
-  SetColours(*spin, QPalette::Base, kLime, kDisabledField);
-  SetColours(*spin, QPalette::Text, kBlack, kDisabledText);
-  SetColours(*spin, QPalette::Button, kSilver, kDisabledField);
-  SetColours(*spin, QPalette::ButtonText, kBlack, kDisabledArrow);
-  SetColours(*spin, QPalette::WindowText, kBlack, kDisabledArrow);
+  SetInputColours(*spin);
   return spin;
 }
 

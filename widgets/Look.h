@@ -64,4 +64,33 @@ inline void SetColours(QWidget& widget, QPalette::ColorRole role, const QColor& 
   widget.setPalette(palette);
 }
 
+// The colours of an input that takes typing or steps (the spin edits, the
+// pickers, the masked edits): black on lime while enabled, greyed while
+// disabled, silver arrow buttons with dark arrows, and a navy selection
+// whatever the desktop.
+inline void SetInputColours(QWidget& input) {
+  SetColours(input, QPalette::Base, kLime, kDisabledField);
+  SetColours(input, QPalette::Text, kBlack, kDisabledText);
+  SetColours(input, QPalette::Button, kSilver, kDisabledField);
+  SetColours(input, QPalette::ButtonText, kBlack, kDisabledArrow);
+  SetColours(input, QPalette::WindowText, kBlack, kDisabledArrow);
+  SetColour(input, QPalette::Highlight, kNavy);
+  SetColour(input, QPalette::HighlightedText, kWhite);
+}
+
+// The drop-down month of a date picker: black days on silver, the
+// neighbouring months' days grey, the weekday header black on the button
+// face, the month's bar and the chosen day white on navy.
+inline void SetCalendarColours(QWidget& calendar) {
+  SetColour(calendar, QPalette::Base, kSilver);
+  SetColours(calendar, QPalette::Text, kBlack, kGray);
+  SetColour(calendar, QPalette::AlternateBase, kFace);
+  SetColour(calendar, QPalette::Window, kFace);
+  SetColours(calendar, QPalette::WindowText, kBlack, kGray);
+  SetColour(calendar, QPalette::Highlight, kNavy);
+  SetColour(calendar, QPalette::HighlightedText, kWhite);
+  SetColour(calendar, QPalette::Button, kNavy);  // the bar's buttons
+  SetColour(calendar, QPalette::ButtonText, kWhite);
+}
+
 }  // namespace tarvel::look
