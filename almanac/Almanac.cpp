@@ -8,10 +8,6 @@
 namespace tarvel {
 namespace {
 
-TSunData Sun(const TAlmanacInputs& in) {
-  return SunEphemeris(in.Zone, in.Hour, in.Minute, in.Second, in.Day, in.Month, in.Year);
-}
-
 TStarData Star(std::int32_t number, const TSunData& sun) {
   return StarPlace(number, sun.NutLon, sun.NutObl, sun.SunMeanLon, sun.GrAries, sun.Years);
 }
@@ -28,9 +24,13 @@ THorizonData StarHorizon(const TStarData& star, const TAlmanacInputs& in) {
 
 }  // namespace
 
+TSunData SunAt(const TShipTime& t) {
+  return SunEphemeris(t.Zone, t.Hour, t.Minute, t.Second, t.Day, t.Month, t.Year);
+}
+
 TAlmanacResults ComputeAlmanac(const TAlmanacInputs& inputs) {
   TAlmanacResults r;
-  r.Sun = Sun(inputs);
+  r.Sun = SunAt(inputs.Time);
   r.Star = Star(inputs.StarNumber, r.Sun);
   r.SunHorizon = SunHorizon(r.Sun, inputs);
   r.StarHorizon = StarHorizon(r.Star, inputs);
@@ -58,7 +58,7 @@ Extended AltitudeDegrees(const THorizonData& horizon) { return horizon.AltMin * 
 
 TSky ComputeSky(const TAlmanacInputs& inputs) {
   TSky sky;
-  sky.Sun = Sun(inputs);
+  sky.Sun = SunAt(inputs.Time);
   sky.SunHorizon = SunHorizon(sky.Sun, inputs);
   const TSunData& sun = sky.Sun;
   const TStarInstant instant = StarInstant(sun.NutLon, sun.NutObl, sun.SunMeanLon, sun.GrAries, sun.Years);

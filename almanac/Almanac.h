@@ -20,14 +20,13 @@
 
 #include "core/Extended.h"
 #include "ephemeris/CStars.h"
+#include "shiptime/ShipTime.h"
 
 namespace tarvel {
 
 // One recalculation's inputs as the window decodes them.
 struct TAlmanacInputs {
-  std::int32_t Zone = 0;                          // ship's zone, east positive
-  std::int32_t Hour = 0, Minute = 0, Second = 0;  // ship's time
-  std::int32_t Day = 1, Month = 1, Year = 2000;   // ship's date, 1930 … 2099
+  TShipTime Time{0, 0, 0, 0, 1, 1, 2000};         // ship's zone, time and date
   Extended Latitude = 0;                          // degrees, north positive
   Extended Longitude = 0;                         // degrees, east positive
   std::int32_t StarNumber = 1;                    // 1 … 160
@@ -57,6 +56,9 @@ struct TAlmanacTexts {
 };
 
 TAlmanacResults ComputeAlmanac(const TAlmanacInputs& inputs);
+
+// The solar ephemeris (the Sun, sidereal time, nutation) at a ship's instant.
+TSunData SunAt(const TShipTime& time);
 
 // Texts of results computed for an east-positive longitude.
 TAlmanacTexts AlmanacTexts(const TAlmanacResults& results, Extended longitude);

@@ -31,7 +31,7 @@ std::optional<TDate> NextDate(const TDate& d) {
 
 TTwilightView TwilightView(const TAlmanacInputs& in) {
   TTwilightView view;
-  const TTwilight t = Twilight(in.Zone, in.Day, in.Month, in.Year, in.Latitude, in.Longitude);
+  const TTwilight t = Twilight(in.Time.Zone, in.Time.Day, in.Time.Month, in.Time.Year, in.Latitude, in.Longitude);
   view.Times = t;
   const std::int32_t times[6] = {t.MorningNautical, t.MorningCivil, t.Sunrise, t.Sunset, t.EveningCivil,
                                  t.EveningNautical};
@@ -42,9 +42,9 @@ TTwilightView TwilightView(const TAlmanacInputs& in) {
   const auto end = [&](std::int32_t from, std::int32_t to, std::int32_t TTwilight::*field) -> std::int32_t {
     if (from < 0 || to < 0 || to >= from) return to;
     if (!next) {
-      const std::optional<TDate> date = NextDate({in.Day, in.Month, in.Year});
+      const std::optional<TDate> date = NextDate({in.Time.Day, in.Time.Month, in.Time.Year});
       if (!date) return -1;
-      next = Twilight(in.Zone, date->Day, date->Month, date->Year, in.Latitude, in.Longitude);
+      next = Twilight(in.Time.Zone, date->Day, date->Month, date->Year, in.Latitude, in.Longitude);
     }
     const std::int32_t nextTo = (*next).*field;
     return nextTo < 0 ? -1 : nextTo + kDay;

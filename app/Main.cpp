@@ -276,13 +276,7 @@ void TForm1::Recalculate() {
   // Computation stage: nothing is shown until everything is computed, so an
   // error leaves every result label with its previous text.
   TAlmanacInputs inputs;
-  inputs.Zone = FZone;
-  inputs.Hour = time.hour();
-  inputs.Minute = time.minute();
-  inputs.Second = time.second();
-  inputs.Day = date.day();
-  inputs.Month = date.month();
-  inputs.Year = date.year();
+  inputs.Time = {FZone, time.hour(), time.minute(), time.second(), date.day(), date.month(), date.year()};
   inputs.Latitude = FLatitude;
   inputs.Longitude = FLongitude;
   inputs.StarNumber = FStarNumber;

@@ -12,7 +12,7 @@ namespace {
 // seconds stepping round.
 tarvel::TAlmanacInputs WorkedExample() {
   tarvel::TAlmanacInputs in;
-  in.Hour = 12;
+  in.Time.Hour = 12;
   in.Latitude = 45 * tarvel::OneSixtieth + 55;
   in.Longitude = 37 * tarvel::OneSixtieth + 37;
   in.StarNumber = 46;
@@ -24,7 +24,7 @@ void BM_AlmanacRecalculation(benchmark::State& state) {
   tarvel::TAlmanacInputs in = WorkedExample();
   for (auto _ : state) {
     benchmark::DoNotOptimize(tarvel::AlmanacTexts(tarvel::ComputeAlmanac(in), in.Longitude));
-    in.Second = in.Second < 59 ? in.Second + 1 : 0;
+    in.Time.Second = in.Time.Second < 59 ? in.Time.Second + 1 : 0;
   }
 }
 BENCHMARK(BM_AlmanacRecalculation);
@@ -34,7 +34,7 @@ void BM_ComputeSky(benchmark::State& state) {
   tarvel::TAlmanacInputs in = WorkedExample();
   for (auto _ : state) {
     benchmark::DoNotOptimize(tarvel::ComputeSky(in));
-    in.Second = in.Second < 59 ? in.Second + 1 : 0;
+    in.Time.Second = in.Time.Second < 59 ? in.Time.Second + 1 : 0;
   }
 }
 BENCHMARK(BM_ComputeSky)->Unit(benchmark::kMicrosecond);

@@ -30,7 +30,7 @@ using namespace tarvel;
 // 20 March 2025 at dusk in zone 2 W, the dead reckoning 44°55' N 30°17' W.
 TAlmanacInputs Dusk() {
   TAlmanacInputs in;
-  in.Zone = -2, in.Hour = 19, in.Day = 20, in.Month = 3, in.Year = 2025;
+  in.Time.Zone = -2, in.Time.Hour = 19, in.Time.Day = 20, in.Time.Month = 3, in.Time.Year = 2025;
   in.Latitude = 44 + 55 / 60.0L, in.Longitude = -(30 + 17 / 60.0L), in.StarNumber = 46;
   return in;
 }

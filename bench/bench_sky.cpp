@@ -22,8 +22,8 @@ void Report(const std::function<void()>& body) { tarvel::Guarded(body); }
 // twilight: the Sun just below the horizon, 77 stars above it).
 tarvel::TAlmanacInputs Evening() {
   tarvel::TAlmanacInputs in;
-  in.Zone = 3;
-  in.Hour = 17;
+  in.Time.Zone = 3;
+  in.Time.Hour = 17;
   in.Latitude = 55.75L;
   in.Longitude = 37 + 37 * tarvel::OneSixtieth;
   in.StarNumber = 46;
@@ -32,9 +32,9 @@ tarvel::TAlmanacInputs Evening() {
 
 // Advances the inputs by one second, as a tick of automatic time does.
 void Tick(tarvel::TAlmanacInputs& in) {
-  if (++in.Second == 60) {
-    in.Second = 0;
-    in.Minute = (in.Minute + 1) % 60;
+  if (++in.Time.Second == 60) {
+    in.Time.Second = 0;
+    in.Time.Minute = (in.Time.Minute + 1) % 60;
   }
 }
 

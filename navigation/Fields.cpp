@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 #include "navigation/Fields.h"
 
+#include <QDateEdit>
 #include <QDoubleSpinBox>
+#include <QTimeEdit>
 
 #include "angles/Degrees.h"
 #include "core/TextToNumber.h"
@@ -50,5 +52,18 @@ void ShowZone(std::int32_t value, TSpinEdit* zone, TSpeedButton* sign) {
 }
 
 Extended ReadNumber(const QDoubleSpinBox* spin) { return StrToFloat(spin->cleanText().toStdString()); }
+
+TShipTime ReadShipTime(const TInstantFields& fields) {
+  const QTime time = fields.Time->time();
+  const QDate date = fields.Date->date();
+  return {ReadZone(fields.Zone, fields.ZoneSign), time.hour(), time.minute(), time.second(),
+          date.day(), date.month(), date.year()};
+}
+
+void ShowShipTime(const TShipTime& t, const TInstantFields& fields) {
+  fields.Date->setDate(QDate(t.Year, t.Month, t.Day));
+  fields.Time->setTime(QTime(t.Hour, t.Minute, t.Second));
+  ShowZone(t.Zone, fields.Zone, fields.ZoneSign);
+}
 
 }  // namespace tarvel

@@ -14,8 +14,11 @@
 #include <utility>
 
 #include "core/Extended.h"
+#include "shiptime/ShipTime.h"
 
+class QDateEdit;
 class QDoubleSpinBox;
+class QTimeEdit;
 
 namespace tarvel {
 
@@ -33,6 +36,17 @@ void ShowPosition(Extended latitude, Extended longitude, TMaskEdit* lat, TSpeedB
 // East positive.
 std::int32_t ReadZone(const TSpinEdit* zone, const TSpeedButton* sign);
 void ShowZone(std::int32_t value, TSpinEdit* zone, TSpeedButton* sign);
+
+// A ship's date, time and zone as the form shows them.
+struct TInstantFields {
+  QDateEdit* Date = nullptr;
+  QTimeEdit* Time = nullptr;
+  TSpinEdit* Zone = nullptr;
+  TSpeedButton* ZoneSign = nullptr;
+};
+
+TShipTime ReadShipTime(const TInstantFields& fields);
+void ShowShipTime(const TShipTime& time, const TInstantFields& fields);
 
 // The number as its text shows it.
 Extended ReadNumber(const QDoubleSpinBox* spin);

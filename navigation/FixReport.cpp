@@ -22,9 +22,9 @@ std::string DegreesText(Extended degrees) { return FormatPicture("000.0", degree
 
 
 std::string ReckoningText(const TDeadReckoning& dr) {
-  return PositionText(dr.Lat, dr.Lon) + " на " + TwoDigits(dr.Day) + "." + TwoDigits(dr.Month) + "." +
-         std::to_string(dr.Year) + " " + TwoDigits(dr.Hour) + ":" + TwoDigits(dr.Minute) + ":" +
-         TwoDigits(dr.Second) + ", пояс " + ZoneText(dr.Zone) +
+  return PositionText(dr.Lat, dr.Lon) + " на " + TwoDigits(dr.Time.Day) + "." + TwoDigits(dr.Time.Month) + "." +
+         std::to_string(dr.Time.Year) + " " + TwoDigits(dr.Time.Hour) + ":" + TwoDigits(dr.Time.Minute) + ":" +
+         TwoDigits(dr.Time.Second) + ", пояс " + ZoneText(dr.Time.Zone) +
          ", курс " + DegreesText(dr.Course) + ", скорость " + FormatPicture("0.0", dr.Speed) + " уз";
 }
 
@@ -66,7 +66,7 @@ TSightRow SightRowTexts(const TLoggedSight& logged, std::optional<Extended> resi
   const TSight& s = logged.Sight;
   const std::string intercept = FormatPicture("0.0", std::fabs(r.Intercept)) +
                                 (r.Intercept >= 0 ? " к светилу" : " от светила");
-  return {withDate ? SightTimeText(s) : TwoDigits(s.Hour) + ":" + TwoDigits(s.Minute) + ":" + TwoDigits(s.Second),
+  return {withDate ? SightTimeText(s) : TwoDigits(s.Time.Hour) + ":" + TwoDigits(s.Time.Minute) + ":" + TwoDigits(s.Time.Second),
           BodyShortText(logged.Sight),
           AltitudeDegreesText(logged.Sight.Hs),
           AltitudeDegreesText(r.Ho),
@@ -82,7 +82,7 @@ std::vector<std::string> FixLines(const std::vector<TLoggedSight>& sights, const
   const TSight& last = sights[outcome.Last].Sight;
   std::vector<std::string> lines = {
       PositionText(fix.Lat, fix.Lon),
-      "на " + SightTimeText(last) + ", пояс " + ZoneText(last.Zone),
+      "на " + SightTimeText(last) + ", пояс " + ZoneText(last.Time.Zone),
       "итераций " + std::to_string(fix.Iterations) + ", средняя квадратическая невязка " +
           FormatPicture("0.0", fix.ResidualRms) + "'",
       "эллипс 95 %: полуоси " + FormatPicture("0.0", fix.SemiMajor) + " и " + MilesText(fix.SemiMinor) +
@@ -153,9 +153,9 @@ TPlot SightsPlot(const std::vector<TLoggedSight>& sights, const TDeadReckoning& 
 
   // The track through the reckoning's time, every sight's and the plot's.
   std::vector<std::pair<std::int64_t, std::string>> marks = {
-      {ReckoningSeconds(dr), ClockText(dr.Hour, dr.Minute)}};
+      {ReckoningSeconds(dr), ClockText(dr.Time.Hour, dr.Time.Minute)}};
   for (const TLoggedSight& logged : sights) {
-    marks.emplace_back(SightSeconds(logged.Sight), ClockText(logged.Sight.Hour, logged.Sight.Minute));
+    marks.emplace_back(SightSeconds(logged.Sight), ClockText(logged.Sight.Time.Hour, logged.Sight.Time.Minute));
   }
   std::stable_sort(marks.begin(), marks.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   marks.erase(std::unique(marks.begin(), marks.end(), [](const auto& a, const auto& b) { return a.first == b.first; }),
@@ -179,7 +179,7 @@ TPlot SightsPlot(const std::vector<TLoggedSight>& sights, const TDeadReckoning& 
       const TSightReduction r = ReduceSight(logged.Sight, then.Lat, then.Lon);
       const TSheetPoint foot = Offset(onSheet(centre), r.Zn, r.Intercept);
       plot.Lines.push_back({foot, r.Zn,
-                            BodyShortText(logged.Sight) + " " + ClockText(logged.Sight.Hour, logged.Sight.Minute),
+                            BodyShortText(logged.Sight) + " " + ClockText(logged.Sight.Time.Hour, logged.Sight.Time.Minute),
                             logged.Enabled});
     } catch (const Exception&) {
       // A sight that cannot be reduced at this position has no line to draw.
@@ -189,7 +189,7 @@ TPlot SightsPlot(const std::vector<TLoggedSight>& sights, const TDeadReckoning& 
   if (outcome.Fix) {
     const TSight& last = sights[outcome.Last].Sight;
     plot.Fix = onSheet(centre);
-    plot.FixLabel = "обс. " + ClockText(last.Hour, last.Minute);
+    plot.FixLabel = "обс. " + ClockText(last.Time.Hour, last.Time.Minute);
     plot.Ellipse = {outcome.Fix->SemiMajor, outcome.Fix->SemiMinor, outcome.Fix->MajorAzimuth};
   }
   return plot;

@@ -6,7 +6,7 @@
 
 #include "core/Arithmetic.h"
 #include "ephemeris/CStars.h"
-#include "sights/Instant.h"
+#include "shiptime/ShipTime.h"
 
 namespace tarvel {
 namespace {
@@ -28,11 +28,11 @@ Extended Direction(Extended east, Extended north) {
 }  // namespace
 
 std::int64_t SightSeconds(const TSight& s) {
-  return UniversalSeconds(s.Zone, s.Hour, s.Minute, s.Second, s.Day, s.Month, s.Year);
+  return UniversalSeconds(s.Time);
 }
 
 std::int64_t ReckoningSeconds(const TDeadReckoning& dr) {
-  return UniversalSeconds(dr.Zone, dr.Hour, dr.Minute, dr.Second, dr.Day, dr.Month, dr.Year);
+  return UniversalSeconds(dr.Time);
 }
 
 TPosition ReckoningAt(const TDeadReckoning& dr, std::int64_t seconds) {

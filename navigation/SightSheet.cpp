@@ -8,6 +8,7 @@
 #include "core/NumberPicture.h"
 #include "display/AngleDisplay.h"
 #include "display/GreekLetter.h"
+#include "almanac/Almanac.h"
 #include "ephemeris/CStars.h"
 #include "ephemeris/StarPlaceError.h"
 #include "ephemeris/Stars.h"
@@ -70,7 +71,7 @@ std::vector<std::string> SightWarnings(const TSight& s, const TSightReduction& r
   if (r.Ha < kLowAltitude) warnings.push_back("Видимая высота Ha меньше 5°: рефракция ненадёжна");
   if (r.Ho > kHighAltitude) warnings.push_back("Высота Ho больше 85°: у зенита азимут определяется плохо");
   if (s.Body == TBody::Star) {
-    const TSunData sun = SunEphemeris(s.Zone, s.Hour, s.Minute, s.Second, s.Day, s.Month, s.Year);
+    const TSunData sun = SunAt(s.Time);
     const Extended error = StarPlaceError(s.StarNumber, sun.Years);
     if (error > kStarPlaceErrorLimit) {
       warnings.push_back(StarShortName(s.StarNumber) + ": погрешность места звезды около " + MilesText(error));
@@ -109,8 +110,8 @@ std::string BodyText(const TSight& s) {
 }
 
 std::string SightTimeText(const TSight& s) {
-  return TwoDigits(s.Day) + "." + TwoDigits(s.Month) + "." + std::to_string(s.Year) + " " +
-         TwoDigits(s.Hour) + ":" + TwoDigits(s.Minute) + ":" + TwoDigits(s.Second);
+  return TwoDigits(s.Time.Day) + "." + TwoDigits(s.Time.Month) + "." + std::to_string(s.Time.Year) + " " +
+         TwoDigits(s.Time.Hour) + ":" + TwoDigits(s.Time.Minute) + ":" + TwoDigits(s.Time.Second);
 }
 
 std::string ZoneText(std::int32_t zone) {
@@ -121,7 +122,7 @@ std::string ZoneText(std::int32_t zone) {
 std::string WorksheetText(const TSight& sight, Extended lat, Extended lon, const TSightReduction& reduction) {
   std::string text = "Обработка наблюдения\n";
   text += "Светило: " + BodyText(sight) + "\n";
-  text += "Судовое время: " + SightTimeText(sight) + ", пояс " + ZoneText(sight.Zone) + "\n";
+  text += "Судовое время: " + SightTimeText(sight) + ", пояс " + ZoneText(sight.Time.Zone) + "\n";
   text += "Счислимое место: " + PositionText(lat, lon) + "\n\n";
   const std::vector<TWorksheetLine> lines = Worksheet(sight, reduction);
   std::size_t captionWidth = 0, valueWidth = 0;

@@ -64,15 +64,7 @@ TSight TSightTab::ReadSight() const {
            : cbBody->currentIndex() == 1 ? TBody::SunUpperLimb
                                          : TBody::Star;
   s.StarNumber = seStar->value();
-  s.Zone = ReadZone(sightTime_.Zone, sightTime_.ZoneSign);
-  const QTime time = sightTime_.Time->time();
-  const QDate date = sightTime_.Date->date();
-  s.Hour = time.hour();
-  s.Minute = time.minute();
-  s.Second = time.second();
-  s.Day = date.day();
-  s.Month = date.month();
-  s.Year = date.year();
+  s.Time = ReadShipTime(sightTime_);
 
   const QString hs = meHs->maskedText();
   std::int32_t degrees = 0;
@@ -177,9 +169,7 @@ void TSightTab::ApplyMainValuesToSight() {
   const TAlmanacInputs& in = *main_;
   applying_ = true;
   try {
-    sightTime_.Date->setDate(QDate(in.Year, in.Month, in.Day));
-    sightTime_.Time->setTime(QTime(in.Hour, in.Minute, in.Second));
-    ShowZone(in.Zone, sightTime_.Zone, sightTime_.ZoneSign);
+    ShowShipTime(in.Time, sightTime_);
     seStar->setValue(in.StarNumber);
     ShowPosition(in.Latitude, in.Longitude, assumed_.Lat, assumed_.LatSign, assumed_.Lon, assumed_.LonSign);
   } catch (...) {
@@ -263,9 +253,7 @@ void TSightTab::ShowSight(const TLoggedSight& logged) {
   try {
     cbBody->setCurrentIndex(s.Body == TBody::SunLowerLimb ? 0 : s.Body == TBody::SunUpperLimb ? 1 : 2);
     if (s.Body == TBody::Star) seStar->setValue(s.StarNumber);
-    sightTime_.Date->setDate(QDate(s.Year, s.Month, s.Day));
-    sightTime_.Time->setTime(QTime(s.Hour, s.Minute, s.Second));
-    ShowZone(s.Zone, sightTime_.Zone, sightTime_.ZoneSign);
+    ShowShipTime(s.Time, sightTime_);
     const Extended degrees = std::floor(s.Hs);
     meHs->setMaskedText(QStringLiteral("Hs = ") + Text(FormatPicture("00", degrees)) + u'°' +
                         Text(FormatPicture("00.0", (s.Hs - degrees) * 60)) + u'\'');

@@ -25,6 +25,7 @@
 
 #include "almanac/Almanac.h"
 #include "core/Extended.h"
+#include "navigation/Fields.h"
 #include "navigation/FixReport.h"
 #include "navigation/HandlerGuard.h"
 #include "sights/Sight.h"
@@ -72,13 +73,6 @@ class TSightTab : public QWidget {
     TMaskEdit* Lon = nullptr;
     TSpeedButton* LonSign = nullptr;
   };
-  struct TInstantFields {
-    QDateEdit* Date = nullptr;
-    QTimeEdit* Time = nullptr;
-    TSpinEdit* Zone = nullptr;
-    TSpeedButton* ZoneSign = nullptr;
-  };
-
   void CreateControls();
   QGroupBox* CreateSightGroup();
   QGroupBox* CreateWorksheetGroup();

@@ -32,9 +32,7 @@ void TSightTab::ApplyMainValuesToReckoning() {
   const TAlmanacInputs& in = *main_;
   applying_ = true;
   try {
-    reckoningTime_.Date->setDate(QDate(in.Year, in.Month, in.Day));
-    reckoningTime_.Time->setTime(QTime(in.Hour, in.Minute, in.Second));
-    ShowZone(in.Zone, reckoningTime_.Zone, reckoningTime_.ZoneSign);
+    ShowShipTime(in.Time, reckoningTime_);
     ShowPosition(in.Latitude, in.Longitude, reckoningPosition_.Lat, reckoningPosition_.LatSign,
                  reckoningPosition_.Lon, reckoningPosition_.LonSign);
   } catch (...) {
@@ -55,15 +53,7 @@ TDeadReckoning TSightTab::ReadReckoning() const {
   TDeadReckoning dr{};
   std::tie(dr.Lat, dr.Lon) = ReadPosition(reckoningPosition_.Lat, reckoningPosition_.LatSign,
                                           reckoningPosition_.Lon, reckoningPosition_.LonSign);
-  dr.Zone = ReadZone(reckoningTime_.Zone, reckoningTime_.ZoneSign);
-  const QTime time = reckoningTime_.Time->time();
-  const QDate date = reckoningTime_.Date->date();
-  dr.Hour = time.hour();
-  dr.Minute = time.minute();
-  dr.Second = time.second();
-  dr.Day = date.day();
-  dr.Month = date.month();
-  dr.Year = date.year();
+  dr.Time = ReadShipTime(reckoningTime_);
   dr.Course = ReadNumber(dsCourse);
   dr.Speed = ReadNumber(dsSpeed);
   return dr;
@@ -108,7 +98,7 @@ void TSightTab::ShowList() {
         item->setForeground(QColor(255, 176, 0));  // amber, as the warning under the form
       }
       item->setToolTip(column == 0 ? Text(SightTimeText(log_[i].Sight)) + QStringLiteral(", пояс ") +
-                                         Text(ZoneText(log_[i].Sight.Zone))
+                                         Text(ZoneText(log_[i].Sight.Time.Zone))
                                    : tip);
       if (column == 0) {
         // The first cell's box switches the sight on and off; it is there

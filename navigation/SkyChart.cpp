@@ -62,10 +62,10 @@ void TSkyChart::SetView(const TSkyView* view, std::int32_t selected) {
   if (view_) {
     static const QLocale russian(QLocale::Russian, QLocale::Russia);
     const TAlmanacInputs& in = view_->Inputs;
-    const std::int32_t zone = in.Zone;
+    const std::int32_t zone = in.Time.Zone;
     when_ = QStringLiteral("%1\n%2, пояс %3")
-                .arg(russian.toString(QDate(in.Year, in.Month, in.Day), QStringLiteral("d MMMM yyyy 'г.'")),
-                     QTime(in.Hour, in.Minute, in.Second).toString(QStringLiteral("H:mm:ss")),
+                .arg(russian.toString(QDate(in.Time.Year, in.Time.Month, in.Time.Day), QStringLiteral("d MMMM yyyy 'г.'")),
+                     QTime(in.Time.Hour, in.Time.Minute, in.Time.Second).toString(QStringLiteral("H:mm:ss")),
                      zone == 0 ? QStringLiteral("0")
                                : QStringLiteral("%1 %2").arg(std::abs(zone)).arg(QLatin1Char(zone > 0 ? 'E' : 'W')));
     where_ = QString::fromStdString(PlaceText(in.Latitude, in.Longitude)).replace(QStringLiteral("  "), QStringLiteral("\n"));

@@ -253,7 +253,7 @@ TAltitudeBand TSkyTab::Band() const { return {static_cast<Extended>(BandFrom->va
 void TSkyTab::Refresh() {
   stale_ = false;
   try {
-    const TTwilightKey key{inputs_.Zone, inputs_.Day, inputs_.Month, inputs_.Year, inputs_.Latitude, inputs_.Longitude};
+    const TTwilightKey key{inputs_.Time.Zone, inputs_.Time.Day, inputs_.Time.Month, inputs_.Time.Year, inputs_.Latitude, inputs_.Longitude};
     if (twilightFor_ != key) {
       twilightFor_.reset();
       twilight_ = TwilightView(inputs_);

@@ -17,7 +17,6 @@
 
 #include "core/Arithmetic.h"
 #include "ephemeris/CStars.h"
-#include "sights/Instant.h"
 #include "sights/Sailing.h"
 
 namespace tarvel {
@@ -39,7 +38,7 @@ struct TNormal {
 };
 
 std::int64_t Instant(const TSight& s) {
-  return UniversalSeconds(s.Zone, s.Hour, s.Minute, s.Second, s.Day, s.Month, s.Year);
+  return UniversalSeconds(s.Time);
 }
 
 // Every sight reduced at P carried back to its instant.
@@ -112,12 +111,7 @@ TPosition Moved(TPosition p, Extended north, Extended east) {
 void ValidateDeadReckoning(const TDeadReckoning& dr) {
   if (!(dr.Lat >= -90 && dr.Lat <= 90)) throw EFixError(kDrLatitudeError);
   if (!(dr.Lon >= -180 && dr.Lon <= 180)) throw EFixError(kDrLongitudeError);
-  try {
-    ValidateInstant(dr.Zone, dr.Hour, dr.Minute, dr.Second, dr.Day, dr.Month, dr.Year,
-                    kDeadReckoningInstantTexts);
-  } catch (const ESightError& e) {
-    throw EFixError(e.Message());
-  }
+  if (const char* fault = ShipTimeFault(dr.Time, kDeadReckoningInstantTexts)) throw EFixError(fault);
   if (!(dr.Course >= 0 && dr.Course <= 360)) throw EFixError(kDrCourseError);
   if (!(dr.Speed >= 0 && dr.Speed <= 100)) throw EFixError(kDrSpeedError);
 }
@@ -146,8 +140,7 @@ TFix FixPosition(const std::vector<TSight>& sights, const TDeadReckoning& dr) {
   for (std::size_t k = 0; k < sights.size(); ++k)
     hoursBack[k] = static_cast<Extended>(Instant(sights[k]) - last) * (1.0L / 3600);
   const Extended drHours =
-      static_cast<Extended>(last - UniversalSeconds(dr.Zone, dr.Hour, dr.Minute, dr.Second, dr.Day,
-                                                    dr.Month, dr.Year)) *
+      static_cast<Extended>(last - UniversalSeconds(dr.Time)) *
       (1.0L / 3600);
   TPosition p = CarryPosition({dr.Lat, dr.Lon}, dr.Course, dr.Speed, drHours);
 

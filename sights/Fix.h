@@ -43,9 +43,7 @@ namespace tarvel {
 
 struct TDeadReckoning {
   Extended Lat, Lon;                  // dead-reckoning position at the reference time, degrees, north and east positive
-  std::int32_t Zone;                  // ship's zone of the reference time
-  std::int32_t Hour, Minute, Second;  // ship's time of the reference time
-  std::int32_t Day, Month, Year;
+  TShipTime Time;                     // ship's zone, time and date of the reference time
   Extended Course;                    // true course, degrees
   Extended Speed;                     // knots
 };

@@ -10,7 +10,6 @@
 #include "almanac/Almanac.h"
 #include "core/Arithmetic.h"
 #include "ephemeris/CStars.h"
-#include "sights/Instant.h"
 
 namespace tarvel {
 namespace {
@@ -51,7 +50,7 @@ void ValidateFields(const TSight& s) {
     throw ESightError(kSightBodyError);
   if (s.Body == TBody::Star && (s.StarNumber < 1 || s.StarNumber > kStarCount))
     throw ESightError(kSightStarNumberError);
-  ValidateInstant(s.Zone, s.Hour, s.Minute, s.Second, s.Day, s.Month, s.Year, kSightInstantTexts);
+  if (const char* fault = ShipTimeFault(s.Time, kSightInstantTexts)) throw ESightError(fault);
 }
 
 void ValidateCorrections(const TSight& s) {
@@ -63,13 +62,7 @@ void ValidateCorrections(const TSight& s) {
 
 TAlmanacInputs AlmanacInputs(const TSight& s, Extended lat, Extended lon) {
   TAlmanacInputs in;
-  in.Zone = s.Zone;
-  in.Hour = s.Hour;
-  in.Minute = s.Minute;
-  in.Second = s.Second;
-  in.Day = s.Day;
-  in.Month = s.Month;
-  in.Year = s.Year;
+  in.Time = s.Time;
   in.Latitude = lat;
   in.Longitude = lon;
   // The model places a star even for a Sun sight; any catalogue star will do.
@@ -112,8 +105,7 @@ Extended SextantAltitude(const TSight& sight, Extended Ho) {
   const Extended semiDiameter =
       sight.Body == TBody::Star
           ? 0
-          : SemiDiameter(sight.Body, SunEphemeris(sight.Zone, sight.Hour, sight.Minute, sight.Second,
-                                                  sight.Day, sight.Month, sight.Year));
+          : SemiDiameter(sight.Body, SunAt(sight.Time));
   // Each pass changes Ha by a few thousandths of the previous change (the
   // refraction's slope over 60), so a handful reach the last bit; a value
   // that flickers between two neighbours ends the loop as well. Near the

@@ -20,6 +20,7 @@
 #include <cstdint>
 
 #include "core/Extended.h"
+#include "shiptime/ShipTime.h"
 #include "sights/SightErrors.h"
 
 namespace tarvel {
@@ -29,9 +30,7 @@ enum class TBody : std::uint8_t { SunLowerLimb, SunUpperLimb, Star };
 struct TSight {
   TBody Body;
   std::int32_t StarNumber;            // 1 … 160 when Body is Star
-  std::int32_t Zone;                  // ship's zone, −12 … +12, east positive
-  std::int32_t Hour, Minute, Second;  // ship's time of the sight
-  std::int32_t Day, Month, Year;      // ship's date, 1930 … 2099
+  TShipTime Time;                     // ship's zone, time and date of the sight
   Extended Hs;                        // sextant altitude, degrees
   Extended IndexError;                // minutes of arc, positive when the sextant reads too high
   Extended EyeHeight;                 // metres above the sea

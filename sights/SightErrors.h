@@ -5,6 +5,7 @@
 // that is wrong; a routine that raises one has computed nothing.
 
 #include "core/RuntimeErrors.h"
+#include "shiptime/ShipTime.h"
 
 namespace tarvel {
 
@@ -25,17 +26,6 @@ inline constexpr const char* kSightHaError =
     "Видимая высота Ha получается меньше 0°: проверьте Hs, индексную ошибку и высоту глаза";
 inline constexpr const char* kSightLatitudeError = "Широта места должна быть от 90° S до 90° N";
 inline constexpr const char* kSightLongitudeError = "Долгота места должна быть от 180° W до 180° E";
-
-// The texts for a ship's zone, time and date; one set names the time of a
-// sight, the other the reference time of the dead reckoning.
-struct TInstantTexts {
-  const char* Zone;
-  const char* Hour;
-  const char* Minute;
-  const char* Second;
-  const char* Date;       // no such day (31 April, 29 February 2023, month 13)
-  const char* DateRange;  // before 1 January 1930 or after 31 December 2099
-};
 
 inline constexpr TInstantTexts kSightInstantTexts = {
     "Часовой пояс наблюдения должен быть от -12 до +12",

@@ -83,10 +83,10 @@ TEST(Almanac, SkyGivesEachStarAsTheSingleRecalculationDoes) {
       one.StarNumber = k;
       const TAlmanacResults r = ComputeAlmanac(one);
       const TSkyStar& s = sky.Stars[static_cast<std::size_t>(k - 1)];
-      ASSERT_TRUE(SameStar(s.Place, r.Star)) << "star " << k << ", year " << in.Year;
-      ASSERT_TRUE(SameHorizon(s.Horizon, r.StarHorizon)) << "star " << k << ", year " << in.Year;
-      ASSERT_TRUE(SameHorizon(sky.SunHorizon, r.SunHorizon)) << "year " << in.Year;
-      ASSERT_TRUE(Same(sky.Sun.GrAries, r.Sun.GrAries) && Same(sky.Sun.SunGha, r.Sun.SunGha)) << "year " << in.Year;
+      ASSERT_TRUE(SameStar(s.Place, r.Star)) << "star " << k << ", year " << in.Time.Year;
+      ASSERT_TRUE(SameHorizon(s.Horizon, r.StarHorizon)) << "star " << k << ", year " << in.Time.Year;
+      ASSERT_TRUE(SameHorizon(sky.SunHorizon, r.SunHorizon)) << "year " << in.Time.Year;
+      ASSERT_TRUE(Same(sky.Sun.GrAries, r.Sun.GrAries) && Same(sky.Sun.SunGha, r.Sun.SunGha)) << "year " << in.Time.Year;
     }
   }
 }
@@ -97,7 +97,7 @@ TEST(Almanac, SkyGivesEachStarAsTheSingleRecalculationDoes) {
 TEST(Almanac, ArithmeticFaultsPassThroughBothComputations) {
   TAlmanacInputs zenith = At(0, 11, 12, 53, 7, 8, 2000, 15.73L * OneSixtieth + 16, 12.63L * OneSixtieth + 13, 46);
   TAlmanacInputs farYear = WorkedExample(46);
-  farYear.Year = 400'000'000;
+  farYear.Time.Year = 400'000'000;
   const struct { const char* what; TAlmanacInputs in; const char* error; } rows[] = {
       {"zenith", zenith, "Floating point division by zero"},
       {"far year", farYear, "Invalid floating point operation"},
@@ -115,7 +115,7 @@ TEST(Almanac, ArithmeticFaultsPassThroughBothComputations) {
     EXPECT_EQ(errorOf([&] { ComputeSky(r.in); }), r.error) << r.what;
   }
   // One second earlier the Sun is a hair off the zenith and all goes well.
-  zenith.Second = 52;
+  zenith.Time.Second = 52;
   EXPECT_EQ(AlmanacTexts(ComputeAlmanac(zenith), zenith.Longitude).SunAlt, "89° 59,76'");
 }
 

@@ -12,7 +12,7 @@
 
 #include "almanac/Almanac.h"
 #include "sights/Fix.h"
-#include "sights/Instant.h"
+#include "shiptime/ShipTime.h"
 #include "sights/Sailing.h"
 
 namespace tarvel {
@@ -38,7 +38,7 @@ struct FixRow {
 };
 
 std::int64_t Seconds(const Taken& t) {
-  return UniversalSeconds(t.zone, t.h, t.m, t.s, t.day, t.month, t.year);
+  return UniversalSeconds({t.zone, t.h, t.m, t.s, t.day, t.month, t.year});
 }
 
 TPosition Offset(TPosition p, Extended north, Extended east) {
@@ -256,11 +256,11 @@ const FixErrorRow kFixErrorRows[] = {
     {"NoSight", [](auto& s, auto&) { s.clear(); }, kFixTooFewError, 0},
     {"OneSight", [](auto& s, auto&) { s.resize(1); }, kFixTooFewError, 0},
     {"ThirdSightHs", [](auto& s, auto&) { s[2].Hs = 95; }, SightErrorText(3, kSightHsError), 3},
-    {"FirstSightDate", [](auto& s, auto&) { s[0].Day = 31, s[0].Month = 4; },
+    {"FirstSightDate", [](auto& s, auto&) { s[0].Time.Day = 31, s[0].Time.Month = 4; },
      SightErrorText(1, kSightInstantTexts.Date), 1},
     {"DrLatitude", [](auto&, auto& d) { d.Lat = 90.01L; }, kDrLatitudeError, 0},
     {"DrLongitude", [](auto&, auto& d) { d.Lon = -180.01L; }, kDrLongitudeError, 0},
-    {"DrHour", [](auto&, auto& d) { d.Hour = 24; }, kDeadReckoningInstantTexts.Hour, 0},
+    {"DrHour", [](auto&, auto& d) { d.Time.Hour = 24; }, kDeadReckoningInstantTexts.Hour, 0},
     {"DrCourse", [](auto&, auto& d) { d.Course = 360.5L; }, kDrCourseError, 0},
     {"DrSpeed", [](auto&, auto& d) { d.Speed = -1; }, kDrSpeedError, 0},
     {"DrThroughThePole", [](auto&, auto& d) { d.Lat = 89.5L, d.Course = 0, d.Speed = 30; }, kFixPoleError, 0},
@@ -268,7 +268,7 @@ const FixErrorRow kFixErrorRows[] = {
     // near, and the steps wander.
     {"GrossBlunder", [](auto& s, auto&) { s[1].Hs += 58; }, kFixNoConvergenceError, 0},
     // Arcturus twice, a minute apart; two stars 190° apart in azimuth.
-    {"SameBearing", [](auto& s, auto&) { s = {s[3], s[3]}; s[1].Minute += 1; }, kFixCutError, 0},
+    {"SameBearing", [](auto& s, auto&) { s = {s[3], s[3]}; s[1].Time.Minute += 1; }, kFixCutError, 0},
     {"SameSightTwice", [](auto& s, auto&) { s = {s[3], s[3]}; }, kFixCutError, 0},
     {"OppositeBearing", [](auto& s, auto&) { s.resize(1); s.push_back(s[0]); s[0].StarNumber = 142;
                                                s[1].StarNumber = 122; }, kFixCutError, 0},
@@ -298,20 +298,20 @@ INSTANTIATE_TEST_SUITE_P(Inputs, FixPositionError, ::testing::ValuesIn(kFixError
 // across the date line the same instant has two dates. The fix is for the
 // latest sight, whatever its zone, the first of equal instants.
 TEST(UniversalSeconds, ZonesAndTheDateLine) {
-  EXPECT_EQ(UniversalSeconds(0, 0, 0, 0, 1, 1, 1970), 0);
-  EXPECT_EQ(UniversalSeconds(3, 3, 0, 1, 1, 1, 1970), 1);
-  EXPECT_EQ(UniversalSeconds(-5, 18, 59, 59, 31, 12, 1969), -1);
-  EXPECT_EQ(UniversalSeconds(12, 11, 0, 0, 2, 1, 2024), UniversalSeconds(-12, 11, 0, 0, 1, 1, 2024));
-  EXPECT_EQ(UniversalSeconds(0, 0, 0, 0, 1, 3, 2024) - UniversalSeconds(0, 0, 0, 0, 28, 2, 2024), 2 * 86400);
-  EXPECT_EQ(UniversalSeconds(0, 0, 0, 0, 1, 1, 1930), -40L * 365 * 86400 - 10 * 86400);
+  EXPECT_EQ(UniversalSeconds({0, 0, 0, 0, 1, 1, 1970}), 0);
+  EXPECT_EQ(UniversalSeconds({3, 3, 0, 1, 1, 1, 1970}), 1);
+  EXPECT_EQ(UniversalSeconds({-5, 18, 59, 59, 31, 12, 1969}), -1);
+  EXPECT_EQ(UniversalSeconds({12, 11, 0, 0, 2, 1, 2024}), UniversalSeconds({-12, 11, 0, 0, 1, 1, 2024}));
+  EXPECT_EQ(UniversalSeconds({0, 0, 0, 0, 1, 3, 2024}) - UniversalSeconds({0, 0, 0, 0, 28, 2, 2024}), 2 * 86400);
+  EXPECT_EQ(UniversalSeconds({0, 0, 0, 0, 1, 1, 1930}), -40L * 365 * 86400 - 10 * 86400);
   TSight s{TBody::Star, 1, 12, 11, 0, 0, 2, 1, 2024, 45, 0, 10, 10, 1010};
   std::vector<TSight> sights = {s, s, s};
-  sights[0].Zone = -12, sights[0].Day = 1, sights[0].Second = 1;  // one second after the others
-  sights[2].Zone = 11, sights[2].Hour = 9;                         // an hour before them
+  sights[0].Time.Zone = -12, sights[0].Time.Day = 1, sights[0].Time.Second = 1;  // one second after the others
+  sights[2].Time.Zone = 11, sights[2].Time.Hour = 9;                         // an hour before them
   EXPECT_EQ(LastSight(sights), 0u);
-  sights[0].Second = 0;
+  sights[0].Time.Second = 0;
   EXPECT_EQ(LastSight(sights), 0u);
-  sights[0].Minute = 0, sights[0].Hour = 10;
+  sights[0].Time.Minute = 0, sights[0].Time.Hour = 10;
   EXPECT_EQ(LastSight(sights), 1u);
 }
 

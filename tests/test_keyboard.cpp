@@ -61,8 +61,7 @@ class KeyboardTest : public MainWindowTest {
   }
   // The texts of a recalculation for the window's inputs as they stand.
   QStringList ExpectedCaptions() const {
-    TAlmanacInputs in{.Zone = form->Zone(), .Hour = 12, .Minute = 0, .Second = 0, .Day = 1, .Month = 1,
-                      .Year = 2000, .Latitude = form->Latitude(), .Longitude = form->Longitude(),
+    TAlmanacInputs in{.Time = {form->Zone(), 12, 0, 0, 1, 1, 2000}, .Latitude = form->Latitude(), .Longitude = form->Longitude(),
                       .StarNumber = form->StarNumber()};
     return InLabelOrder(AlmanacTexts(ComputeAlmanac(in), in.Longitude));
   }

@@ -71,13 +71,13 @@ class LongRunTest : public MainWindowTest {
   // and star, from the almanac model.
   QStringList ResultsAt(const QDateTime& t) const {
     TAlmanacInputs in;
-    in.Zone = form->Zone();
-    in.Hour = t.time().hour();
-    in.Minute = t.time().minute();
-    in.Second = t.time().second();
-    in.Day = t.date().day();
-    in.Month = t.date().month();
-    in.Year = t.date().year();
+    in.Time.Zone = form->Zone();
+    in.Time.Hour = t.time().hour();
+    in.Time.Minute = t.time().minute();
+    in.Time.Second = t.time().second();
+    in.Time.Day = t.date().day();
+    in.Time.Month = t.date().month();
+    in.Time.Year = t.date().year();
     in.Latitude = form->Latitude();
     in.Longitude = form->Longitude();
     in.StarNumber = form->StarNumber();

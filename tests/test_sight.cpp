@@ -58,7 +58,7 @@ TEST_P(ReduceSightRow, FollowsTheAlmanacFormulas) {
   const long double ha = s.Hs - s.IndexError / 60 - dip / 60;
   const long double refraction =
       60 * (0.28L * s.Pressure / (s.Temperature + 273)) * 0.0167L / std::tan((ha + 7.31L / (ha + 4.4L)) * rad);
-  const TAlmanacResults a = ComputeAlmanac({s.Zone, s.Hour, s.Minute, s.Second, s.Day, s.Month, s.Year,
+  const TAlmanacResults a = ComputeAlmanac({s.Time,
                                             row.lat, row.lon, star ? s.StarNumber : 1});
   const long double sd = star ? 0 : s.Body == TBody::SunLowerLimb ? a.Sun.SemiDiameter : -a.Sun.SemiDiameter;
   const long double parallax = star ? 0 : 0.1466L * std::cos(ha * rad);
@@ -132,17 +132,17 @@ const BadRow kBadRows[] = {
     {"TemperatureHigh", [](TSight& s, auto&, auto&) { s.Temperature = 60.5L; }, kSightTemperatureError},
     {"PressureLow", [](TSight& s, auto&, auto&) { s.Pressure = 849.9L; }, kSightPressureError},
     {"PressureHigh", [](TSight& s, auto&, auto&) { s.Pressure = 1100.1L; }, kSightPressureError},
-    {"ThirtyFirstApril", [](TSight& s, auto&, auto&) { s.Day = 31, s.Month = 4; }, kSightInstantTexts.Date},
-    {"February29In2023", [](TSight& s, auto&, auto&) { s.Day = 29, s.Month = 2, s.Year = 2023; }, kSightInstantTexts.Date},
-    {"MonthThirteen", [](TSight& s, auto&, auto&) { s.Month = 13; }, kSightInstantTexts.Date},
-    {"DayZero", [](TSight& s, auto&, auto&) { s.Day = 0; }, kSightInstantTexts.Date},
-    {"Year1929", [](TSight& s, auto&, auto&) { s.Day = 31, s.Month = 12, s.Year = 1929; }, kSightInstantTexts.DateRange},
-    {"Year2100", [](TSight& s, auto&, auto&) { s.Day = 1, s.Month = 1, s.Year = 2100; }, kSightInstantTexts.DateRange},
-    {"Hour24", [](TSight& s, auto&, auto&) { s.Hour = 24; }, kSightInstantTexts.Hour},
-    {"MinuteSixty", [](TSight& s, auto&, auto&) { s.Minute = 60; }, kSightInstantTexts.Minute},
-    {"SecondNegative", [](TSight& s, auto&, auto&) { s.Second = -1; }, kSightInstantTexts.Second},
-    {"ZoneThirteenEast", [](TSight& s, auto&, auto&) { s.Zone = 13; }, kSightInstantTexts.Zone},
-    {"ZoneThirteenWest", [](TSight& s, auto&, auto&) { s.Zone = -13; }, kSightInstantTexts.Zone},
+    {"ThirtyFirstApril", [](TSight& s, auto&, auto&) { s.Time.Day = 31, s.Time.Month = 4; }, kSightInstantTexts.Date},
+    {"February29In2023", [](TSight& s, auto&, auto&) { s.Time.Day = 29, s.Time.Month = 2, s.Time.Year = 2023; }, kSightInstantTexts.Date},
+    {"MonthThirteen", [](TSight& s, auto&, auto&) { s.Time.Month = 13; }, kSightInstantTexts.Date},
+    {"DayZero", [](TSight& s, auto&, auto&) { s.Time.Day = 0; }, kSightInstantTexts.Date},
+    {"Year1929", [](TSight& s, auto&, auto&) { s.Time.Day = 31, s.Time.Month = 12, s.Time.Year = 1929; }, kSightInstantTexts.DateRange},
+    {"Year2100", [](TSight& s, auto&, auto&) { s.Time.Day = 1, s.Time.Month = 1, s.Time.Year = 2100; }, kSightInstantTexts.DateRange},
+    {"Hour24", [](TSight& s, auto&, auto&) { s.Time.Hour = 24; }, kSightInstantTexts.Hour},
+    {"MinuteSixty", [](TSight& s, auto&, auto&) { s.Time.Minute = 60; }, kSightInstantTexts.Minute},
+    {"SecondNegative", [](TSight& s, auto&, auto&) { s.Time.Second = -1; }, kSightInstantTexts.Second},
+    {"ZoneThirteenEast", [](TSight& s, auto&, auto&) { s.Time.Zone = 13; }, kSightInstantTexts.Zone},
+    {"ZoneThirteenWest", [](TSight& s, auto&, auto&) { s.Time.Zone = -13; }, kSightInstantTexts.Zone},
     {"StarZero", [](TSight& s, auto&, auto&) { s.StarNumber = 0; }, kSightStarNumberError},
     {"Star161", [](TSight& s, auto&, auto&) { s.StarNumber = 161; }, kSightStarNumberError},
     {"NoSuchBody", [](TSight& s, auto&, auto&) { s.Body = static_cast<TBody>(7); }, kSightBodyError},
@@ -175,10 +175,10 @@ TEST(ReduceSight, EdgesOfTheRangesAreAccepted) {
   const std::function<void(TSight&)> edges[] = {
       [](TSight& s) { s.EyeHeight = 0; }, [](TSight& s) { s.EyeHeight = 100; },
       [](TSight& s) { s.Temperature = -60, s.Pressure = 850; }, [](TSight& s) { s.Temperature = 60, s.Pressure = 1100; },
-      [](TSight& s) { s.IndexError = -59.9L; }, [](TSight& s) { s.Zone = 12, s.Hour = 23, s.Minute = s.Second = 59; },
-      [](TSight& s) { s.Zone = -12, s.Hour = s.Minute = s.Second = 0; },
-      [](TSight& s) { s.Day = 1, s.Month = 1, s.Year = 1930; }, [](TSight& s) { s.Day = 31, s.Month = 12, s.Year = 2099; },
-      [](TSight& s) { s.Day = 29, s.Month = 2, s.Year = 2024; }, [](TSight& s) { s.Hs = 89.99L; },
+      [](TSight& s) { s.IndexError = -59.9L; }, [](TSight& s) { s.Time.Zone = 12, s.Time.Hour = 23, s.Time.Minute = s.Time.Second = 59; },
+      [](TSight& s) { s.Time.Zone = -12, s.Time.Hour = s.Time.Minute = s.Time.Second = 0; },
+      [](TSight& s) { s.Time.Day = 1, s.Time.Month = 1, s.Time.Year = 1930; }, [](TSight& s) { s.Time.Day = 31, s.Time.Month = 12, s.Time.Year = 2099; },
+      [](TSight& s) { s.Time.Day = 29, s.Time.Month = 2, s.Time.Year = 2024; }, [](TSight& s) { s.Hs = 89.99L; },
       [](TSight& s) { s.Body = TBody::SunLowerLimb, s.StarNumber = 0; }, [](TSight& s) { s.StarNumber = 160; },
   };
   for (const auto& edge : edges) {

@@ -85,17 +85,17 @@ TEST(SightSheet, WarningsForLowAndHighAltitudesAndUntrustedStars) {
   // Polaris: its place is 1,6 miles off in December 2026, 4,4 in 2050;
   // Mintaka, near the equator, is never warned of.
   TSight polaris = Sight(TBody::Star, 160, 45.3L);
-  polaris.Day = 9, polaris.Month = 12, polaris.Year = 2026;
+  polaris.Time.Day = 9, polaris.Time.Month = 12, polaris.Time.Year = 2026;
   EXPECT_EQ(warnings(polaris), std::vector<std::string>{"Полярная: погрешность места звезды около 1,6 мили"});
-  polaris.Year = 2050;
+  polaris.Time.Year = 2050;
   const Extended error2050 = StarPlaceError(160, SunEphemeris(-2, 19, 40, 12, 9, 12, 2050).Years);
   EXPECT_NEAR(static_cast<double>(error2050), 4.4, 0.2);  // measured 4,4 in 2050
   EXPECT_EQ(warnings(polaris),
             std::vector<std::string>{"Полярная: погрешность места звезды около " + MilesText(error2050)});
-  polaris.Year = 1990;  // at the catalogue's epoch the place is good
+  polaris.Time.Year = 1990;  // at the catalogue's epoch the place is good
   EXPECT_TRUE(warnings(polaris).empty());
   TSight mintaka = Sight(TBody::Star, 32, 30);
-  mintaka.Year = 2099;
+  mintaka.Time.Year = 2099;
   EXPECT_TRUE(warnings(mintaka).empty());
 }
 

@@ -38,7 +38,7 @@ QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
 // reckoning 44°55'N 30°17'W, Sirius selected.
 TAlmanacInputs MainValues() {
   TAlmanacInputs in;
-  in.Zone = -2, in.Hour = 19, in.Day = 20, in.Month = 3, in.Year = 2025;
+  in.Time.Zone = -2, in.Time.Hour = 19, in.Time.Day = 20, in.Time.Month = 3, in.Time.Year = 2025;
   in.Latitude = 44 + 55 / 60.0L, in.Longitude = -(30 + 17 / 60.0L), in.StarNumber = 46;
   return in;
 }
@@ -138,7 +138,7 @@ TEST_F(SightTabTest, StartsFromTheMainWindowAndTakesItsValuesAgainOnRequest) {
   // Later values of the main window are kept, not forced on the form.
   Get<QTimeEdit>("tpSight")->setTime(QTime(19, 40, 12));
   TAlmanacInputs later = MainValues();
-  later.Hour = 5, later.Minute = 6, later.Second = 7, later.Zone = 3, later.StarNumber = 160;
+  later.Time.Hour = 5, later.Time.Minute = 6, later.Time.Second = 7, later.Time.Zone = 3, later.StarNumber = 160;
   later.Latitude = -12.5L, later.Longitude = 100.25L;
   tab->Follow(later);
   EXPECT_EQ(Get<QTimeEdit>("tpSight")->time(), QTime(19, 40, 12));

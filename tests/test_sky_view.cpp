@@ -15,7 +15,7 @@ namespace {
 // 1 January 2000, 12:00:00 in zone 0 at 55°45' N 37°37' E.
 TAlmanacInputs WorkedInstant() {
   TAlmanacInputs in;
-  in.Hour = 12;
+  in.Time.Hour = 12;
   in.Latitude = 55.75L;
   in.Longitude = 37 + 37 * OneSixtieth;
   return in;
@@ -24,7 +24,7 @@ TAlmanacInputs WorkedInstant() {
 // Every star's values and texts are the main window's for that star.
 TEST(SkyView, EachStarAsTheMainWindowShowsIt) {
   TAlmanacInputs in = WorkedInstant();
-  in.Zone = -5;
+  in.Time.Zone = -5;
   in.Longitude = -in.Longitude;  // local hour angles that wrap below zero
   const TSkyView view = SkyView(in, {});
   for (std::int32_t k = 1; k <= kStarCount; ++k) {
@@ -52,7 +52,7 @@ TEST(SkyView, BandAndBestThreeLeaveOutUnreliableStars) {
   // Polaris' place is off by about 1.6' in the 2020s; at 50° N it stands at
   // 50° all night, so a narrow band round it holds it and few others.
   TAlmanacInputs in = WorkedInstant();
-  in.Year = 2026;
+  in.Time.Year = 2026;
   in.Latitude = 50;
   TSkyView view = SkyView(in, {});
   ASSERT_TRUE(StarOf(view, 160).Unreliable);
@@ -128,7 +128,7 @@ TEST(SkyTexts, HoverNamesTheStarAndWarnsOfAnUnreliablePlace) {
   EXPECT_EQ(StarHoverText(view, 46), "46 " + sirius.Name + "\nВысота " + sirius.Altitude + "   Азимут " + sirius.Azimuth);
   EXPECT_EQ(StarTexts(view, 160).PlaceError, "0,11'");
   TAlmanacInputs in = WorkedInstant();
-  in.Year = 2050;
+  in.Time.Year = 2050;
   const std::string polaris = StarHoverText(SkyView(in, {}), 160);
   EXPECT_NE(polaris.find("\nПогрешность места звезды 4,"), std::string::npos) << polaris;
   EXPECT_NE(polaris.find("больше 0,50'"), std::string::npos) << polaris;

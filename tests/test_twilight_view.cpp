@@ -11,13 +11,13 @@ namespace {
 TAlmanacInputs Place(std::int32_t zone, std::int32_t day, std::int32_t month, std::int32_t year, Extended lat,
                      Extended lon) {
   TAlmanacInputs in;
-  in.Zone = zone;
-  in.Day = day;
-  in.Month = month;
-  in.Year = year;
+  in.Time.Zone = zone;
+  in.Time.Day = day;
+  in.Time.Month = month;
+  in.Time.Year = year;
   in.Latitude = lat;
   in.Longitude = lon;
-  in.Hour = 17;  // the time of day plays no part
+  in.Time.Hour = 17;  // the time of day plays no part
   return in;
 }
 
@@ -31,7 +31,7 @@ TEST(TwilightView, TimesTextsAndTheMiddleOfEachStarTime) {
   };
   for (const auto& c : cases) {
     const TTwilightView view = TwilightView(c.in);
-    const TTwilight t = Twilight(c.in.Zone, c.in.Day, c.in.Month, c.in.Year, c.in.Latitude, c.in.Longitude);
+    const TTwilight t = Twilight(c.in.Time.Zone, c.in.Time.Day, c.in.Time.Month, c.in.Time.Year, c.in.Latitude, c.in.Longitude);
     const std::int32_t times[6] = {t.MorningNautical, t.MorningCivil, t.Sunrise, t.Sunset, t.EveningCivil,
                                    t.EveningNautical};
     for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(view.Texts[i], ShipTimeText(times[i])) << c.what << " " << i;
