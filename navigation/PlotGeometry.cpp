@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "angles/Wrap.h"
 #include "core/Arithmetic.h"
 #include "core/NumberPicture.h"
 #include "ephemeris/CStars.h"
@@ -14,16 +15,6 @@ namespace tarvel {
 namespace {
 
 Extended CosLat(const TSheetOrigin& origin) { return arith::Cos(origin.Lat * DegToRad); }
-
-// Longitude difference brought into −180 … +180.
-Extended ShortWay(Extended dLon) {
-  dLon = std::fmod(dLon, 360.0L);
-  if (dLon > 180) dLon -= 360;
-  if (dLon < -180) dLon += 360;
-  return dLon;
-}
-
-Extended Wrap180(Extended lon) { return ShortWay(lon); }
 
 // "55°40'N" or, for a step under a minute, "55°40,5'N".
 std::string GridLabel(Extended degrees, bool latitude, bool tenths) {
@@ -48,7 +39,7 @@ std::vector<TGridLine> Lines(Extended from, Extended to, Extended stepMiles, Ext
   for (Extended k = first; k <= last && lines.size() < 1000; k += 1) {
     const Extended minutes = k * stepMinutes;
     const Extended at = (minutes - originMinutes) * milesPerMinute;
-    const Extended degrees = latitude ? minutes / 60 : Wrap180(minutes / 60);
+    const Extended degrees = latitude || std::fabs(minutes) <= 180 * 60 ? minutes / 60 : Wrap180(minutes / 60);
     lines.push_back({at, GridLabel(degrees, latitude, stepMinutes < 1)});
   }
   return lines;
@@ -57,7 +48,7 @@ std::vector<TGridLine> Lines(Extended from, Extended to, Extended stepMiles, Ext
 }  // namespace
 
 TSheetPoint ToSheet(const TSheetOrigin& origin, Extended lat, Extended lon) {
-  return {ShortWay(lon - origin.Lon) * 60 * CosLat(origin), (lat - origin.Lat) * 60};
+  return {Wrap180(lon - origin.Lon) * 60 * CosLat(origin), (lat - origin.Lat) * 60};
 }
 
 TSheetPoint Offset(const TSheetPoint& from, Extended azimuth, Extended miles) {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "angles/Wrap.h"
 #include "core/NumberPicture.h"
 
 namespace tarvel {
@@ -24,9 +25,8 @@ void SetAngle(TDegrees& angle, Extended degrees, Extended limitHundredths, TSgn 
 
 TCoord CoordFromDegrees(Extended lat, Extended lon) {
   if (std::isnan(lon)) throw EDegreesError(kCoordinateError);
-  lon = std::fmod(lon, 360.0L);
-  if (lon > 180) lon -= 360;
-  if (lon < -180) lon += 360;
+  // A longitude of 180° keeps the hemisphere it was given.
+  if (std::fabs(lon) > 180) lon = Wrap180(lon);
   TCoord coord;
   SetAngle(coord.F(), lat, 90 * 6000 - 1, TSgn::N, TSgn::S);
   SetAngle(coord.L(), lon, 180 * 6000, TSgn::E, TSgn::W);

@@ -4,29 +4,12 @@
 
 #include <cmath>
 
+#include "angles/Wrap.h"
 #include "core/Arithmetic.h"
 #include "ephemeris/CStars.h"
 #include "shiptime/ShipTime.h"
 
 namespace tarvel {
-namespace {
-
-// The direction of (east, north) from north through east, degrees 0 … 360.
-Extended Direction(Extended east, Extended north) {
-  Extended degrees;
-  if (north != 0) {
-    degrees = arith::Divide(arith::ArcTan(arith::Divide(east, north)), DegToRad);
-    if (north < 0) degrees += 180;
-  } else {
-    degrees = east > 0 ? 90 : 270;
-  }
-  if (degrees < 0) degrees += 360;
-  if (degrees >= 360) degrees -= 360;
-  return degrees;
-}
-
-}  // namespace
-
 std::int64_t SightSeconds(const TSight& s) {
   return UniversalSeconds(s.Time);
 }
@@ -42,11 +25,11 @@ TPosition ReckoningAt(const TDeadReckoning& dr, std::int64_t seconds) {
 
 TRhumb RhumbLine(const TPosition& from, const TPosition& to) {
   const Extended north = (to.Lat - from.Lat) * 60;
-  const Extended east = NormalLongitude(to.Lon - from.Lon) * 60 * arith::Cos((from.Lat + to.Lat) / 2 * DegToRad);
+  const Extended east = Wrap180(to.Lon - from.Lon) * 60 * arith::Cos((from.Lat + to.Lat) / 2 * DegToRad);
   TRhumb rhumb;
   rhumb.Distance = arith::Sqrt(north * north + east * east);
   if (rhumb.Distance == 0) return rhumb;
-  rhumb.Bearing = Direction(east, north);
+  rhumb.Bearing = Bearing(north, east);
   return rhumb;
 }
 

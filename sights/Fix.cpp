@@ -15,6 +15,7 @@
 
 #include <cmath>
 
+#include "angles/Wrap.h"
 #include "core/Arithmetic.h"
 #include "ephemeris/CStars.h"
 #include "sights/Sailing.h"
@@ -60,7 +61,7 @@ std::vector<TLine> Lines(const std::vector<TSight>& sights, const std::vector<Ex
     arith::SinCos(r.Zn * DegToRad, sinZ, cosZ);
     arith::SinCos(at.Lat * DegToRad, sinK, cosK);
     // The run's change of longitude, unwrapped, and its mean latitude.
-    const Extended dLon = NormalLongitude(at.Lon - p.Lon);
+    const Extended dLon = Wrap180(at.Lon - p.Lon);
     const Extended mid = (p.Lat + at.Lat) * 0.5L * DegToRad;
     const Extended eastPerEast = arith::Divide(cosK, cosP);
     const Extended eastPerNorth = cosK * dLon * Tan(mid) * DegToRad;
@@ -79,14 +80,6 @@ bool Crossing(const std::vector<TLine>& lines) {
   return false;
 }
 
-// The direction of (north, east) from north through east, degrees.
-Extended Direction(Extended north, Extended east) {
-  if (north == 0) return east > 0 ? 90 : east < 0 ? -90 : 0;
-  Extended a = arith::ArcTan(arith::Divide(east, north)) / DegToRad;
-  if (north < 0) a = east < 0 ? a - 180 : a + 180;
-  return a;
-}
-
 // P moved by a step given in miles along P's own north and east, on the
 // great circle of the step's direction: to first order the step of the
 // linearisation, and over a pole when the step reaches across it (a step in
@@ -103,7 +96,7 @@ TPosition Moved(TPosition p, Extended north, Extended east) {
   const Extended x = cosD * cosP * cosL - n * sinP * cosL - e * sinL;
   const Extended y = cosD * cosP * sinL - n * sinP * sinL + e * cosL;
   const Extended z = cosD * sinP + n * cosP;
-  return {Direction(arith::Sqrt(x * x + y * y), z), NormalLongitude(Direction(x, y))};
+  return {Wrap180(Bearing(arith::Sqrt(x * x + y * y), z)), Wrap180(Bearing(x, y))};
 }
 
 }  // namespace
@@ -200,10 +193,8 @@ TFix FixPosition(const std::vector<TSight>& sights, const TDeadReckoning& dr) {
   const Extended radius = arith::Sqrt(half * half + cNE * cNE);
   fix.SemiMajor = arith::Sqrt(kChiSquare95 * (mean + radius));
   fix.SemiMinor = arith::Sqrt(kChiSquare95 * std::fmax(mean - radius, Extended{0}));
-  Extended azimuth = Direction(half, cNE) * 0.5L;  // half the angle of (cNN − cEE, 2 cNE)
-  if (azimuth < 0) azimuth = azimuth + 180;
-  if (azimuth >= 180) azimuth = azimuth - 180;
-  fix.MajorAzimuth = azimuth;
+  // Half the angle of (cNN − cEE, 2 cNE).
+  fix.MajorAzimuth = Wrap360(Bearing(half, cNE)) * 0.5L;
   return fix;
 }
 

@@ -4,18 +4,12 @@
 
 #include <cmath>
 
+#include "angles/Wrap.h"
 #include "core/Arithmetic.h"
 #include "ephemeris/CStars.h"
 #include "sights/FixErrors.h"
 
 namespace tarvel {
-
-Extended NormalLongitude(Extended lon) {
-  if (!std::isfinite(lon)) throw EInvalidOp();
-  Extended r = std::fmod(lon + 180, 360);
-  if (r < 0) r = r + 360;
-  return r - 180;
-}
 
 TPosition CarryPosition(TPosition from, Extended course, Extended speed, Extended hours) {
   Extended sinC, cosC;
@@ -25,7 +19,7 @@ TPosition CarryPosition(TPosition from, Extended course, Extended speed, Extende
   if (!(std::fabs(lat) < 90)) throw EFixError(kFixPoleError);
   const Extended mid = (from.Lat + lat) * 0.5L;
   const Extended dLon = arith::Divide(d * sinC, 60 * arith::Cos(mid * DegToRad));
-  return {lat, NormalLongitude(from.Lon + dLon)};
+  return {lat, Wrap180(from.Lon + dLon)};
 }
 
 }  // namespace tarvel

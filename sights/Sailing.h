@@ -22,7 +22,4 @@ struct TPosition {
 
 TPosition CarryPosition(TPosition from, Extended course, Extended speed, Extended hours);
 
-// A longitude brought into −180 … 180 (180 itself becomes −180).
-Extended NormalLongitude(Extended lon);
-
 }  // namespace tarvel

@@ -11,8 +11,9 @@
 #include <vector>
 
 #include "almanac/Almanac.h"
-#include "sights/Fix.h"
+#include "angles/Wrap.h"
 #include "shiptime/ShipTime.h"
+#include "sights/Fix.h"
 #include "sights/Sailing.h"
 
 namespace tarvel {
@@ -42,12 +43,12 @@ std::int64_t Seconds(const Taken& t) {
 }
 
 TPosition Offset(TPosition p, Extended north, Extended east) {
-  return {p.Lat + north / 60, NormalLongitude(p.Lon + east / (60 * std::cos(p.Lat * kRad)))};
+  return {p.Lat + north / 60, Wrap180(p.Lon + east / (60 * std::cos(p.Lat * kRad)))};
 }
 
 // Miles between two positions a few miles apart.
 Extended Miles(TPosition a, TPosition b) {
-  return std::hypot((a.Lat - b.Lat) * 60, NormalLongitude(a.Lon - b.Lon) * 60 * std::cos(a.Lat * kRad));
+  return std::hypot((a.Lat - b.Lat) * 60, Wrap180(a.Lon - b.Lon) * 60 * std::cos(a.Lat * kRad));
 }
 
 std::int64_t LastSeconds(const FixRow& row) {
