@@ -5,20 +5,30 @@
 # library. Its headers are published as "NAME/Header.h" through an include
 # root that holds nothing but a link to this folder, so a header of a library
 # that is not among the dependencies is simply not found: the layering is
-# checked by the compiler. The source lists are kept in TARVEL_<NAME>_SOURCES
-# (absolute paths) for builds that compile the same files differently (fuzz/).
+# checked by the compiler. The folders are added from the ground up, so every
+# dependency must already be defined (a target, or a library file found on
+# the system): an edge upward fails at configure time. No file of the folder,
+# at any depth, may include through "..", which would step round the include
+# roots. The source lists are kept in TARVEL_<NAME>_SOURCES (absolute paths)
+# for builds that compile the same files differently (fuzz/).
 function(tarvel_library name)
   cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;DEPENDS")
+  foreach(dependency ${arg_DEPENDS})
+    if(NOT TARGET ${dependency} AND NOT (IS_ABSOLUTE "${dependency}" AND EXISTS "${dependency}"))
+      message(FATAL_ERROR "${name}: depends on ${dependency}, which is not defined below it; "
+                          "a library may depend only on the layers added before it")
+    endif()
+  endforeach()
+
   set(include_root ${CMAKE_BINARY_DIR}/include/${name})
   file(MAKE_DIRECTORY ${include_root})
   file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${include_root}/${name} SYMBOLIC)
 
-  # A relative path out of the folder would step round the include roots.
-  file(GLOB own_files ${CMAKE_CURRENT_SOURCE_DIR}/*.h ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(GLOB_RECURSE own_files LIST_DIRECTORIES false ${CMAKE_CURRENT_SOURCE_DIR}/*)
   foreach(file ${own_files})
-    file(STRINGS ${file} escapes REGEX "^[ \t]*#[ \t]*include[ \t]*\"\\.\\./")
+    file(STRINGS ${file} escapes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<][^\">]*\\.\\.")
     if(escapes)
-      message(FATAL_ERROR "${file}: include through \"../\"; name the library's header instead")
+      message(FATAL_ERROR "${file}: include through \"..\"; name the library's header instead")
     endif()
   endforeach()
 
