@@ -35,7 +35,7 @@ struct TLine {
 };
 
 struct TNormal {
-  Extended NN = 0, NE = 0, EE = 0;  // JᵀJ
+  Extended NN = 0, NE = 0, EE = 0;  // JᵀWJ
 };
 
 std::int64_t Instant(const TSight& s) {
@@ -44,7 +44,7 @@ std::int64_t Instant(const TSight& s) {
 
 // Every sight reduced at P carried back to its instant.
 std::vector<TLine> Lines(const std::vector<TSight>& sights, const std::vector<Extended>& hoursBack,
-                         TPosition p, const TDeadReckoning& dr) {
+                         TPosition p, const TDeadReckoning& dr, TBelowHorizon belowHorizon = TBelowHorizon::Allow) {
   std::vector<TLine> lines(sights.size());
   Extended sinP, cosP;
   arith::SinCos(p.Lat * DegToRad, sinP, cosP);
@@ -52,7 +52,7 @@ std::vector<TLine> Lines(const std::vector<TSight>& sights, const std::vector<Ex
     const TPosition at = CarryPosition(p, dr.Course, dr.Speed, hoursBack[k]);
     TSightReduction r;
     try {
-      r = ReduceSight(sights[k], at.Lat, at.Lon);
+      r = ReduceSight(sights[k], at.Lat, at.Lon, belowHorizon);
     } catch (const ESightError& e) {
       throw EFixError(SightErrorText(static_cast<std::int32_t>(k + 1), e.Message()),
                       static_cast<std::int32_t>(k + 1));
@@ -101,6 +101,11 @@ TPosition Moved(TPosition p, Extended north, Extended east) {
 
 }  // namespace
 
+void ValidateFixSettings(const TFixSettings& settings) {
+  if (!(settings.SightError >= 0.1L && settings.SightError <= 10)) throw EFixError(kSightErrorSettingError);
+  if (!(settings.DriftRate >= 0 && settings.DriftRate <= 10)) throw EFixError(kDriftRateSettingError);
+}
+
 void ValidateDeadReckoning(const TDeadReckoning& dr) {
   if (!(dr.Lat >= -90 && dr.Lat <= 90)) throw EFixError(kDrLatitudeError);
   if (!(dr.Lon >= -180 && dr.Lon <= 180)) throw EFixError(kDrLongitudeError);
@@ -116,7 +121,7 @@ std::size_t LastSight(const std::vector<TSight>& sights) {
   return last;
 }
 
-TFix FixPosition(const std::vector<TSight>& sights, const TDeadReckoning& dr) {
+TFix FixPosition(const std::vector<TSight>& sights, const TDeadReckoning& dr, const TFixSettings& settings) {
   if (sights.size() < 2) throw EFixError(kFixTooFewError);
   for (std::size_t k = 0; k < sights.size(); ++k) {
     try {
@@ -127,6 +132,7 @@ TFix FixPosition(const std::vector<TSight>& sights, const TDeadReckoning& dr) {
     }
   }
   ValidateDeadReckoning(dr);
+  ValidateFixSettings(settings);
 
   const std::int64_t last = Instant(sights[LastSight(sights)]);
   std::vector<Extended> hoursBack(sights.size());
@@ -135,7 +141,19 @@ TFix FixPosition(const std::vector<TSight>& sights, const TDeadReckoning& dr) {
   const Extended drHours =
       static_cast<Extended>(last - UniversalSeconds(dr.Time)) *
       (1.0L / 3600);
-  TPosition p = CarryPosition({dr.Lat, dr.Lon}, dr.Course, dr.Speed, drHours);
+  const TPosition reckoning = CarryPosition({dr.Lat, dr.Lon}, dr.Course, dr.Speed, drHours);
+  TPosition p = reckoning;
+  // Each body must be above the horizon at the dead reckoning; the steps
+  // toward the fix may pass where it is not.
+  Lines(sights, hoursBack, p, dr, TBelowHorizon::Refuse);
+
+  // Each line's variance: the altitude's error and the run's.
+  std::vector<Extended> variance(sights.size()), weight(sights.size());
+  for (std::size_t k = 0; k < sights.size(); ++k) {
+    const Extended run = settings.DriftRate * std::fabs(hoursBack[k]);
+    variance[k] = settings.SightError * settings.SightError + run * run;
+    weight[k] = arith::Divide(1, variance[k]);
+  }
 
   TFix fix{};
   TNormal normal;
@@ -150,15 +168,17 @@ TFix FixPosition(const std::vector<TSight>& sights, const TDeadReckoning& dr) {
     const std::vector<TLine> lines = Lines(sights, hoursBack, p, dr);
     if (!Crossing(lines)) narrow = true;
 
-    // The step δ = −(JᵀJ)⁻¹ Jᵀr.
+    // The step δ = −(JᵀWJ)⁻¹ JᵀWr.
     normal = {};
     Extended gN = 0, gE = 0;
-    for (const TLine& l : lines) {
-      normal.NN += l.JNorth * l.JNorth;
-      normal.NE += l.JNorth * l.JEast;
-      normal.EE += l.JEast * l.JEast;
-      gN += l.JNorth * l.Intercept;
-      gE += l.JEast * l.Intercept;
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+      const TLine& l = lines[k];
+      const Extended w = weight[k];
+      normal.NN += w * l.JNorth * l.JNorth;
+      normal.NE += w * l.JNorth * l.JEast;
+      normal.EE += w * l.JEast * l.JEast;
+      gN += w * l.JNorth * l.Intercept;
+      gE += w * l.JEast * l.Intercept;
     }
     const Extended det = normal.NN * normal.EE - normal.NE * normal.NE;
     if (!(det > 0)) throw EFixError(kFixCutError);  // lines of one bearing give no step
@@ -181,12 +201,11 @@ TFix FixPosition(const std::vector<TSight>& sights, const TDeadReckoning& dr) {
     sum += l.Intercept * l.Intercept;
   }
   const std::size_t n = sights.size();
-  fix.ResidualRms = arith::Sqrt(arith::Divide(sum, static_cast<Extended>(n >= 3 ? n - 2 : n)));
-  const Extended sigma = n >= 3 ? fix.ResidualRms : 1;
+  fix.ResidualRms = arith::Sqrt(arith::Divide(sum, static_cast<Extended>(n)));
 
-  // Covariance σ² (JᵀJ)⁻¹ and its eigenvalues.
+  // Covariance (JᵀWJ)⁻¹ and its eigenvalues.
   const Extended det = normal.NN * normal.EE - normal.NE * normal.NE;
-  const Extended scale = arith::Divide(sigma * sigma, det);
+  const Extended scale = arith::Divide(1, det);
   const Extended cNN = normal.EE * scale, cEE = normal.NN * scale, cNE = -normal.NE * scale;
   const Extended mean = (cNN + cEE) * 0.5L;
   const Extended half = (cNN - cEE) * 0.5L;
@@ -195,6 +214,31 @@ TFix FixPosition(const std::vector<TSight>& sights, const TDeadReckoning& dr) {
   fix.SemiMinor = arith::Sqrt(kChiSquare95 * std::fmax(mean - radius, Extended{0}));
   // Half the angle of (cNN − cEE, 2 cNE).
   fix.MajorAzimuth = Wrap360(Bearing(half, cNE)) * 0.5L;
+
+  // The residuals against the stated accuracy.
+  fix.Consistent = true;
+  fix.Suspect = -1;
+  if (n >= 3) {
+    Extended chi = 0, worst = -1;
+    std::int32_t suspect = -1;
+    for (std::size_t k = 0; k < n; ++k) {
+      const TLine& l = lines[k];
+      const Extended r2 = l.Intercept * l.Intercept;
+      chi += weight[k] * r2;
+      const Extended leverage =
+          weight[k] * (l.JNorth * (cNN * l.JNorth + cNE * l.JEast) + l.JEast * (cNE * l.JNorth + cEE * l.JEast));
+      if (!(leverage < 1 - 1e-9L)) continue;  // a line that alone fixes a direction has no residual to judge
+      const Extended standardised = arith::Divide(r2, variance[k] * (1 - leverage));
+      if (standardised > worst) worst = standardised, suspect = static_cast<std::int32_t>(k);
+    }
+    if (chi > ChiSquare99(static_cast<std::int32_t>(n - 2))) {
+      fix.Consistent = false;
+      fix.Suspect = suspect;
+    }
+  }
+  const TCourseDistance fromReckoning = RhumbCourseDistance(reckoning, p);
+  fix.ReckoningDistance = fromReckoning.Distance;
+  fix.ReckoningBearing = fromReckoning.Course;
   return fix;
 }
 

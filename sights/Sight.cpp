@@ -72,14 +72,25 @@ TAlmanacInputs AlmanacInputs(const TSight& s, Extended lat, Extended lon) {
 
 }  // namespace
 
+std::string BelowHorizonText(Extended hc) {
+  // Tenths of a minute, rounded first so that 59,96′ carries into the degrees.
+  const long long tenths = std::llround(std::fabs(hc) * 600);
+  std::string minutes = std::to_string(tenths % 600 / 10) + "," + std::to_string(tenths % 10);
+  if (minutes.size() < 4) minutes = "0" + minutes;
+  return std::string("Светило под горизонтом в счислимом месте (Hc = ") + (hc < 0 && tenths > 0 ? "−" : "") +
+         std::to_string(tenths / 600) + "°" + minutes + "′): проверьте светило, время и место";
+}
+
 void ValidateSight(const TSight& s) {
   ValidateFields(s);
   if (!(s.Hs > 0 && s.Hs < 90)) throw ESightError(kSightHsError);
   ValidateCorrections(s);
-  if (!(ApparentAltitude(s, Dip(s.EyeHeight)) >= 0)) throw ESightError(kSightHaError);
+  const Extended ha = ApparentAltitude(s, Dip(s.EyeHeight));
+  if (!(ha >= 0)) throw ESightError(kSightHaError);
+  if (!(ha <= 90)) throw ESightError(kSightHaHighError);
 }
 
-TSightReduction ReduceSight(const TSight& sight, Extended Lat, Extended Lon) {
+TSightReduction ReduceSight(const TSight& sight, Extended Lat, Extended Lon, TBelowHorizon belowHorizon) {
   ValidateSight(sight);
   if (!(Lat >= -90 && Lat <= 90)) throw ESightError(kSightLatitudeError);
   if (!(Lon >= -180 && Lon <= 180)) throw ESightError(kSightLongitudeError);
@@ -92,8 +103,10 @@ TSightReduction ReduceSight(const TSight& sight, Extended Lat, Extended Lon) {
   r.SemiDiameter = SemiDiameter(sight.Body, almanac.Sun);
   r.Parallax = Parallax(sight.Body, r.Ha);
   r.Ho = r.Ha + (r.SemiDiameter + r.Parallax - r.Refraction) * OneSixtieth;
+  if (!(r.Ho <= 90)) throw ESightError(kSightHoHighError);
   const THorizonData& horizon = sight.Body == TBody::Star ? almanac.StarHorizon : almanac.SunHorizon;
   r.Hc = AltitudeDegrees(horizon);
+  if (belowHorizon == TBelowHorizon::Refuse && r.Hc < kLowestHc) throw ESightError(BelowHorizonText(r.Hc));
   r.Zn = horizon.Azimuth;
   r.Intercept = (r.Ho - r.Hc) * 60;
   return r;

@@ -14,8 +14,11 @@
 // body for the same instant and position (almanac/Almanac.h).
 //
 // Errors: an input out of range raises ESightError (sights/SightErrors.h)
-// naming the field, before anything is computed; the arithmetic faults of the
-// engine (EZeroDivide, EInvalidOp, EOverflow) pass through.
+// naming the field, before anything is computed; so does a sight that cannot
+// be of the body: an apparent or observed altitude above 90°, or the body
+// more than 1° below the horizon at the assumed position (its Hc in the
+// text). The arithmetic faults of the engine (EZeroDivide, EInvalidOp,
+// EOverflow) pass through.
 
 #include <cstdint>
 
@@ -50,12 +53,18 @@ struct TSightReduction {
   Extended Intercept;     // minutes of arc (= nautical miles), positive toward the body
 };
 
+// Whether a body far below the horizon at the assumed position is refused:
+// always for a sight entered, not on the way to a fix, whose steps may pass
+// through positions far from the sights' own.
+enum class TBelowHorizon : std::uint8_t { Refuse, Allow };
+
 // Lat, Lon: the assumed position (north and east positive), degrees.
-TSightReduction ReduceSight(const TSight& sight, Extended Lat, Extended Lon);
+TSightReduction ReduceSight(const TSight& sight, Extended Lat, Extended Lon,
+                            TBelowHorizon belowHorizon = TBelowHorizon::Refuse);
 
 // The checks of ReduceSight on the sight alone, in the order it makes them:
 // body, star number (for a star), zone, time, date, Hs, index error, height
-// of eye, temperature, pressure, and last the apparent altitude Ha ≥ 0°.
+// of eye, temperature, pressure, and last the apparent altitude 0° ≤ Ha ≤ 90°.
 // Raises ESightError; returns normally when the sight can be reduced.
 void ValidateSight(const TSight& sight);
 

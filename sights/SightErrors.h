@@ -4,6 +4,9 @@
 // The errors of sight reduction and their texts. Each text names the field
 // that is wrong; a routine that raises one has computed nothing.
 
+#include <string>
+
+#include "core/Extended.h"
 #include "core/RuntimeErrors.h"
 #include "shiptime/ShipTime.h"
 
@@ -24,6 +27,15 @@ inline constexpr const char* kSightTemperatureError = "Температура в
 inline constexpr const char* kSightPressureError = "Атмосферное давление должно быть от 850 до 1100 гПа";
 inline constexpr const char* kSightHaError =
     "Видимая высота Ha получается меньше 0°: проверьте Hs, индексную ошибку и высоту глаза";
+inline constexpr const char* kSightHaHighError =
+    "Видимая высота Ha получается больше 90°: проверьте Hs, индексную ошибку и высоту глаза";
+inline constexpr const char* kSightHoHighError =
+    "Наблюдённая высота Ho получается больше 90°: проверьте Hs, индексную ошибку и светило";
+// The body more than kLowestHc below the horizon at the assumed position;
+// the text shows Hc ("Hc = −58°12,4′").
+inline constexpr Extended kLowestHc = -1;  // degrees
+std::string BelowHorizonText(Extended hc);
+
 inline constexpr const char* kSightLatitudeError = "Широта места должна быть от 90° S до 90° N";
 inline constexpr const char* kSightLongitudeError = "Долгота места должна быть от 180° W до 180° E";
 

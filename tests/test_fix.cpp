@@ -132,8 +132,9 @@ TEST_P(PerfectSightsFix, GiveBackTheTruePosition) {
 INSTANTIATE_TEST_SUITE_P(Tracks, PerfectSightsFix, ::testing::ValuesIn(kFixRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A 5' blunder among five sights stands out as the largest residual, and
-// σ, with n − 2 degrees of freedom, is what the residuals give.
+// A 5' blunder among five sights stands out as the largest residual, the
+// fix is not consistent with 1' sights and names it, and the root mean
+// square is that of the residuals.
 TEST(FixPosition, BlunderShowsAsTheLargestResidual) {
   const FixRow& row = kFixRows[4];
   for (std::size_t bad = 0; bad < 5; ++bad) {
@@ -148,7 +149,9 @@ TEST(FixPosition, BlunderShowsAsTheLargestResidual) {
     }
     EXPECT_EQ(largest, bad);
     EXPECT_GT(fix.Residuals[bad], 1);  // too high a sight lies toward the body
-    EXPECT_NEAR(D(fix.ResidualRms), D(std::sqrt(sum / 3)), 1e-12);
+    EXPECT_NEAR(D(fix.ResidualRms), D(std::sqrt(sum / 5)), 1e-12);
+    EXPECT_FALSE(fix.Consistent);
+    EXPECT_EQ(fix.Suspect, static_cast<std::int32_t>(bad));
     EXPECT_GT(fix.SemiMinor, 0);
     EXPECT_GE(fix.SemiMajor, fix.SemiMinor);
   }
@@ -316,21 +319,59 @@ TEST(UniversalSeconds, ZonesAndTheDateLine) {
   EXPECT_EQ(LastSight(sights), 1u);
 }
 
-// Mid-latitude sailing: a day due east on the equator is 360 miles, 6° of
-// longitude; north-east from 60° N the longitude runs twice as fast; a run
-// back undoes the run out; the date line is crossed.
-TEST(CarryPosition, MidLatitudeSailing) {
+// Rhumb-line sailing against two oracles: the closed form with meridional
+// parts ln tan(45° + φ/2), and the rhumb line's differential equation
+// integrated by small Runge–Kutta steps. A day due east on the equator is
+// 360 miles, 6° of longitude; a run back undoes the run out; the date line is
+// crossed; 480 miles near 60° N, where mid-latitude sailing is 1,9' off.
+TPosition Integrated(TPosition from, long double course, long double miles) {
+  const long double c = course * kRad, h = miles / 20000;
+  long double lat = from.Lat * kRad, lon = from.Lon * kRad;
+  const auto dLon = [c](long double phi) { return std::sin(c) / std::cos(phi); };
+  for (int i = 0; i < 20000; ++i) {  // dφ/ds = cos C; dλ/ds = sin C / cos φ (radians per radian of arc)
+    const long double step = h / 60 * kRad;
+    const long double k1 = dLon(lat), k2 = dLon(lat + step / 2 * std::cos(c)), k4 = dLon(lat + step * std::cos(c));
+    lon += step * (k1 + 4 * k2 + k4) / 6;
+    lat += step * std::cos(c);
+  }
+  return {lat / kRad, Wrap180(lon / kRad)};
+}
+
+TEST(CarryPosition, RhumbLineSailing) {
   const TPosition east = CarryPosition({0, 10}, 90, 15, 24);
   EXPECT_NEAR(D(east.Lat), 0, 1e-15);
   EXPECT_NEAR(D(east.Lon), 16, 1e-15);
-  const TPosition ne = CarryPosition({59.5L, 0}, 45, 60, 1);
-  const long double d = 60 / std::sqrt(2.0L);
-  EXPECT_NEAR(D(ne.Lat), D(59.5L + d / 60), 1e-15);
-  EXPECT_NEAR(D(ne.Lon), D(d / (60 * std::cos((59.5L + d / 120) * kRad))), 1e-14);
-  const TPosition back = CarryPosition(ne, 45, 60, -1);
-  EXPECT_NEAR(D(back.Lat), 59.5, 1e-15);
-  EXPECT_NEAR(D(back.Lon), 0, 1e-14);
-  EXPECT_NEAR(D(CarryPosition({-20, 179.9L}, 90, 12, 1).Lon), D(179.9L + 12 / (60 * std::cos(20 * kRad)) - 360), 1e-13);
+  const struct {
+    TPosition from;
+    long double course, miles;
+  } rows[] = {{{59.5L, 0}, 45, 60},        {{60, -20}, 30, 480},     {{60, -20}, 90, 480},
+              {{-20, 179.9L}, 90, 12},     {{-70, 10}, 200, 900},    {{10, -170}, 315, 2400},
+              {{45, 0}, 90.0000001L, 600}, {{45, 0}, 269.99L, 300}};
+  for (const auto& r : rows) {
+    const TPosition to = CarryPosition(r.from, r.course, r.miles, 1);
+    const TPosition oracle = Integrated(r.from, r.course, r.miles);
+    const long double dLat = r.miles * std::cos(r.course * kRad) / 60;
+    const auto parts = [](long double lat) { return std::log(std::tan((45 + lat / 2) * kRad)); };
+    EXPECT_NEAR(D(to.Lat), D(r.from.Lat + dLat), 1e-13);
+    EXPECT_NEAR(D(Wrap180(to.Lon - oracle.Lon)), 0, 1e-9) << D(r.course) << " " << D(r.miles);
+    if (std::fabs(dLat) > 1e-6L)  // the closed form, where it is well conditioned
+      EXPECT_NEAR(D(Wrap180(to.Lon - r.from.Lon - std::tan(r.course * kRad) *
+                                                     (parts(r.from.Lat + dLat) - parts(r.from.Lat)) / kRad)),
+                  0, 1e-10);
+    const TPosition back = CarryPosition(to, r.course, r.miles, -1);
+    EXPECT_NEAR(D(back.Lat), D(r.from.Lat), 1e-12);
+    EXPECT_NEAR(D(Wrap180(back.Lon - r.from.Lon)), 0, 1e-12);
+    // The inverse gives the course and distance back.
+    const TCourseDistance cd = RhumbCourseDistance(r.from, to);
+    EXPECT_NEAR(D(cd.Distance), D(r.miles), 1e-8);
+    EXPECT_NEAR(D(std::remainder(cd.Course - r.course, 360.0L)), 0, 1e-8);
+  }
+  // Mid-latitude sailing's error that this replaces: 480 miles NE from 60° N.
+  const TPosition ne = CarryPosition({60, 0}, 45, 480, 1);
+  const long double mid = 60 + 480 / std::sqrt(2.0L) / 120;
+  EXPECT_GT(D(std::fabs(ne.Lon - 480 / std::sqrt(2.0L) / (60 * std::cos(mid * kRad))) * 60), 1.8);
+  EXPECT_THROW(RhumbCourseDistance({90, 0}, {10, 0}), EFixError);
+  EXPECT_EQ(D(RhumbCourseDistance({10, 20}, {10, 20}).Distance), 0);
 }
 
 }  // namespace

@@ -296,6 +296,7 @@ TEST_F(NavigationTest, WindowShrinksToASmallScreenAndNeverGrowsByItself) {
   const QSize before = window->size();
   In<QTabWidget>("Tabs")->setCurrentIndex(1);
   In<QComboBox>("cbBody")->setCurrentIndex(0);
+  In<QTimeEdit>("tpSight")->setTime(QTime(12, 0, 0));  // the Sun up at the main window's place
   In<TMaskEdit>("meHs")->setMaskedText(QStringLiteral("Hs = 20°00,0'"));
   ASSERT_TRUE(In<QLabel>("lbSightError")->text().isEmpty()) << In<QLabel>("lbSightError")->text().toStdString();
   QApplication::processEvents();  // the layouts' deferred requests

@@ -126,6 +126,11 @@ const BadRow kBadRows[] = {
     {"HsNotANumber", [](TSight& s, auto&, auto&) { s.Hs = kNaN; }, kSightHsError},
     {"IndexErrorSixty", [](TSight& s, auto&, auto&) { s.IndexError = 60; }, kSightIndexError},
     {"IndexErrorMinusSixty", [](TSight& s, auto&, auto&) { s.IndexError = -60; }, kSightIndexError},
+    {"HaAboveNinety", [](TSight& s, auto&, auto&) { s.Hs = 89.9L, s.IndexError = -59, s.EyeHeight = 0; },
+     kSightHaHighError},
+    // Ha 89,95°, the Sun's semi-diameter on top.
+    {"HoAboveNinety", [](TSight& s, auto&, auto&) { s.Body = TBody::SunLowerLimb, s.Hs = 89.95L, s.IndexError = 0,
+                                                    s.EyeHeight = 0; }, kSightHoHighError},
     {"EyeBelowSea", [](TSight& s, auto&, auto&) { s.EyeHeight = -0.1L; }, kSightEyeHeightError},
     {"EyeTooHigh", [](TSight& s, auto&, auto&) { s.EyeHeight = 100.01L; }, kSightEyeHeightError},
     {"TemperatureLow", [](TSight& s, auto&, auto&) { s.Temperature = -60.5L; }, kSightTemperatureError},
@@ -199,13 +204,53 @@ TEST(SextantAltitude, ObservedAltitudeBelowTheHorizon) {
     s.Body = body;
     for (Extended ha : {0.001L, 0.1L}) {
       s.Hs = ha + (s.IndexError + 1.76L * std::sqrt(s.EyeHeight)) / 60;
-      const TSightReduction r = ReduceSight(s, 45, -30);
+      const TSightReduction r = ReduceSight(s, 45, -30, TBelowHorizon::Allow);
       ASSERT_LT(r.Ho, 0);
       EXPECT_NEAR(D(SextantAltitude(s, r.Ho)), D(s.Hs), 1e-15) << static_cast<int>(body) << " " << D(ha);
     }
     s.Hs = 0.001L + (s.IndexError + 1.76L * std::sqrt(s.EyeHeight)) / 60;
-    EXPECT_THROW(SextantAltitude(s, ReduceSight(s, 45, -30).Ho - 0.01L), ESightError);
+    EXPECT_THROW(SextantAltitude(s, ReduceSight(s, 45, -30, TBelowHorizon::Allow).Ho - 0.01L), ESightError);
   }
+}
+
+// The body's Hc in the refusal, rounded to tenths with the minutes carried.
+TEST(ReduceSight, BelowHorizonTextShowsHc) {
+  const struct {
+    Extended hc;
+    const char* shown;
+  } rows[] = {{-(58 + 12.4L / 60), "−58°12,4′"}, {-1.00001L, "−1°00,0′"}, {-(1 + 59.96L / 60), "−2°00,0′"},
+              {-(9 + 5.04L / 60), "−9°05,0′"}, {-89.99999L, "−90°00,0′"}};
+  for (const auto& r : rows)
+    EXPECT_EQ(BelowHorizonText(r.hc),
+              std::string("Светило под горизонтом в счислимом месте (Hc = ") + r.shown + "): проверьте светило, время и место");
+}
+
+// Round the globe: a body more than 1° below the horizon is refused at the
+// assumed position with its Hc, anything higher is reduced, and on the way
+// to a fix it is not refused at all.
+TEST(ReduceSight, BodyFarBelowTheHorizonIsRefused) {
+  int refused = 0, reduced = 0;
+  for (TSight s : {kValid, kReduceRows[0].sight}) {
+    for (Extended lat = -89; lat <= 89; lat += 7.3L) {
+      for (Extended lon = -180; lon <= 180; lon += 13.7L) {
+        const TSightReduction anywhere = ReduceSight(s, lat, lon, TBelowHorizon::Allow);
+        if (anywhere.Hc < -1) {
+          ++refused;
+          try {
+            ReduceSight(s, lat, lon);
+            ADD_FAILURE() << "not refused at " << D(lat) << " " << D(lon);
+          } catch (const ESightError& e) {
+            EXPECT_EQ(e.Message(), BelowHorizonText(anywhere.Hc));
+          }
+        } else {
+          ++reduced;
+          EXPECT_EQ(D(ReduceSight(s, lat, lon).Intercept), D(anywhere.Intercept));
+        }
+      }
+    }
+  }
+  EXPECT_GT(refused, 100);
+  EXPECT_GT(reduced, 100);
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ TEST(SightSheet, WorksheetLinesAreTheReductionsValues) {
       {Sight(TBody::Star, 46, 27 + 23.7L / 60), "для звезды 0"},
   };
   for (const auto& c : cases) {
-    const TSightReduction r = ReduceSight(c.sight, 44.9L, -30.3L);
+    const TSightReduction r = ReduceSight(c.sight, 44.9L, -30.3L, TBelowHorizon::Allow);
     const std::vector<TWorksheetLine> lines = Worksheet(c.sight, r);
     ASSERT_EQ(lines.size(), 11U);
     const std::string values[] = {AltitudeOf(c.sight.Hs), SignedMinutesText(-c.sight.IndexError),
@@ -73,7 +73,7 @@ TEST(SightSheet, WorksheetLinesAreTheReductionsValues) {
 }
 
 TEST(SightSheet, WarningsForLowAndHighAltitudesAndUntrustedStars) {
-  const auto warnings = [](const TSight& s) { return SightWarnings(s, ReduceSight(s, 44.9L, -30.3L)); };
+  const auto warnings = [](const TSight& s) { return SightWarnings(s, ReduceSight(s, 44.9L, -30.3L, TBelowHorizon::Allow)); };
   EXPECT_TRUE(warnings(Sight(TBody::Star, 46, 27.4L)).empty());
   const auto low = warnings(Sight(TBody::Star, 46, 4.9L));
   ASSERT_EQ(low.size(), 1U);
