@@ -44,7 +44,7 @@ std::int64_t Instant(const TSight& s) {
 
 // Every sight reduced at P carried back to its instant.
 std::vector<TLine> Lines(const std::vector<TSight>& sights, const std::vector<Extended>& hoursBack,
-                         TPosition p, const TDeadReckoning& dr, TBelowHorizon belowHorizon = TBelowHorizon::Allow) {
+                         TPosition p, const TDeadReckoning& dr, TBelowHorizon belowHorizon) {
   std::vector<TLine> lines(sights.size());
   Extended sinP, cosP;
   arith::SinCos(p.Lat * DegToRad, sinP, cosP);
@@ -143,9 +143,6 @@ TFix FixPosition(const std::vector<TSight>& sights, const TDeadReckoning& dr, co
       (1.0L / 3600);
   const TPosition reckoning = CarryPosition({dr.Lat, dr.Lon}, dr.Course, dr.Speed, drHours);
   TPosition p = reckoning;
-  // Each body must be above the horizon at the dead reckoning; the steps
-  // toward the fix may pass where it is not.
-  Lines(sights, hoursBack, p, dr, TBelowHorizon::Refuse);
 
   // Each line's variance: the altitude's error and the run's.
   std::vector<Extended> variance(sights.size()), weight(sights.size());
@@ -165,7 +162,10 @@ TFix FixPosition(const std::vector<TSight>& sights, const TDeadReckoning& dr, co
     // azimuths differ from those at the fix by a degree or more. Steps that
     // find no fix where the lines met too narrowly fail for that reason.
     if (fix.Iterations == kMaxSteps) throw noFix();
-    const std::vector<TLine> lines = Lines(sights, hoursBack, p, dr);
+    // Each body must be above the horizon at the dead reckoning, where the
+    // first step starts; the later steps may pass where it is not.
+    const std::vector<TLine> lines =
+        Lines(sights, hoursBack, p, dr, fix.Iterations == 0 ? TBelowHorizon::Refuse : TBelowHorizon::Allow);
     if (!Crossing(lines)) narrow = true;
 
     // The step δ = −(JᵀWJ)⁻¹ JᵀWr.
@@ -191,7 +191,7 @@ TFix FixPosition(const std::vector<TSight>& sights, const TDeadReckoning& dr, co
     converged = arith::Sqrt(north * north + east * east) < kStepLimit;
   }
 
-  const std::vector<TLine> lines = Lines(sights, hoursBack, p, dr);
+  const std::vector<TLine> lines = Lines(sights, hoursBack, p, dr, TBelowHorizon::Allow);
   if (!Crossing(lines)) throw EFixError(kFixCutError);
   fix.Lat = p.Lat;
   fix.Lon = p.Lon;
