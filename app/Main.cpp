@@ -17,7 +17,7 @@
 
 #include "almanac/Almanac.h"
 #include "app/About.h"
-#include "app/ErrorReport.h"
+#include "widgets/ErrorReport.h"
 #include "app/PickerRange.h"
 #include "display/GreekLetter.h"
 #include "ephemeris/Stars.h"
@@ -185,7 +185,7 @@ void TForm1::SpeedButton2Click() { close(); }
 void TForm1::SpeedButton3Click() {
   if (!FForm3) {
     // The navigation window's handlers are the user's events.
-    FForm3 = std::make_unique<TForm3>([](const std::function<void()>& body) { Guarded(body); });
+    FForm3 = std::make_unique<TForm3>();
     FForm3->setWindowIcon(windowIcon());
     connect(FForm3.get(), &TForm3::starChosen, this,
             [this](int number) { Guarded([this, number] { SelectStar(number); }); });

@@ -14,7 +14,6 @@
 #include <QTimeEdit>
 #include <tuple>
 
-#include "app/ErrorReport.h"
 #include "core/Arithmetic.h"
 #include "core/NumberPicture.h"
 #include "navigation/PlottingSheet.h"
@@ -44,7 +43,7 @@ QString HsText(Extended hs) {
 // The tab, shown, with Polaris, Sirius, Regulus and Capella on its list,
 // taken from a ship on 060° at 12 knots.
 struct TFourSights {
-  TFourSights() : tab([](const std::function<void()>& body) { Guarded(body); }) {
+  TFourSights() {
     tab.resize(1270, 860);
     tab.Follow(Dusk());
     tab.findChild<QDoubleSpinBox*>(QStringLiteral("dsCourse"))->setValue(60);

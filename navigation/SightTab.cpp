@@ -21,6 +21,7 @@
 #include "navigation/Fields.h"
 #include "navigation/SightSheet.h"
 #include "sights/SightErrors.h"
+#include "widgets/ErrorReport.h"
 #include "widgets/HemisphereKeys.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"
@@ -46,10 +47,10 @@ std::string Between(const QString& text, const QString& from, const QString& to)
 
 }  // namespace
 
-TSightTab::TSightTab(THandlerGuard guard, QWidget* parent) : QWidget(parent), guard_(std::move(guard)) {
+TSightTab::TSightTab(QWidget* parent) : QWidget(parent) {
   CreateControls();
   ConnectHandlers();
-  guard_([this] {
+  Guarded([this] {
     BodyChange();
     ShowStar();
     WorkFix();
@@ -91,12 +92,12 @@ void TSightTab::ConnectHandlers() {
   // crosses a Qt frame; the errors of the inputs themselves are shown in the
   // tab by the handlers.
   const auto on = [this](auto* sender, auto signal, void (TSightTab::*handler)()) {
-    connect(sender, signal, this, [this, handler] { guard_([this, handler] { (this->*handler)(); }); });
+    connect(sender, signal, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
   };
   const auto toggle = [this](TSpeedButton* button, const char* one, const char* other,
                              void (TSightTab::*handler)()) {
     connect(button, &TSpeedButton::clicked, this, [=, this] {
-      guard_([=, this] {
+      Guarded([=, this] {
         button->setText(button->text() == QLatin1String(one) ? QString::fromLatin1(other) : QString::fromLatin1(one));
         (this->*handler)();
       });
@@ -145,11 +146,11 @@ void TSightTab::ConnectHandlers() {
   on(btnCopyList, &QPushButton::clicked, &TSightTab::CopyListClick);
   on(btnFixToMain, &QPushButton::clicked, &TSightTab::FixToMainClick);
   connect(twSights, &QTableWidget::cellChanged, this,
-          [this](int row, int column) { guard_([=, this] { SightsTableChange(row, column); }); });
+          [this](int row, int column) { Guarded([=, this] { SightsTableChange(row, column); }); });
   connect(twSights, &QTableWidget::cellDoubleClicked, this,
-          [this](int row, int) { guard_([=, this] { SightsTableDoubleClick(row); }); });
+          [this](int row, int) { Guarded([=, this] { SightsTableDoubleClick(row); }); });
   connect(twSights, &QTableWidget::itemSelectionChanged, this, [this] {
-    guard_([this] {
+    Guarded([this] {
       btnRemove->setEnabled(twSights->currentRow() >= 0);
       btnReplace->setEnabled(reduced_ && twSights->currentRow() >= 0);
     });

@@ -27,7 +27,6 @@
 #include "core/Extended.h"
 #include "navigation/Fields.h"
 #include "navigation/FixReport.h"
-#include "navigation/HandlerGuard.h"
 #include "sights/Sight.h"
 
 class QComboBox;
@@ -50,8 +49,9 @@ class TSightTab : public QWidget {
   Q_OBJECT
 
  public:
-  // guard: the program's error report, through which every handler runs.
-  explicit TSightTab(THandlerGuard guard, QWidget* parent = nullptr);
+  // Every handler runs through the program's error report (Guarded,
+  // widgets/ErrorReport.h).
+  explicit TSightTab(QWidget* parent = nullptr);
 
   // The main window's values after each of its recalculations.
   void Follow(const TAlmanacInputs& inputs);
@@ -109,7 +109,6 @@ class TSightTab : public QWidget {
   void ApplyMainValuesToSight();
   void ApplyMainValuesToReckoning();
 
-  THandlerGuard guard_;
   std::optional<TAlmanacInputs> main_;  // the main window's latest values
   bool applying_ = false;               // the program is filling the inputs
 

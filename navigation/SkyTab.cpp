@@ -19,6 +19,7 @@
 #include "navigation/SkyChart.h"
 #include "navigation/StarListDelegate.h"
 #include "navigation/StarListModel.h"
+#include "widgets/ErrorReport.h"
 #include "widgets/InputStyle.h"
 #include "widgets/Look.h"
 
@@ -64,8 +65,8 @@ QSpinBox* Degrees(QWidget* parent, const char* name, int value, const QString& t
 
 }  // namespace
 
-TSkyTab::TSkyTab(THandlerGuard guard, QWidget* parent)
-    : QWidget(parent), guard_(std::move(guard)), view_(std::make_unique<TSkyView>()) {
+TSkyTab::TSkyTab(QWidget* parent)
+    : QWidget(parent), view_(std::make_unique<TSkyView>()) {
   CreateControls();
   ConnectHandlers();
 }
@@ -217,7 +218,7 @@ void TSkyTab::CreateControls() {
 void TSkyTab::ConnectHandlers() {
   // Every handler runs through the program's error report.
   const auto on = [this](auto* sender, auto signal, void (TSkyTab::*handler)()) {
-    connect(sender, signal, this, [this, handler] { guard_([this, handler] { (this->*handler)(); }); });
+    connect(sender, signal, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
   };
   on(BandFrom, &QSpinBox::valueChanged, &TSkyTab::BandChange);
   on(BandTo, &QSpinBox::valueChanged, &TSkyTab::BandChange);
@@ -225,14 +226,14 @@ void TSkyTab::ConnectHandlers() {
   on(MorningStars, &QPushButton::clicked, &TSkyTab::MorningStarsClick);
   on(EveningStars, &QPushButton::clicked, &TSkyTab::EveningStarsClick);
   connect(SkyChart, &TSkyChart::starClicked, this,
-          [this](int number) { guard_([this, number] { SkyChartClick(number); }); });
+          [this](int number) { Guarded([this, number] { SkyChartClick(number); }); });
   // The choice is handed on once the table has finished with the event:
   // the main window's answer rebuilds the table.
   connect(StarList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& current) {
             if (arranging_ || !current.isValid()) return;
             const std::int32_t star = starListModel_->StarOfRow(current.row());
-            QMetaObject::invokeMethod(this, [this, star] { guard_([&] { StarListChoice(star); }); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, [this, star] { Guarded([&] { StarListChoice(star); }); }, Qt::QueuedConnection);
           });
 }
 
@@ -245,7 +246,7 @@ void TSkyTab::Follow(const TAlmanacInputs& inputs) {
 
 void TSkyTab::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (stale_) guard_([this] { Refresh(); });
+  if (stale_) Guarded([this] { Refresh(); });
 }
 
 TAltitudeBand TSkyTab::Band() const { return {static_cast<Extended>(BandFrom->value()), static_cast<Extended>(BandTo->value())}; }

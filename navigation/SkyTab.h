@@ -23,7 +23,6 @@
 #include "almanac/Almanac.h"
 #include "almanac/SkyView.h"
 #include "almanac/TwilightView.h"
-#include "navigation/HandlerGuard.h"
 
 class QCheckBox;
 class QLabel;
@@ -40,7 +39,9 @@ class TSkyTab : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TSkyTab(THandlerGuard guard, QWidget* parent = nullptr);
+  // Every handler runs through the program's error report (Guarded,
+  // widgets/ErrorReport.h).
+  explicit TSkyTab(QWidget* parent = nullptr);
   ~TSkyTab() override;
 
   // The main window's inputs after a recalculation that completed.
@@ -74,7 +75,6 @@ class TSkyTab : public QWidget {
   void EveningStarsClick();
   void ChooseShipTime(std::int32_t seconds);
 
-  THandlerGuard guard_;
   TAlmanacInputs inputs_;
   bool haveInputs_ = false;
   bool stale_ = false;     // inputs not yet shown

@@ -22,7 +22,7 @@
 #include "QtPrinters.h"
 
 #include "almanac/Almanac.h"
-#include "app/ErrorReport.h"
+#include "widgets/ErrorReport.h"
 #include "app/Main.h"
 #include "widgets/ClickLabel.h"
 #include "widgets/MaskEdit.h"

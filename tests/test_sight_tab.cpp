@@ -56,7 +56,7 @@ class SightTabTest : public ::testing::Test {
  protected:
   void SetUp() override {
     previousSink = SetErrorSink([this](const QString& message) { errors << message; });
-    tab = std::make_unique<TSightTab>([](const std::function<void()>& body) { Guarded(body); });
+    tab = std::make_unique<TSightTab>();
     tab->resize(1270, 860);
     tab->Follow(MainValues());
   }
