@@ -22,7 +22,7 @@
 #include "display/GreekLetter.h"
 #include "ephemeris/Stars.h"
 #include "navigation/Navigation.h"
-#include "navigation/PositionText.h"
+#include "reports/PositionText.h"
 #include "widgets/ClickLabel.h"
 #include "widgets/HemisphereKeys.h"
 #include "widgets/FitText.h"

@@ -8,7 +8,7 @@
 
 #include "angles/Degrees.h"
 #include "core/TextToNumber.h"
-#include "navigation/PositionText.h"
+#include "reports/PositionText.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"
 #include "widgets/SpinEdit.h"

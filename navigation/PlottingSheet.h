@@ -10,7 +10,7 @@
 
 #include <QWidget>
 
-#include "navigation/PlotGeometry.h"
+#include "reports/PlotGeometry.h"
 
 namespace tarvel {
 

@@ -19,7 +19,7 @@
 #include "display/GreekLetter.h"
 #include "ephemeris/Stars.h"
 #include "navigation/Fields.h"
-#include "navigation/SightSheet.h"
+#include "reports/SightSheet.h"
 #include "sights/SightErrors.h"
 #include "widgets/ErrorReport.h"
 #include "widgets/HemisphereKeys.h"

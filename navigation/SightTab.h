@@ -26,7 +26,7 @@
 #include "almanac/Almanac.h"
 #include "core/Extended.h"
 #include "navigation/Fields.h"
-#include "navigation/FixReport.h"
+#include "reports/FixReport.h"
 #include "sights/Sight.h"
 
 class QComboBox;

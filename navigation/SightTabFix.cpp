@@ -14,7 +14,7 @@
 
 #include "navigation/Fields.h"
 #include "navigation/PlottingSheet.h"
-#include "navigation/SightSheet.h"
+#include "reports/SightSheet.h"
 #include "navigation/SightTab.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"

@@ -20,7 +20,7 @@
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
-#include "navigation/FixReport.h"
+#include "reports/FixReport.h"
 #include "navigation/PlottingSheet.h"
 #include "navigation/SightTab.h"
 #include "widgets/GroupBox.h"

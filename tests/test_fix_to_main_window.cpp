@@ -14,7 +14,7 @@
 #include "MainWindowFixture.h"
 #include "core/Arithmetic.h"
 #include "core/NumberPicture.h"
-#include "navigation/PositionText.h"
+#include "reports/PositionText.h"
 #include "navigation/SightTab.h"
 #include "sights/Sailing.h"
 

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "core/Extended.h"
-#include "navigation/PlotGeometry.h"
-#include "navigation/Reckoning.h"
+#include "reports/PlotGeometry.h"
+#include "reports/Reckoning.h"
 #include "sights/Fix.h"
 #include "sights/Sight.h"
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
-#include "navigation/PlotGeometry.h"
+#include "reports/PlotGeometry.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,7 +8,7 @@
 #include "core/Arithmetic.h"
 #include "core/NumberPicture.h"
 #include "ephemeris/CStars.h"
-#include "navigation/PositionText.h"
+#include "reports/PositionText.h"
 
 namespace tarvel {
 namespace {

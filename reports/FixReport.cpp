@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
-#include "navigation/FixReport.h"
+#include "reports/FixReport.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "core/NumberPicture.h"
 #include "display/AngleDisplay.h"
-#include "navigation/PositionText.h"
-#include "navigation/TextColumns.h"
-#include "navigation/SightSheet.h"
+#include "reports/PositionText.h"
+#include "reports/TextColumns.h"
+#include "reports/SightSheet.h"
 
 namespace tarvel {
 namespace {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
-#include "navigation/SightSheet.h"
+#include "reports/SightSheet.h"
 
 #include <cmath>
 
@@ -12,8 +12,8 @@
 #include "ephemeris/CStars.h"
 #include "ephemeris/StarPlaceError.h"
 #include "ephemeris/Stars.h"
-#include "navigation/PositionText.h"
-#include "navigation/TextColumns.h"
+#include "reports/PositionText.h"
+#include "reports/TextColumns.h"
 
 namespace tarvel {
 namespace {
