@@ -30,11 +30,10 @@
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"
 #include "widgets/SpinEdit.h"
+#include "widgets/Texts.h"
 
 namespace tarvel {
 namespace {
-
-QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 // Writes a result label; it keeps its left edge and fits its new text.
 void Show(QLabel* label, const std::string& text) {

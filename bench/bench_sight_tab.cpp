@@ -14,8 +14,6 @@
 #include <QTimeEdit>
 #include <tuple>
 
-#include "core/Arithmetic.h"
-#include "core/NumberPicture.h"
 #include "navigation/PlottingSheet.h"
 #include "navigation/SightTab.h"
 #include "sights/Sailing.h"
@@ -32,12 +30,6 @@ TAlmanacInputs Dusk() {
   in.Time.Zone = -2, in.Time.Hour = 19, in.Time.Day = 20, in.Time.Month = 3, in.Time.Year = 2025;
   in.Latitude = 44 + 55 / 60.0L, in.Longitude = -(30 + 17 / 60.0L), in.StarNumber = 46;
   return in;
-}
-
-QString HsText(Extended hs) {
-  const Extended degrees = arith::Trunc(hs);
-  return QStringLiteral("Hs = ") + QString::fromStdString(FormatPicture("00", degrees)) + u'°' +
-         QString::fromStdString(FormatPicture("00.0", (hs - degrees) * 60)) + u'\'';
 }
 
 // The tab, shown, with Polaris, Sirius, Regulus and Capella on its list,

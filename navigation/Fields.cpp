@@ -5,15 +5,35 @@
 #include <QDateEdit>
 #include <QDoubleSpinBox>
 #include <QTimeEdit>
+#include <cmath>
 
 #include "angles/Degrees.h"
+#include "core/NumberPicture.h"
 #include "core/TextToNumber.h"
 #include "reports/PositionText.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"
+#include "sights/SightErrors.h"
 #include "widgets/SpinEdit.h"
+#include "widgets/Texts.h"
 
 namespace tarvel {
+namespace {
+
+const char* kHsTextError = "Высота Hs задана неверно";
+const char* kHsMinutesError = "Минуты высоты Hs должны быть меньше 60'";
+
+// The part of a masked text between two marks, its blanks read as zeros.
+std::string Between(const QString& text, const QString& from, const QString& to) {
+  const auto begin = text.indexOf(from);
+  const auto end = text.indexOf(to, begin < 0 ? 0 : begin + from.size());
+  if (begin < 0 || end < 0) return {};
+  QString part = text.mid(begin + from.size(), end - begin - from.size());
+  part.replace(u' ', u'0');
+  return part.toStdString();
+}
+
+}  // namespace
 
 std::pair<Extended, Extended> ReadPosition(const TMaskEdit* lat, const TSpeedButton* latSign, const TMaskEdit* lon,
                                            const TSpeedButton* lonSign) {
@@ -64,6 +84,25 @@ void ShowShipTime(const TShipTime& t, const TInstantFields& fields) {
   fields.Date->setDate(QDate(t.Year, t.Month, t.Day));
   fields.Time->setTime(QTime(t.Hour, t.Minute, t.Second));
   ShowZone(t.Zone, fields.Zone, fields.ZoneSign);
+}
+
+Extended ReadHs(const QString& maskedText) {
+  std::int32_t degrees = 0;
+  Extended minutes = 0;
+  try {
+    degrees = StrToInt(Between(maskedText, QStringLiteral("= "), QStringLiteral("°")));
+    minutes = StrToFloat(Between(maskedText, QStringLiteral("°"), QStringLiteral("'")));
+  } catch (const EConvertError&) {
+    throw ESightError(kHsTextError);
+  }
+  if (!(minutes >= 0 && minutes < 60)) throw ESightError(kHsMinutesError);
+  return minutes * OneSixtieth + degrees;
+}
+
+QString HsText(Extended hs) {
+  const Extended degrees = std::floor(hs);
+  return QStringLiteral("Hs = ") + Text(FormatPicture("00", degrees)) + u'°' + Text(FormatPicture("00.0", (hs - degrees) * 60)) +
+         u'\'';
 }
 
 }  // namespace tarvel

@@ -3,15 +3,19 @@
 #pragma once
 // Reading and writing the navigation window's input fields by the main
 // window's rules: a position in a masked latitude and longitude field with
-// their hemisphere buttons, a zone with its E/W button, and a number as its
-// text reads (a decimal comma, held in extended precision).
+// their hemisphere buttons, a zone with its E/W button, a number as its text
+// reads (a decimal comma, held in extended precision), and the sextant
+// altitude in its masked field ("Hs = 35°12,3'").
 //
 // Errors: a position that the main window would refuse raises EDegreesError
-// with its Russian text ("Ошибка задания широты", "… долготы"); nothing is
-// changed by a read.
+// with its Russian text ("Ошибка задания широты", "… долготы"); an altitude
+// that is not one raises ESightError ("Высота Hs задана неверно", or its
+// minutes not below 60'). Nothing is changed by a read.
 
 #include <cstdint>
 #include <utility>
+
+#include <QString>
 
 #include "core/Extended.h"
 #include "shiptime/ShipTime.h"
@@ -50,5 +54,11 @@ void ShowShipTime(const TShipTime& time, const TInstantFields& fields);
 
 // The number as its text shows it.
 Extended ReadNumber(const QDoubleSpinBox* spin);
+
+// The sextant altitude's masked text, degrees, its blanks read as zeros.
+Extended ReadHs(const QString& maskedText);
+// The text of the altitude field for an altitude in degrees: whole degrees
+// and minutes to a tenth, "Hs = 27°23,7'".
+QString HsText(Extended hs);
 
 }  // namespace tarvel

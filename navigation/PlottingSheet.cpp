@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "widgets/Look.h"
+#include "widgets/Texts.h"
 
 namespace tarvel {
 namespace {
@@ -21,8 +22,6 @@ const QColor kLineOff(150, 150, 150);
 const QColor kFix(210, 0, 0);
 
 constexpr int kPad = 4;  // pixels round the sheet
-
-QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 // Miles on the sheet to pixels of the widget, one scale for both axes.
 class TMapping {

@@ -14,8 +14,6 @@
 #include <QTableWidget>
 #include <QTimeEdit>
 
-#include "core/NumberPicture.h"
-#include "core/TextToNumber.h"
 #include "display/GreekLetter.h"
 #include "ephemeris/Stars.h"
 #include "navigation/Fields.h"
@@ -26,26 +24,9 @@
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"
 #include "widgets/SpinEdit.h"
+#include "widgets/Texts.h"
 
 namespace tarvel {
-namespace {
-
-QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
-
-const char* kHsTextError = "Высота Hs задана неверно";
-const char* kHsMinutesError = "Минуты высоты Hs должны быть меньше 60'";
-
-// The part of a masked text between two marks, its blanks read as zeros.
-std::string Between(const QString& text, const QString& from, const QString& to) {
-  const auto begin = text.indexOf(from);
-  const auto end = text.indexOf(to, begin < 0 ? 0 : begin + from.size());
-  if (begin < 0 || end < 0) return {};
-  QString part = text.mid(begin + from.size(), end - begin - from.size());
-  part.replace(u' ', u'0');
-  return part.toStdString();
-}
-
-}  // namespace
 
 TSightTab::TSightTab(QWidget* parent) : QWidget(parent) {
   CreateControls();
@@ -67,17 +48,7 @@ TSight TSightTab::ReadSight() const {
   s.StarNumber = seStar->value();
   s.Time = ReadShipTime(sightTime_);
 
-  const QString hs = meHs->maskedText();
-  std::int32_t degrees = 0;
-  Extended minutes = 0;
-  try {
-    degrees = StrToInt(Between(hs, QStringLiteral("= "), QStringLiteral("°")));
-    minutes = StrToFloat(Between(hs, QStringLiteral("°"), QStringLiteral("'")));
-  } catch (const EConvertError&) {
-    throw ESightError(kHsTextError);
-  }
-  if (!(minutes >= 0 && minutes < 60)) throw ESightError(kHsMinutesError);
-  s.Hs = minutes * OneSixtieth + degrees;
+  s.Hs = ReadHs(meHs->maskedText());
   s.IndexError = ReadNumber(dsIndex);
   s.EyeHeight = ReadNumber(dsEye);
   s.Temperature = ReadNumber(dsTemperature);
@@ -255,9 +226,7 @@ void TSightTab::ShowSight(const TLoggedSight& logged) {
     cbBody->setCurrentIndex(s.Body == TBody::SunLowerLimb ? 0 : s.Body == TBody::SunUpperLimb ? 1 : 2);
     if (s.Body == TBody::Star) seStar->setValue(s.StarNumber);
     ShowShipTime(s.Time, sightTime_);
-    const Extended degrees = std::floor(s.Hs);
-    meHs->setMaskedText(QStringLiteral("Hs = ") + Text(FormatPicture("00", degrees)) + u'°' +
-                        Text(FormatPicture("00.0", (s.Hs - degrees) * 60)) + u'\'');
+    meHs->setMaskedText(HsText(s.Hs));
     dsIndex->setValue(static_cast<double>(s.IndexError));
     dsEye->setValue(static_cast<double>(s.EyeHeight));
     dsTemperature->setValue(static_cast<double>(s.Temperature));

@@ -19,13 +19,9 @@
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"
 #include "widgets/SpinEdit.h"
+#include "widgets/Texts.h"
 
 namespace tarvel {
-namespace {
-
-QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
-
-}  // namespace
 
 void TSightTab::ApplyMainValuesToReckoning() {
   if (!main_) return;

@@ -29,6 +29,7 @@
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"
 #include "widgets/SpinEdit.h"
+#include "widgets/Texts.h"
 
 namespace tarvel {
 namespace {
@@ -65,16 +66,6 @@ class TBoxesOnBlack : public QProxyStyle {
     QProxyStyle::drawPrimitive(element, option, painter, widget);
   }
 };
-
-const QLocale kRussian = [] {
-  QLocale russian(QLocale::Russian, QLocale::Russia);
-  russian.setNumberOptions(QLocale::OmitGroupSeparator);
-  return russian;
-}();
-
-void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-  look::SetColour(*widget, role, colour);
-}
 
 // A warning is amber on the black page.
 const QColor kAmber(255, 176, 0);
@@ -114,7 +105,7 @@ TSpeedButton* SignButton(QWidget* parent, const char* name, const QString& capti
 QDoubleSpinBox* Number(QWidget* parent, const char* name, double minimum, double maximum, double value,
                        const QString& suffix, int decimals = 1) {
   auto* spin = Input(new QDoubleSpinBox(parent), name);
-  spin->setLocale(kRussian);
+  spin->setLocale(RussianLocale());
   spin->setDecimals(decimals);
   spin->setRange(minimum, maximum);
   spin->setSingleStep(decimals ? 0.1 : 1);
@@ -126,8 +117,8 @@ QDoubleSpinBox* Number(QWidget* parent, const char* name, double minimum, double
 
 QDateEdit* DatePicker(QWidget* parent, const char* name) {
   auto* picker = Input(new QDateEdit(parent), name);
-  picker->setLocale(kRussian);
-  picker->setDisplayFormat(QStringLiteral("d MMMM yyyy 'г.'"));  // the Russian long date, as the main window
+  picker->setLocale(RussianLocale());
+  picker->setDisplayFormat(kLongDateFormat);  // as the main window
   picker->setDateRange(QDate(1930, 1, 1), QDate(2099, 12, 31));
   picker->setCalendarPopup(true);
   StyleCalendar(picker->calendarWidget());
@@ -136,7 +127,7 @@ QDateEdit* DatePicker(QWidget* parent, const char* name) {
 
 QTimeEdit* TimePicker(QWidget* parent, const char* name) {
   auto* picker = Input(new QTimeEdit(parent), name);
-  picker->setLocale(kRussian);
+  picker->setLocale(RussianLocale());
   picker->setDisplayFormat(QStringLiteral("H:mm:ss"));
   picker->setWrapping(true);  // as the main window's
   return picker;

@@ -13,6 +13,7 @@
 
 #include "almanac/SkyTexts.h"
 #include "widgets/Look.h"
+#include "widgets/Texts.h"
 
 namespace tarvel {
 namespace {
@@ -60,11 +61,10 @@ void TSkyChart::SetView(const TSkyView* view, std::int32_t selected) {
   when_.clear();
   where_.clear();
   if (view_) {
-    static const QLocale russian(QLocale::Russian, QLocale::Russia);
     const TAlmanacInputs& in = view_->Inputs;
     const std::int32_t zone = in.Time.Zone;
     when_ = QStringLiteral("%1\n%2, пояс %3")
-                .arg(russian.toString(QDate(in.Time.Year, in.Time.Month, in.Time.Day), QStringLiteral("d MMMM yyyy 'г.'")),
+                .arg(RussianLocale().toString(QDate(in.Time.Year, in.Time.Month, in.Time.Day), kLongDateFormat),
                      QTime(in.Time.Hour, in.Time.Minute, in.Time.Second).toString(QStringLiteral("H:mm:ss")),
                      zone == 0 ? QStringLiteral("0")
                                : QStringLiteral("%1 %2").arg(std::abs(zone)).arg(QLatin1Char(zone > 0 ? 'E' : 'W')));

@@ -22,19 +22,12 @@
 #include "widgets/ErrorReport.h"
 #include "widgets/InputStyle.h"
 #include "widgets/Look.h"
+#include "widgets/Texts.h"
 
 namespace tarvel {
 namespace {
 
 using namespace look;
-
-QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
-
-void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(role, colour);
-  widget->setPalette(palette);
-}
 
 // Writes a label only when its text changes, so that an unchanged line costs
 // no layout and no painting on every tick.
@@ -276,10 +269,9 @@ void TSkyTab::Refresh() {
 }
 
 void TSkyTab::ShowTwilight() {
-  static const QLocale russian(QLocale::Russian, QLocale::Russia);
   const QDate date(twilightFor_->Year, twilightFor_->Month, twilightFor_->Day);
   TwilightDate->setText(QStringLiteral("Сумерки и восход Солнца %1, судовое время:")
-                            .arg(russian.toString(date, QStringLiteral("d MMMM yyyy 'г.'"))));
+                            .arg(RussianLocale().toString(date, kLongDateFormat)));
   QLabel* const labels[6] = {MorningNautical, MorningCivil, Sunrise, Sunset, EveningCivil, EveningNautical};
   for (std::size_t i = 0; i < 6; ++i) labels[i]->setText(Text(twilight_.Texts[i]));
   MorningStars->setEnabled(twilight_.MorningStars >= 0);

@@ -20,8 +20,6 @@
 #include <tuple>
 
 #include "MainWindowFixture.h"
-#include "core/Arithmetic.h"
-#include "core/NumberPicture.h"
 #include "navigation/PlottingSheet.h"
 #include "reports/PositionText.h"
 #include "reports/SightSheet.h"
@@ -45,12 +43,6 @@ TAlmanacInputs MainValues() {
 
 // The true track: 45°01,2'N 29°57,0'W at 19:52, course 060°, 12 knots.
 constexpr TPosition kTruth{45.02L, -29.95L};
-
-QString HsText(Extended hs) {
-  const Extended degrees = arith::Trunc(hs);
-  return QStringLiteral("Hs = ") + Q(FormatPicture("00", degrees)) + u'°' + Q(FormatPicture("00.0", (hs - degrees) * 60)) +
-         u'\'';
-}
 
 class SightTabTest : public ::testing::Test {
  protected:

@@ -26,9 +26,8 @@
 #include <cstring>
 
 #include "app/StartUp.h"
-#include "core/Arithmetic.h"
-#include "core/NumberPicture.h"
 #include "app/Main.h"
+#include "navigation/Fields.h"
 #include "sights/Sailing.h"
 #include "sights/Sight.h"
 #include "widgets/MaskEdit.h"
@@ -70,10 +69,7 @@ void Enter(QWidget& tab, TBody body, std::int32_t star, std::int32_t h, std::int
   if (body == TBody::Star) Find<TSpinEdit>(tab, "seStar")->setValue(star);
   Find<QTimeEdit>(tab, "tpSight")->setTime(QTime(h, m, s));
   const Extended hs = Observed(body, star, h, m, s, error);
-  const Extended degrees = arith::Trunc(hs);
-  Find<TMaskEdit>(tab, "meHs")
-      ->setMaskedText(QStringLiteral("Hs = ") + QString::fromStdString(FormatPicture("00", degrees)) + u'°' +
-                      QString::fromStdString(FormatPicture("00.0", (hs - degrees) * 60)) + u'\'');
+  Find<TMaskEdit>(tab, "meHs")->setMaskedText(HsText(hs));
 }
 
 }  // namespace
