@@ -10,12 +10,12 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimeEdit>
 #include <tuple>
 
-#include "navigation/PlottingSheet.h"
-#include "navigation/SightTab.h"
+#include "fixpanel/PlottingSheet.h"
+#include "sighttab/SightTab.h"
 #include "sights/Sailing.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpinEdit.h"
@@ -75,10 +75,11 @@ BENCHMARK(BM_SightTabKeystroke)->Unit(benchmark::kMicrosecond);
 // painted.
 void BM_SightTabSwitchASight(benchmark::State& state) {
   TFourSights four;
-  QTableWidgetItem* box = four.tab.findChild<QTableWidget*>(QStringLiteral("Sights"))->item(0, 0);
+  QAbstractItemModel* list = four.tab.findChild<QTableView*>(QStringLiteral("Sights"))->model();
   for (auto _ : state) {
-    box = four.tab.findChild<QTableWidget*>(QStringLiteral("Sights"))->item(0, 0);
-    box->setCheckState(box->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    const QModelIndex box = list->index(0, 0);
+    const bool on = box.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+    list->setData(box, on ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
     QApplication::processEvents();
   }
 }

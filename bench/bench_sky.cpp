@@ -9,7 +9,7 @@
 #include "almanac/SkyView.h"
 #include "app/Main.h"
 #include "navigation/Navigation.h"
-#include "navigation/SkyChart.h"
+#include "skytab/SkyChart.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"
 

@@ -10,8 +10,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "navigation/SightTab.h"
-#include "navigation/SkyTab.h"
+#include "sighttab/SightTab.h"
+#include "skytab/SkyTab.h"
 #include "widgets/Look.h"
 
 namespace tarvel {

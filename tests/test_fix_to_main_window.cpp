@@ -13,7 +13,7 @@
 
 #include "MainWindowFixture.h"
 #include "reports/PositionText.h"
-#include "navigation/SightTab.h"
+#include "sighttab/SightTab.h"
 #include "sights/Sailing.h"
 
 namespace tarvel {

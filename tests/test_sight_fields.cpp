@@ -8,7 +8,7 @@
 #include <QString>
 
 #include "core/RuntimeErrors.h"
-#include "navigation/Fields.h"
+#include "navfields/Fields.h"
 
 namespace tarvel {
 namespace {

@@ -20,14 +20,14 @@
 #include <QDoubleSpinBox>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimeEdit>
 #include <cstdio>
 #include <cstring>
 
 #include "app/StartUp.h"
 #include "app/Main.h"
-#include "navigation/Fields.h"
+#include "navfields/Fields.h"
 #include "sights/Sailing.h"
 #include "sights/Sight.h"
 #include "widgets/MaskEdit.h"
@@ -129,9 +129,9 @@ int main(int argc, char* argv[]) {
     add->click();
     Enter(tab, TBody::Star, 28, 19, 52, 0, 0.6L);    // Capella
     add->click();
-    auto* list = Find<QTableWidget>(tab, "Sights");
-    list->item(0, 0)->setCheckState(Qt::Unchecked);
-    list->setCurrentCell(3, 0);
+    auto* list = Find<QTableView>(tab, "Sights");
+    list->model()->setData(list->model()->index(0, 0), Qt::Unchecked, Qt::CheckStateRole);
+    list->setCurrentIndex(list->model()->index(3, 0));
   }
   window->raise();
   // The tables size their rows when first painted, and the layout follows.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
-#include "navigation/GlyphText.h"
+#include "skytab/GlyphText.h"
 
 #include <QGlyphRun>
 #include <QPainter>

@@ -2,23 +2,27 @@
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 // The sight form: reading the inputs, the reduction and the worksheet.
 
-#include "navigation/SightTab.h"
+#include "sighttab/SightTab.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDoubleSpinBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTimeEdit>
+#include <algorithm>
+#include <cmath>
 
 #include "display/GreekLetter.h"
 #include "ephemeris/Stars.h"
-#include "navigation/Fields.h"
+#include "fixpanel/FixPanel.h"
 #include "reports/SightSheet.h"
-#include "sights/SightErrors.h"
+#include "sighttab/SightListModel.h"
 #include "widgets/ErrorReport.h"
 #include "widgets/HemisphereKeys.h"
 #include "widgets/MaskEdit.h"
@@ -38,6 +42,10 @@ TSightTab::TSightTab(QWidget* parent) : QWidget(parent) {
   });
 }
 
+const std::vector<TLoggedSight>& TSightTab::Sights() const { return sights_->Sights(); }
+
+const TFixOutcome& TSightTab::Fix() const { return fixPanel_->Fix(); }
+
 // --- Reading the inputs ------------------------------------------------------
 
 TSight TSightTab::ReadSight() const {
@@ -47,7 +55,6 @@ TSight TSightTab::ReadSight() const {
                                          : TBody::Star;
   s.StarNumber = seStar->value();
   s.Time = ReadShipTime(sightTime_);
-
   s.Hs = ReadHs(meHs->maskedText());
   s.IndexError = ReadNumber(dsIndex);
   s.EyeHeight = ReadNumber(dsEye);
@@ -65,12 +72,11 @@ void TSightTab::ConnectHandlers() {
   const auto on = [this](auto* sender, auto signal, void (TSightTab::*handler)()) {
     connect(sender, signal, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
   };
-  const auto toggle = [this](TSpeedButton* button, const char* one, const char* other,
-                             void (TSightTab::*handler)()) {
+  const auto toggle = [this](TSpeedButton* button, const char* one, const char* other) {
     connect(button, &TSpeedButton::clicked, this, [=, this] {
       Guarded([=, this] {
         button->setText(button->text() == QLatin1String(one) ? QString::fromLatin1(other) : QString::fromLatin1(one));
-        (this->*handler)();
+        SightInputChange();
       });
     });
   };
@@ -80,60 +86,40 @@ void TSightTab::ConnectHandlers() {
   on(sightTime_.Date, &QDateEdit::dateChanged, &TSightTab::SightInputChange);
   on(sightTime_.Time, &QTimeEdit::timeChanged, &TSightTab::SightInputChange);
   on(sightTime_.Zone, &TSpinEdit::valueChanged, &TSightTab::SightInputChange);
-  toggle(sightTime_.ZoneSign, "E", "W", &TSightTab::SightInputChange);
+  toggle(sightTime_.ZoneSign, "E", "W");
   on(meHs, &TMaskEdit::maskedTextChanged, &TSightTab::SightInputChange);
   for (QDoubleSpinBox* spin : {dsIndex, dsEye, dsTemperature, dsPressure}) {
     on(spin, &QDoubleSpinBox::valueChanged, &TSightTab::SightInputChange);
   }
   on(assumed_.Lat, &TMaskEdit::maskedTextChanged, &TSightTab::SightInputChange);
   on(assumed_.Lon, &TMaskEdit::maskedTextChanged, &TSightTab::SightInputChange);
-  toggle(assumed_.LatSign, "N", "S", &TSightTab::SightInputChange);
-  toggle(assumed_.LonSign, "E", "W", &TSightTab::SightInputChange);
+  toggle(assumed_.LatSign, "N", "S");
+  toggle(assumed_.LonSign, "E", "W");
   // The flat buttons take no focus: the field beside each takes its letters,
   // as in the main window.
   THemisphereKeys::Latitude(assumed_.Lat, assumed_.LatSign);
   THemisphereKeys::Longitude(assumed_.Lon, assumed_.LonSign);
   THemisphereKeys::Longitude(sightTime_.Zone, sightTime_.ZoneSign);
-  THemisphereKeys::Latitude(reckoningPosition_.Lat, reckoningPosition_.LatSign);
-  THemisphereKeys::Longitude(reckoningPosition_.Lon, reckoningPosition_.LonSign);
-  THemisphereKeys::Longitude(reckoningTime_.Zone, reckoningTime_.ZoneSign);
   on(btnTakeMain, &QPushButton::clicked, &TSightTab::TakeMainClick);
   on(btnCopySheet, &QPushButton::clicked, &TSightTab::CopySheetClick);
   on(btnAdd, &QPushButton::clicked, &TSightTab::AddClick);
   on(btnReplace, &QPushButton::clicked, &TSightTab::ReplaceClick);
 
-  on(reckoningTime_.Date, &QDateEdit::dateChanged, &TSightTab::ReckoningInputChange);
-  on(reckoningTime_.Time, &QTimeEdit::timeChanged, &TSightTab::ReckoningInputChange);
-  on(reckoningTime_.Zone, &TSpinEdit::valueChanged, &TSightTab::ReckoningInputChange);
-  toggle(reckoningTime_.ZoneSign, "E", "W", &TSightTab::ReckoningInputChange);
-  on(reckoningPosition_.Lat, &TMaskEdit::maskedTextChanged, &TSightTab::ReckoningInputChange);
-  on(reckoningPosition_.Lon, &TMaskEdit::maskedTextChanged, &TSightTab::ReckoningInputChange);
-  toggle(reckoningPosition_.LatSign, "N", "S", &TSightTab::ReckoningInputChange);
-  toggle(reckoningPosition_.LonSign, "E", "W", &TSightTab::ReckoningInputChange);
-  on(dsCourse, &QDoubleSpinBox::valueChanged, &TSightTab::ReckoningInputChange);
-  on(dsSpeed, &QDoubleSpinBox::valueChanged, &TSightTab::ReckoningInputChange);
-  on(btnTakeMainReckoning, &QPushButton::clicked, &TSightTab::TakeMainReckoningClick);
   on(btnRemove, &QPushButton::clicked, &TSightTab::RemoveClick);
   on(btnCopyList, &QPushButton::clicked, &TSightTab::CopyListClick);
-  on(btnFixToMain, &QPushButton::clicked, &TSightTab::FixToMainClick);
-  connect(twSights, &QTableWidget::cellChanged, this,
-          [this](int row, int column) { Guarded([=, this] { SightsTableChange(row, column); }); });
-  connect(twSights, &QTableWidget::cellDoubleClicked, this,
-          [this](int row, int) { Guarded([=, this] { SightsTableDoubleClick(row); }); });
-  connect(twSights, &QTableWidget::itemSelectionChanged, this, [this] {
-    Guarded([this] {
-      btnRemove->setEnabled(twSights->currentRow() >= 0);
-      btnReplace->setEnabled(reduced_ && twSights->currentRow() >= 0);
-    });
-  });
+  on(sights_, &TSightListModel::sightSwitched, &TSightTab::WorkFix);
+  connect(tvSights, &QTableView::doubleClicked, this,
+          [this](const QModelIndex& index) { Guarded([=, this] { SightDoubleClick(index.row()); }); });
+  on(tvSights->selectionModel(), &QItemSelectionModel::selectionChanged, &TSightTab::EnableListButtons);
+  on(fixPanel_, &TFixPanel::reckoningChanged, &TSightTab::WorkFix);
+  connect(fixPanel_, &TFixPanel::positionChosen, this, &TSightTab::positionChosen);
 }
 
 void TSightTab::Follow(const TAlmanacInputs& inputs) {
   const bool first = !main_;
   main_ = inputs;
-  if (!first) return;
-  ApplyMainValuesToSight();
-  ApplyMainValuesToReckoning();
+  if (first) ApplyMainValuesToSight();
+  fixPanel_->Follow(inputs);
 }
 
 void TSightTab::ApplyMainValuesToSight() {
@@ -143,7 +129,7 @@ void TSightTab::ApplyMainValuesToSight() {
   try {
     ShowShipTime(in.Time, sightTime_);
     seStar->setValue(in.StarNumber);
-    ShowPosition(in.Latitude, in.Longitude, assumed_.Lat, assumed_.LatSign, assumed_.Lon, assumed_.LonSign);
+    ShowPosition(in.Latitude, in.Longitude, assumed_);
   } catch (...) {
     applying_ = false;
     throw;
@@ -186,7 +172,7 @@ void TSightTab::Reduce() {
   TLoggedSight logged;
   try {
     logged.Sight = ReadSight();
-    std::tie(logged.Lat, logged.Lon) = ReadPosition(assumed_.Lat, assumed_.LatSign, assumed_.Lon, assumed_.LonSign);
+    std::tie(logged.Lat, logged.Lon) = ReadPosition(assumed_);
     logged.Reduction = ReduceSight(logged.Sight, logged.Lat, logged.Lon);
   } catch (const Exception& error) {
     // The worksheet keeps the last values that could be reduced.
@@ -211,7 +197,7 @@ void TSightTab::Reduce() {
   reduced_ = logged;
   shown_ = logged;
   btnAdd->setEnabled(true);
-  btnReplace->setEnabled(twSights->currentRow() >= 0);
+  btnReplace->setEnabled(CurrentRow() >= 0);
 }
 
 void TSightTab::CopySheetClick() {
@@ -231,7 +217,7 @@ void TSightTab::ShowSight(const TLoggedSight& logged) {
     dsEye->setValue(static_cast<double>(s.EyeHeight));
     dsTemperature->setValue(static_cast<double>(s.Temperature));
     dsPressure->setValue(static_cast<double>(s.Pressure));
-    ShowPosition(logged.Lat, logged.Lon, assumed_.Lat, assumed_.LatSign, assumed_.Lon, assumed_.LonSign);
+    ShowPosition(logged.Lat, logged.Lon, assumed_);
   } catch (...) {
     applying_ = false;
     throw;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
-#include "navigation/SkyChart.h"
+#include "skytab/SkyChart.h"
 
 #include <QDate>
 #include <QHelpEvent>

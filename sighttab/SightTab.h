@@ -2,8 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 #pragma once
 // The "Обработка наблюдений" tab: one sight from the sextant altitude to the
-// line of position (the worksheet), a list of such sights, the dead
-// reckoning, the fix with its error ellipse, and the plotting sheet.
+// line of position (the worksheet), a list of such sights (TSightListModel),
+// and beside them the dead reckoning, the fix with its error ellipse, and the
+// plotting sheet (TFixPanel).
 //
 // Every change of an input reduces the sight again at once. An input that
 // cannot be reduced shows its error in the tab, in Russian, and the worksheet
@@ -15,70 +16,57 @@
 // The date, time, zone, assumed position and star of the sight, and the
 // dead reckoning's position and time, start from the main window's values
 // (the first Follow); the "Из главного окна" buttons take its latest values
-// again.
+// again. Every handler runs through the program's error report (Guarded,
+// widgets/ErrorReport.h).
 
-#include <QDate>
-#include <QTime>
 #include <QWidget>
 #include <optional>
 #include <vector>
 
 #include "almanac/Almanac.h"
 #include "core/Extended.h"
-#include "navigation/Fields.h"
+#include "navfields/Fields.h"
 #include "reports/FixReport.h"
 #include "sights/Sight.h"
 
 class QComboBox;
-class QDateEdit;
 class QDoubleSpinBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QTableView;
 class QTableWidget;
-class QTimeEdit;
 
 namespace tarvel {
 
+class TFixPanel;
 class TMaskEdit;
-class TPlottingSheet;
-class TSpeedButton;
+class TSightListModel;
 class TSpinEdit;
 
 class TSightTab : public QWidget {
   Q_OBJECT
 
  public:
-  // Every handler runs through the program's error report (Guarded,
-  // widgets/ErrorReport.h).
   explicit TSightTab(QWidget* parent = nullptr);
 
   // The main window's values after each of its recalculations.
   void Follow(const TAlmanacInputs& inputs);
 
   // The sights of the list, in the list's order.
-  const std::vector<TLoggedSight>& Sights() const { return log_; }
+  const std::vector<TLoggedSight>& Sights() const;
   // The last fix worked, if the sights switched on give one.
-  const TFixOutcome& Fix() const { return fix_; }
+  const TFixOutcome& Fix() const;
 
  signals:
   // "Перенести в главное окно": the fix, north and east positive degrees.
   void positionChosen(tarvel::Extended lat, tarvel::Extended lon);
 
  private:
-  // A position entered in a masked field pair.
-  struct TPositionFields {
-    TMaskEdit* Lat = nullptr;
-    TSpeedButton* LatSign = nullptr;
-    TMaskEdit* Lon = nullptr;
-    TSpeedButton* LonSign = nullptr;
-  };
   void CreateControls();
   QGroupBox* CreateSightGroup();
   QGroupBox* CreateWorksheetGroup();
   QGroupBox* CreateListGroup();
-  QGroupBox* CreateReckoningGroup();
-  QGroupBox* CreateFixGroup();
   void ConnectHandlers();
 
   // The sight form.
@@ -87,38 +75,31 @@ class TSightTab : public QWidget {
   void StarChange();
   void TakeMainClick();
   void CopySheetClick();
-  void AddClick();
-  void ReplaceClick();
   void Reduce();
   TSight ReadSight() const;
   void ShowSight(const TLoggedSight& logged);
   void ShowStar();
+  void ApplyMainValuesToSight();
 
-  // The list, the dead reckoning and the fix.
-  void ReckoningInputChange();
-  void TakeMainReckoningClick();
+  // The list and its fix.
+  void AddClick();
+  void ReplaceClick();
   void RemoveClick();
   void CopyListClick();
-  void FixToMainClick();
-  void SightsTableChange(int row, int column);
-  void SightsTableDoubleClick(int row);
-  TDeadReckoning ReadReckoning() const;
+  void SightDoubleClick(int row);
   void WorkFix();
-  void ShowList();
-
-  void ApplyMainValuesToSight();
-  void ApplyMainValuesToReckoning();
+  void EnableListButtons();
+  int CurrentRow() const;
+  void SetCurrentRow(int row);
 
   std::optional<TAlmanacInputs> main_;  // the main window's latest values
   bool applying_ = false;               // the program is filling the inputs
-
   // The sight as last reduced; empty while the inputs give none.
   std::optional<TLoggedSight> reduced_;
   // The sight the worksheet shows.
   std::optional<TLoggedSight> shown_;
-  std::vector<TLoggedSight> log_;
-  std::optional<TDeadReckoning> reckoning_;
-  TFixOutcome fix_;
+  TSightListModel* sights_ = nullptr;
+  TFixPanel* fixPanel_ = nullptr;
 
   // The sight form, named as their objectName.
   QComboBox* cbBody = nullptr;
@@ -140,20 +121,10 @@ class TSightTab : public QWidget {
   QPushButton* btnAdd = nullptr;
   QPushButton* btnReplace = nullptr;
 
-  // The list, the dead reckoning and the fix.
-  QTableWidget* twSights = nullptr;
+  // The list.
+  QTableView* tvSights = nullptr;
   QPushButton* btnRemove = nullptr;
   QPushButton* btnCopyList = nullptr;
-  TPositionFields reckoningPosition_;
-  TInstantFields reckoningTime_;
-  QDoubleSpinBox* dsCourse = nullptr;
-  QDoubleSpinBox* dsSpeed = nullptr;
-  QPushButton* btnTakeMainReckoning = nullptr;
-  QLabel* lbReckoningError = nullptr;
-  QLabel* lbFix = nullptr;
-  QLabel* lbFixError = nullptr;
-  QPushButton* btnFixToMain = nullptr;
-  TPlottingSheet* sheet_ = nullptr;
 };
 
 }  // namespace tarvel

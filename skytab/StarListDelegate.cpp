@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
-#include "navigation/StarListDelegate.h"
+#include "skytab/StarListDelegate.h"
 
 #include <QBrush>
 #include <QPainter>

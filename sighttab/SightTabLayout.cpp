@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
-// The "Обработка наблюдений" tab's controls: the sight form and its
-// worksheet on the left, the list, the dead reckoning, the fix and the
-// plotting sheet on the right.
+// The "Обработка наблюдений" tab's controls: the sight form, its worksheet
+// and the list on the left, the fix panel on the right.
 
-#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDoubleSpinBox>
@@ -16,20 +14,19 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QStyleOptionViewItem>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
-#include "reports/FixReport.h"
-#include "navigation/PlottingSheet.h"
-#include "navigation/SightTab.h"
-#include "widgets/GroupBox.h"
-#include "widgets/InputStyle.h"
+#include "fixpanel/FixPanel.h"
+#include "navfields/FormControls.h"
+#include "sighttab/SightListModel.h"
+#include "sighttab/SightTab.h"
 #include "widgets/Look.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"
 #include "widgets/SpinEdit.h"
-#include "widgets/Texts.h"
 
 namespace tarvel {
 namespace {
@@ -67,101 +64,15 @@ class TBoxesOnBlack : public QProxyStyle {
   }
 };
 
-// A warning is amber on the black page.
-const QColor kAmber(255, 176, 0);
-
-template <class Widget>
-Widget* Named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
-
-// The inputs look as the main window's: bold black on lime while they take
-// input, greyed while disabled, silver arrow buttons with dark arrows, a navy
-// selection whatever the desktop.
-template <class Widget>
-Widget* Input(Widget* widget, const char* name) {
-  Named(widget, name);
-  widget->setFont(Face("MS Sans Serif", 15, true));
-  look::SetInputColours(*widget);
-  if (qobject_cast<QAbstractSpinBox*>(widget)) UseInputStyle(*widget);
-  return widget;
-}
-
-// The drop-down month as the main window's.
-void StyleCalendar(QCalendarWidget* calendar) { look::SetCalendarColours(*calendar); }
-
-TSpeedButton* SignButton(QWidget* parent, const char* name, const QString& caption) {
-  auto* button = Named(new TSpeedButton(parent), name);
-  button->setText(caption);
-  button->setFont(Face("MS Sans Serif", 15, true));
-  button->setFixedSize(25, 24);
-  button->setSpacing(2);
-  SetColour(button, QPalette::Button, kFace);
-  SetColour(button, QPalette::ButtonText, kBlack);
-  return button;
-}
-
-QDoubleSpinBox* Number(QWidget* parent, const char* name, double minimum, double maximum, double value,
-                       const QString& suffix, int decimals = 1) {
-  auto* spin = Input(new QDoubleSpinBox(parent), name);
-  spin->setLocale(RussianLocale());
-  spin->setDecimals(decimals);
-  spin->setRange(minimum, maximum);
-  spin->setSingleStep(decimals ? 0.1 : 1);
-  spin->setValue(value);
-  spin->setSuffix(suffix);
-  spin->setAccelerated(true);
-  return spin;
-}
-
-QDateEdit* DatePicker(QWidget* parent, const char* name) {
-  auto* picker = Input(new QDateEdit(parent), name);
-  picker->setLocale(RussianLocale());
-  picker->setDisplayFormat(kLongDateFormat);  // as the main window
-  picker->setDateRange(QDate(1930, 1, 1), QDate(2099, 12, 31));
-  picker->setCalendarPopup(true);
-  StyleCalendar(picker->calendarWidget());
-  return picker;
-}
-
-QTimeEdit* TimePicker(QWidget* parent, const char* name) {
-  auto* picker = Input(new QTimeEdit(parent), name);
-  picker->setLocale(RussianLocale());
-  picker->setDisplayFormat(QStringLiteral("H:mm:ss"));
-  picker->setWrapping(true);  // as the main window's
-  return picker;
-}
-
-QLabel* Message(QWidget* parent, const char* name, const QColor& colour) {
-  auto* label = Named(new QLabel(parent), name);
-  label->setWordWrap(true);
-  label->setTextFormat(Qt::PlainText);
-  label->setFont(Face("MS Sans Serif", 14, true));
-  SetColour(label, QPalette::WindowText, colour);
-  return label;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
-  auto* button = Named(new QPushButton(caption, parent), name);
-  button->setAutoDefault(false);
-  // Silver with black text, and told apart while disabled.
-  SetColours(*button, QPalette::Button, kSilver, QColor(64, 64, 64));
-  SetColours(*button, QPalette::ButtonText, kBlack, QColor(150, 150, 150));
-  return button;
-}
-
-template <class Kind = QTableWidget>
-QTableWidget* Table(QWidget* parent, const char* name, const QStringList& captions) {
-  auto* table = Named(new Kind(0, static_cast<int>(captions.size()), parent), name);
-  table->setHorizontalHeaderLabels(captions);
+// A table of whole rows, white on black as the sky's table, the header
+// silver.
+void StyleTable(QTableView* table) {
   table->verticalHeader()->setVisible(false);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
   table->setSelectionMode(QAbstractItemView::SingleSelection);
   table->setWordWrap(true);
   table->verticalHeader()->setDefaultSectionSize(QFontMetrics(table->font()).lineSpacing() + 6);
-  // White on black as the sky's table, the header silver.
   SetColour(table, QPalette::Base, kBlack);
   SetColour(table, QPalette::AlternateBase, QColor(22, 22, 22));
   SetColour(table, QPalette::Text, kWhite);
@@ -173,51 +84,6 @@ QTableWidget* Table(QWidget* parent, const char* name, const QStringList& captio
   SetColour(table, QPalette::HighlightedText, kWhite);
   SetColour(table, QPalette::Mid, kGray);  // the grid
   table->setGridStyle(Qt::DotLine);
-  return table;
-}
-
-// The position fields and hemisphere buttons of the main window.
-void PositionRow(QWidget* parent, QGridLayout* grid, int row, const char* names[4], TMaskEdit*& lat,
-                 TSpeedButton*& latSign, TMaskEdit*& lon, TSpeedButton*& lonSign) {
-  lat = Input(new TMaskEdit(QStringLiteral("Ш = ##°##,##'"), parent), names[0]);
-  lat->setFixedWidth(112);
-  latSign = SignButton(parent, names[1], QStringLiteral("N"));
-  lon = Input(new TMaskEdit(QStringLiteral("Д = ###°##,##'"), parent), names[2]);
-  lon->setFixedWidth(122);
-  lonSign = SignButton(parent, names[3], QStringLiteral("E"));
-  auto* line = new QHBoxLayout;
-  line->setSpacing(4);
-  line->addWidget(lat);
-  line->addWidget(latSign);
-  line->addSpacing(8);
-  line->addWidget(lon);
-  line->addWidget(lonSign);
-  line->addStretch();
-  grid->addLayout(line, row, 1);
-}
-
-// A group as the main window's: a grey frame with its caption in aqua, bold
-// italic, on the black page.
-QGroupBox* Group(QWidget* parent, const QString& caption) {
-  auto* group = new TGroupBox(caption, parent);
-  group->setFont(Face("MS Sans Serif", 15, true, true));
-  SetColour(group, QPalette::Window, kBlack);
-  SetColour(group, QPalette::WindowText, kAqua);
-  SetColour(group, QPalette::Dark, kGray);
-  return group;
-}
-
-// The captions inside a group are white in the ordinary face; the buttons
-// and tables take the ordinary face too.
-void PlainChildren(QGroupBox* group) {
-  const QFont plain = Face("MS Sans Serif", 14);
-  for (QLabel* label : group->findChildren<QLabel*>()) {
-    if (!label->objectName().isEmpty()) continue;
-    label->setFont(plain);
-    SetColour(label, QPalette::WindowText, kWhite);
-  }
-  for (QPushButton* button : group->findChildren<QPushButton*>()) button->setFont(plain);
-  for (QTableWidget* table : group->findChildren<QTableWidget*>()) table->setFont(plain);
 }
 
 }  // namespace
@@ -235,13 +101,9 @@ void TSightTab::CreateControls() {
   left->addWidget(CreateSightGroup());
   left->addWidget(CreateWorksheetGroup());
   left->addWidget(CreateListGroup(), 1);
-  auto* right = new QVBoxLayout;
-  right->addWidget(CreateReckoningGroup());
-  right->addWidget(CreateFixGroup());
-  sheet_ = new TPlottingSheet(this);
-  right->addWidget(sheet_, 1);
+  fixPanel_ = new TFixPanel(this);
   columns->addLayout(left, 0);
-  columns->addLayout(right, 1);
+  columns->addWidget(fixPanel_, 1);
 }
 
 QGroupBox* TSightTab::CreateSightGroup() {
@@ -322,9 +184,9 @@ QGroupBox* TSightTab::CreateSightGroup() {
   airLine->addStretch();
   grid->addLayout(airLine, 4, 1, 1, 3);
 
-  const char* placeNames[4] = {"meFi", "sbFi", "meLam", "sbLam"};
+  const char* const placeNames[4] = {"meFi", "sbFi", "meLam", "sbLam"};
   grid->addWidget(new QLabel(QStringLiteral("Счислимое место:"), group), 5, 0);
-  PositionRow(group, grid, 5, placeNames, assumed_.Lat, assumed_.LatSign, assumed_.Lon, assumed_.LonSign);
+  assumed_ = PositionRow(group, grid, 5, placeNames);
   btnTakeMain = Button(group, "btnTakeMain", QStringLiteral("Из главного окна"));
   btnTakeMain->setToolTip(QStringLiteral("Взять дату, время, пояс, место и звезду из главного окна"));
   grid->addWidget(btnTakeMain, 0, 2, 1, 2, Qt::AlignRight);
@@ -341,8 +203,10 @@ QGroupBox* TSightTab::CreateSightGroup() {
 QGroupBox* TSightTab::CreateWorksheetGroup() {
   QGroupBox* group = Group(this, QStringLiteral("Вычисление линии положения"));
   auto* box = new QVBoxLayout(group);
-  twWorksheet = Table<TWorksheetTable>(group, "Worksheet", {QStringLiteral("Величина"), QStringLiteral("Как получена"),
-                                           QStringLiteral("Значение")});
+  twWorksheet = Named(new TWorksheetTable(0, 3, group), "Worksheet");
+  twWorksheet->setHorizontalHeaderLabels(
+      {QStringLiteral("Величина"), QStringLiteral("Как получена"), QStringLiteral("Значение")});
+  StyleTable(twWorksheet);
   twWorksheet->setSelectionMode(QAbstractItemView::NoSelection);
   twWorksheet->setFocusPolicy(Qt::NoFocus);
   twWorksheet->setRowCount(11);
@@ -382,18 +246,19 @@ QGroupBox* TSightTab::CreateWorksheetGroup() {
 QGroupBox* TSightTab::CreateListGroup() {
   QGroupBox* group = Group(this, QStringLiteral("Линии положения"));
   auto* box = new QVBoxLayout(group);
-  QStringList captions;
-  for (const std::string& caption : kSightRowCaptions) captions << QString::fromStdString(caption);
-  twSights = Table(group, "Sights", captions);
-  twSights->setToolTip(QStringLiteral("Флажок включает линию в обсервацию; двойной щелчок переносит её в форму"));
-  twSights->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  twSights->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-  twSights->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  sights_ = new TSightListModel(this);
+  tvSights = Named(new QTableView(group), "Sights");
+  tvSights->setModel(sights_);
+  StyleTable(tvSights);
+  tvSights->setToolTip(QStringLiteral("Флажок включает линию в обсервацию; двойной щелчок переносит её в форму"));
+  tvSights->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  tvSights->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+  tvSights->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   auto* boxes = new TBoxesOnBlack;
-  boxes->setParent(twSights);
-  twSights->setStyle(boxes);
-  twSights->setMinimumHeight(80);
-  box->addWidget(twSights);
+  boxes->setParent(tvSights);
+  tvSights->setStyle(boxes);
+  tvSights->setMinimumHeight(80);
+  box->addWidget(tvSights);
   btnRemove = Button(group, "btnRemove", QStringLiteral("Удалить"));
   btnCopyList = Button(group, "btnCopyList", QStringLiteral("Копировать"));
   btnCopyList->setToolTip(QStringLiteral("Поместить список и обсервацию в буфер обмена"));
@@ -402,79 +267,6 @@ QGroupBox* TSightTab::CreateListGroup() {
   buttons->addStretch();
   buttons->addWidget(btnCopyList);
   box->addLayout(buttons);
-  PlainChildren(group);
-  return group;
-}
-
-QGroupBox* TSightTab::CreateReckoningGroup() {
-  QGroupBox* group = Group(this, QStringLiteral("Счисление"));
-  auto* grid = new QGridLayout(group);
-  grid->setVerticalSpacing(5);
-  const char* placeNames[4] = {"meDrFi", "sbDrFi", "meDrLam", "sbDrLam"};
-  grid->addWidget(new QLabel(QStringLiteral("Место:"), group), 0, 0);
-  PositionRow(group, grid, 0, placeNames, reckoningPosition_.Lat, reckoningPosition_.LatSign,
-              reckoningPosition_.Lon, reckoningPosition_.LonSign);
-  dsCourse = Number(group, "dsCourse", 0, 359.9, 0, QStringLiteral("°"));
-  dsCourse->setWrapping(true);
-  dsSpeed = Number(group, "dsSpeed", 0, 99.9, 0, QStringLiteral(" уз"));
-  auto* motion = new QHBoxLayout;
-  motion->addWidget(new QLabel(QStringLiteral("Курс:"), group));
-  motion->addWidget(dsCourse);
-  motion->addSpacing(8);
-  motion->addWidget(new QLabel(QStringLiteral("Скорость:"), group));
-  motion->addWidget(dsSpeed);
-  motion->addStretch();
-  grid->addWidget(new QLabel(QStringLiteral("Ход:"), group), 2, 0);
-  grid->addLayout(motion, 2, 1);
-
-  reckoningTime_.Date = DatePicker(group, "dpReckoning");
-  reckoningTime_.Time = TimePicker(group, "tpReckoning");
-  reckoningTime_.Zone = Input(new TSpinEdit(group), "seReckoningZone");
-  reckoningTime_.Zone->setRange(0, 12);
-  reckoningTime_.Zone->setFixedWidth(60);
-  reckoningTime_.ZoneSign = SignButton(group, "sbReckoningZone", QStringLiteral("E"));
-  auto* when = new QHBoxLayout;
-  when->setSpacing(4);
-  when->addWidget(reckoningTime_.Date);
-  when->addSpacing(8);
-  when->addWidget(reckoningTime_.Time);
-  when->addSpacing(8);
-  when->addWidget(new QLabel(QStringLiteral("Пояс:"), group));
-  when->addWidget(reckoningTime_.Zone);
-  when->addWidget(reckoningTime_.ZoneSign);
-  when->addStretch();
-  grid->addWidget(new QLabel(QStringLiteral("На:"), group), 1, 0);
-  grid->addLayout(when, 1, 1);
-  btnTakeMainReckoning = Button(group, "btnTakeMainReckoning", QStringLiteral("Из главного окна"));
-  btnTakeMainReckoning->setToolTip(QStringLiteral("Взять место, дату, время и пояс из главного окна"));
-  grid->addWidget(btnTakeMainReckoning, 0, 2, Qt::AlignRight);
-  lbReckoningError = Message(group, "lbReckoningError", kRed);
-  grid->addWidget(lbReckoningError, 3, 0, 1, 3);
-  grid->setColumnStretch(2, 1);
-  PlainChildren(group);
-  return group;
-}
-
-QGroupBox* TSightTab::CreateFixGroup() {
-  QGroupBox* group = Group(this, QStringLiteral("Обсервация"));
-  auto* box = new QVBoxLayout(group);
-  lbFix = Named(new QLabel(group), "lbFix");
-  lbFix->setTextFormat(Qt::PlainText);
-  lbFix->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  lbFix->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  lbFix->setWordWrap(true);
-  lbFix->setFont(Face("MS Sans Serif", 15, true));
-  SetColour(lbFix, QPalette::WindowText, kYellow);
-  lbFix->setMinimumHeight(QFontMetrics(lbFix->font()).lineSpacing() * 5);
-  lbFixError = Message(group, "lbFixError", kRed);
-  btnFixToMain = Button(group, "btnFixToMain", QStringLiteral("Перенести в главное окно"));
-  btnFixToMain->setToolTip(QStringLiteral("Записать обсервованное место в поля координат главного окна"));
-  btnFixToMain->setEnabled(false);
-  auto* line = new QHBoxLayout;
-  line->addWidget(lbFixError, 1);
-  line->addWidget(btnFixToMain, 0, Qt::AlignBottom);
-  box->addWidget(lbFix, 1);
-  box->addLayout(line);
   PlainChildren(group);
   return group;
 }

@@ -9,7 +9,7 @@
 
 #include <QStyledItemDelegate>
 
-#include "navigation/GlyphText.h"
+#include "skytab/GlyphText.h"
 
 namespace tarvel {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
-#include "navigation/StarListModel.h"
+#include "skytab/StarListModel.h"
 
 #include <QBrush>
 #include <QFont>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
-#include "navigation/SkyTab.h"
+#include "skytab/SkyTab.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -16,9 +16,9 @@
 
 #include "almanac/SkyTexts.h"
 #include "core/RuntimeErrors.h"
-#include "navigation/SkyChart.h"
-#include "navigation/StarListDelegate.h"
-#include "navigation/StarListModel.h"
+#include "skytab/SkyChart.h"
+#include "skytab/StarListDelegate.h"
+#include "skytab/StarListModel.h"
 #include "widgets/ErrorReport.h"
 #include "widgets/InputStyle.h"
 #include "widgets/Look.h"

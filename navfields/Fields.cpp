@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
-#include "navigation/Fields.h"
+#include "navfields/Fields.h"
 
 #include <QDateEdit>
 #include <QDoubleSpinBox>
@@ -11,9 +11,9 @@
 #include "core/NumberPicture.h"
 #include "core/TextToNumber.h"
 #include "reports/PositionText.h"
+#include "sights/SightErrors.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"
-#include "sights/SightErrors.h"
 #include "widgets/SpinEdit.h"
 #include "widgets/Texts.h"
 
@@ -35,8 +35,8 @@ std::string Between(const QString& text, const QString& from, const QString& to)
 
 }  // namespace
 
-std::pair<Extended, Extended> ReadPosition(const TMaskEdit* lat, const TSpeedButton* latSign, const TMaskEdit* lon,
-                                           const TSpeedButton* lonSign) {
+std::pair<Extended, Extended> ReadPosition(const TPositionFields& fields) {
+  const auto [lat, latSign, lon, lonSign] = fields;
   // A field that is not a number is as wrong as one out of range, and says
   // so in the same words.
   TCoord coord;
@@ -53,8 +53,8 @@ std::pair<Extended, Extended> ReadPosition(const TMaskEdit* lat, const TSpeedBut
   return {coord.F().DecimalDegrees(), coord.L().DecimalDegrees()};
 }
 
-void ShowPosition(Extended latitude, Extended longitude, TMaskEdit* lat, TSpeedButton* latSign, TMaskEdit* lon,
-                  TSpeedButton* lonSign) {
+void ShowPosition(Extended latitude, Extended longitude, const TPositionFields& fields) {
+  const auto [lat, latSign, lon, lonSign] = fields;
   const TCoord coord = CoordFromDegrees(latitude, longitude);
   lat->setMaskedText(QString::fromStdString(coord.F().Strings()));
   latSign->setText(QString::fromStdString(SgnLetter(coord.F().Sgn())));

@@ -5,7 +5,7 @@
 // lines of position advanced to the time of the fix (a line switched off
 // dashed), and the fix with its 95 % error ellipse, on a grid of minutes of
 // latitude and longitude at the mid-latitude scale, north up, zoomed so that
-// everything fits. It draws the plot it is given (navigation/PlotGeometry.h)
+// everything fits. It draws the plot it is given (reports/PlotGeometry.h)
 // and computes nothing of its own.
 
 #include <QWidget>

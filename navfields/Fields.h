@@ -30,12 +30,18 @@ class TMaskEdit;
 class TSpeedButton;
 class TSpinEdit;
 
+// A position entered in a masked field pair with its hemisphere buttons.
+struct TPositionFields {
+  TMaskEdit* Lat = nullptr;
+  TSpeedButton* LatSign = nullptr;
+  TMaskEdit* Lon = nullptr;
+  TSpeedButton* LonSign = nullptr;
+};
+
 // Latitude and longitude, degrees, north and east positive.
-std::pair<Extended, Extended> ReadPosition(const TMaskEdit* lat, const TSpeedButton* latSign, const TMaskEdit* lon,
-                                           const TSpeedButton* lonSign);
+std::pair<Extended, Extended> ReadPosition(const TPositionFields& fields);
 // Writes a position as the user would type it, minutes to hundredths.
-void ShowPosition(Extended latitude, Extended longitude, TMaskEdit* lat, TSpeedButton* latSign, TMaskEdit* lon,
-                  TSpeedButton* lonSign);
+void ShowPosition(Extended latitude, Extended longitude, const TPositionFields& fields);
 
 // East positive.
 std::int32_t ReadZone(const TSpinEdit* zone, const TSpeedButton* sign);
