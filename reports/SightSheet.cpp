@@ -4,7 +4,6 @@
 
 #include <cmath>
 
-#include "core/Arithmetic.h"
 #include "core/NumberPicture.h"
 #include "display/AngleDisplay.h"
 #include "display/GreekLetter.h"
@@ -12,6 +11,7 @@
 #include "ephemeris/CStars.h"
 #include "ephemeris/StarPlaceError.h"
 #include "ephemeris/Stars.h"
+#include "reports/DegreesText.h"
 #include "reports/PositionText.h"
 #include "reports/TextColumns.h"
 
@@ -35,10 +35,7 @@ std::string SignedMinutesText(Extended minutes) {
   return (minutes < 0 ? "-" : "+") + magnitude + "'";
 }
 
-std::string AltitudeDegreesText(Extended degrees) {
-  const Extended whole = arith::Trunc(degrees);
-  return AltitudeText(whole, (degrees - whole) * 60);
-}
+std::string AltitudeDegreesText(Extended degrees) { return DegreesMinutesText(degrees, "00"); }
 
 std::string InterceptText(Extended minutes) {
   return MilesText(std::fabs(minutes)) + (minutes >= 0 ? " к светилу" : " от светила");

@@ -7,6 +7,8 @@
 // the tab shows these texts as they are.
 //
 // Angles are in the main window's display texts (display/AngleDisplay.h),
+// except that an altitude's minute that rounds to 60 carries into its degree
+// (reports/DegreesText.h),
 // corrections in signed minutes of arc to a tenth ("+16,3'", "-5,6'"), the
 // intercept in nautical miles to a tenth with its direction. Nothing raises
 // except SightWarnings, which passes on the engine's arithmetic faults.
@@ -30,7 +32,8 @@ std::vector<TWorksheetLine> Worksheet(const TSight& sight, const TSightReduction
 
 // Minutes of arc signed to a tenth: "+1,5'", "-0,3'", "0,0'".
 std::string SignedMinutesText(Extended minutes);
-// An altitude in degrees in the main window's altitude text: "35° 12,30'".
+// An altitude in degrees in the main window's altitude text: "35° 12,30'";
+// 20°59,996' is "21° 00,00'".
 std::string AltitudeDegreesText(Extended degrees);
 // The intercept: "4,3 мили к светилу", "0,8 мили от светила".
 std::string InterceptText(Extended minutes);
