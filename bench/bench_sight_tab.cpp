@@ -15,8 +15,8 @@
 #include <tuple>
 
 #include "fixpanel/PlottingSheet.h"
-#include "sighttab/SightTab.h"
 #include "sights/Sailing.h"
+#include "sighttab/SightTab.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpinEdit.h"
 

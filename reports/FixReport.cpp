@@ -8,8 +8,8 @@
 #include "core/NumberPicture.h"
 #include "display/AngleDisplay.h"
 #include "reports/PositionText.h"
-#include "reports/TextColumns.h"
 #include "reports/SightSheet.h"
+#include "reports/TextColumns.h"
 
 namespace tarvel {
 namespace {

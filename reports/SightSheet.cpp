@@ -4,10 +4,10 @@
 
 #include <cmath>
 
+#include "almanac/Almanac.h"
 #include "core/NumberPicture.h"
 #include "display/AngleDisplay.h"
 #include "display/GreekLetter.h"
-#include "almanac/Almanac.h"
 #include "ephemeris/CStars.h"
 #include "ephemeris/StarPlaceError.h"
 #include "ephemeris/Stars.h"

@@ -13,8 +13,8 @@
 
 #include "MainWindowFixture.h"
 #include "reports/PositionText.h"
-#include "sighttab/SightTab.h"
 #include "sights/Sailing.h"
+#include "sighttab/SightTab.h"
 
 namespace tarvel {
 namespace {

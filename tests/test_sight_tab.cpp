@@ -24,9 +24,9 @@
 #include "fixpanel/PlottingSheet.h"
 #include "reports/PositionText.h"
 #include "reports/SightSheet.h"
-#include "sighttab/SightTab.h"
 #include "sights/FixErrors.h"
 #include "sights/Sailing.h"
+#include "sighttab/SightTab.h"
 
 namespace tarvel {
 namespace {

@@ -25,8 +25,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/StartUp.h"
 #include "app/Main.h"
+#include "app/StartUp.h"
 #include "navfields/Fields.h"
 #include "sights/Sailing.h"
 #include "sights/Sight.h"
