@@ -109,7 +109,7 @@ void TSightTab::ConnectHandlers() {
   on(btnCopyList, &QPushButton::clicked, &TSightTab::CopyListClick);
   on(sights_, &TSightListModel::sightSwitched, &TSightTab::WorkFix);
   connect(tvSights, &QTableView::doubleClicked, this,
-          [this](const QModelIndex& index) { Guarded([=, this] { SightDoubleClick(index.row()); }); });
+          [this](const QModelIndex& index) { Guarded([=, this] { TakeSightIntoForm(index.row()); }); });
   on(tvSights->selectionModel(), &QItemSelectionModel::selectionChanged, &TSightTab::EnableListButtons);
   on(fixPanel_, &TFixPanel::reckoningChanged, &TSightTab::WorkFix);
   connect(fixPanel_, &TFixPanel::positionChosen, this, &TSightTab::positionChosen);

@@ -86,7 +86,7 @@ class TSightTab : public QWidget {
   void ReplaceClick();
   void RemoveClick();
   void CopyListClick();
-  void SightDoubleClick(int row);
+  void TakeSightIntoForm(int row);
   void WorkFix();
   void EnableListButtons();
   int CurrentRow() const;

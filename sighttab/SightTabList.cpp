@@ -54,7 +54,7 @@ void TSightTab::RemoveClick() {
   WorkFix();
 }
 
-void TSightTab::SightDoubleClick(int row) {
+void TSightTab::TakeSightIntoForm(int row) {
   if (row < 0 || row >= sights_->rowCount()) return;
   const TLoggedSight logged = Sights()[static_cast<std::size_t>(row)];
   ShowSight(logged);
