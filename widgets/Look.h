@@ -54,6 +54,8 @@ inline void SetColour(QWidget& widget, QPalette::ColorRole role, const QColor& c
   widget.setPalette(palette);
 }
 
+// The same for a widget held by pointer, as the windows' layout code holds
+// them.
 inline void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
   SetColour(*widget, role, colour);
 }
