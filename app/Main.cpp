@@ -17,24 +17,23 @@
 
 #include "almanac/Almanac.h"
 #include "app/About.h"
-#include "app/ErrorReport.h"
 #include "app/PickerRange.h"
 #include "display/GreekLetter.h"
 #include "ephemeris/Stars.h"
 #include "navigation/Navigation.h"
-#include "navigation/PositionText.h"
+#include "reports/PositionText.h"
 #include "widgets/ClickLabel.h"
-#include "widgets/HemisphereKeys.h"
+#include "widgets/ErrorReport.h"
 #include "widgets/FitText.h"
+#include "widgets/HemisphereKeys.h"
 #include "widgets/Look.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"
 #include "widgets/SpinEdit.h"
+#include "widgets/Texts.h"
 
 namespace tarvel {
 namespace {
-
-QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 // Writes a result label; it keeps its left edge and fits its new text.
 void Show(QLabel* label, const std::string& text) {
@@ -185,7 +184,7 @@ void TForm1::SpeedButton2Click() { close(); }
 void TForm1::SpeedButton3Click() {
   if (!FForm3) {
     // The navigation window's handlers are the user's events.
-    FForm3 = std::make_unique<TForm3>([](const std::function<void()>& body) { Guarded(body); });
+    FForm3 = std::make_unique<TForm3>();
     FForm3->setWindowIcon(windowIcon());
     connect(FForm3.get(), &TForm3::starChosen, this,
             [this](int number) { Guarded([this, number] { SelectStar(number); }); });

@@ -20,6 +20,7 @@
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"
 #include "widgets/SpinEdit.h"
+#include "widgets/Texts.h"
 
 // The pictures live in the library's resources, which a static library must
 // register itself; Q_INIT_RESOURCE must be used outside any namespace.
@@ -31,10 +32,6 @@ namespace {
 using namespace look;
 
 QFont Bold15() { return Face("MS Sans Serif", 15, true); }
-
-void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-  look::SetColour(*widget, role, colour);
-}
 
 template <class Widget>
 Widget* Place(Widget* widget, const char* name, int left, int top) {
@@ -168,9 +165,8 @@ void TForm1::CreateControls() {
   SpeedButton3->setCursor(Qt::PointingHandCursor);
   SpeedButton3->setToolTip(QStringLiteral("Небосвод, сумерки и обработка наблюдений"));
 
-  const QLocale russian(QLocale::Russian, QLocale::Russia);
   TimePicker = Place(new QTimeEdit(this), "TimePicker", 153, 81, 108, 24);
-  TimePicker->setLocale(russian);
+  TimePicker->setLocale(RussianLocale());
   TimePicker->setDisplayFormat(QStringLiteral("H:mm:ss"));
   TimePicker->setWrapping(true);  // Up on 59 seconds gives 00, as in every time picker
   UseInputStyle(*TimePicker);
@@ -181,8 +177,8 @@ void TForm1::CreateControls() {
   SetColour(CheckBox1, QPalette::Text, kBlack);  // its tick
 
   DatePicker = Place(new QDateEdit(this), "DatePicker", 73, 44, 190, 24);
-  DatePicker->setLocale(russian);
-  DatePicker->setDisplayFormat(QStringLiteral("d MMMM yyyy 'г.'"));  // the Russian long date
+  DatePicker->setLocale(RussianLocale());
+  DatePicker->setDisplayFormat(kLongDateFormat);
   DatePicker->setDateRange(QDate(1930, 1, 1), QDate(2099, 12, 31));
   DatePicker->setCalendarPopup(true);
   UseInputStyle(*DatePicker);

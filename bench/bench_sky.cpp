@@ -7,16 +7,13 @@
 #include <QTableView>
 
 #include "almanac/SkyView.h"
-#include "app/ErrorReport.h"
 #include "app/Main.h"
 #include "navigation/Navigation.h"
-#include "navigation/SkyChart.h"
+#include "skytab/SkyChart.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"
 
 namespace {
-
-void Report(const std::function<void()>& body) { tarvel::Guarded(body); }
 
 // 1 January 2000 at 55°45' N 37°37' E, at 17:00:00 in zone 3 (civil
 // twilight: the Sun just below the horizon, 77 stars above it).
@@ -53,7 +50,7 @@ BENCHMARK(BM_SkyView)->Unit(benchmark::kMicrosecond);
 // window: the sky tab follows a new second, and the chart and the table are
 // painted (offscreen), at the window's default size.
 void BM_SkyTabFollow(benchmark::State& state) {
-  tarvel::TForm3 form(&Report);
+  tarvel::TForm3 form;
   tarvel::TAlmanacInputs in = Evening();
   form.Follow(in);
   form.show();
@@ -68,7 +65,7 @@ BENCHMARK(BM_SkyTabFollow)->Unit(benchmark::kMicrosecond);
 
 // Painting the chart alone, for a sky that does not change.
 void BM_SkyChartPaint(benchmark::State& state) {
-  tarvel::TForm3 form(&Report);
+  tarvel::TForm3 form;
   form.Follow(Evening());
   form.show();
   QApplication::processEvents();

@@ -10,8 +10,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "navigation/SightTab.h"
-#include "navigation/SkyTab.h"
+#include "sighttab/SightTab.h"
+#include "skytab/SkyTab.h"
 #include "widgets/Look.h"
 
 namespace tarvel {
@@ -68,16 +68,16 @@ class TPageScroll : public QScrollArea {
 
 }  // namespace
 
-TForm3::TForm3(THandlerGuard guard, QWidget* parent) : QWidget(parent, Qt::Window) {
+TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form3"));
   setWindowTitle(QStringLiteral("Навигация"));
   setAttribute(Qt::WA_QuitOnClose, false);
   Tabs = new QTabWidget(this);
   Tabs->setObjectName(QStringLiteral("Tabs"));
   Tabs->setFont(look::Face("MS Sans Serif", 14, true));
-  SkyTab = new TSkyTab(guard, Tabs);
+  SkyTab = new TSkyTab(Tabs);
   Tabs->addTab(new TPageScroll(SkyTab, Tabs), QStringLiteral("Небосвод"));
-  SightTab = new TSightTab(guard, Tabs);
+  SightTab = new TSightTab(Tabs);
   Tabs->addTab(new TPageScroll(SightTab, Tabs), QStringLiteral("Обработка наблюдений"));
   SkyTab->setFont(look::Face("MS Sans Serif", 14));
   SightTab->setFont(look::Face("MS Sans Serif", 14));

@@ -17,7 +17,6 @@
 
 #include "almanac/Almanac.h"
 #include "core/Extended.h"
-#include "navigation/HandlerGuard.h"
 
 class QTabWidget;
 
@@ -30,8 +29,9 @@ class TForm3 : public QWidget {
   Q_OBJECT
 
  public:
-  // guard: the program's error report, through which every handler runs.
-  explicit TForm3(THandlerGuard guard, QWidget* parent = nullptr);
+  // Every handler of the window runs through the program's error report
+  // (Guarded, widgets/ErrorReport.h).
+  explicit TForm3(QWidget* parent = nullptr);
 
   // The main window's inputs after a recalculation that completed; passed
   // on to the tabs.

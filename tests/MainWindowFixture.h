@@ -22,9 +22,9 @@
 #include "QtPrinters.h"
 
 #include "almanac/Almanac.h"
-#include "app/ErrorReport.h"
 #include "app/Main.h"
 #include "widgets/ClickLabel.h"
+#include "widgets/ErrorReport.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"
 #include "widgets/SpinEdit.h"

@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "QtPrinters.h"
-#include "app/ErrorReport.h"
+#include "widgets/ErrorReport.h"
 
 namespace tarvel {
 namespace {

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <string>
 
-#include "navigation/FixReport.h"
-#include "navigation/PositionText.h"
+#include "reports/FixReport.h"
+#include "reports/PositionText.h"
 #include "sights/FixErrors.h"
 
 namespace tarvel {

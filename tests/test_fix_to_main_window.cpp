@@ -12,11 +12,9 @@
 #include <tuple>
 
 #include "MainWindowFixture.h"
-#include "core/Arithmetic.h"
-#include "core/NumberPicture.h"
-#include "navigation/PositionText.h"
-#include "navigation/SightTab.h"
+#include "reports/PositionText.h"
 #include "sights/Sailing.h"
+#include "sighttab/SightTab.h"
 
 namespace tarvel {
 namespace {
@@ -24,12 +22,6 @@ namespace {
 QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 constexpr TPosition kTruth{45.02L, -29.95L};
-
-QString HsText(Extended hs) {
-  const Extended degrees = arith::Trunc(hs);
-  return QStringLiteral("Hs = ") + Q(FormatPicture("00", degrees)) + u'°' + Q(FormatPicture("00.0", (hs - degrees) * 60)) +
-         u'\'';
-}
 
 TEST_F(MainWindowTest, TheFixButtonSetsTheMainWindowsPosition) {
   Create(QDateTime(QDate(2025, 3, 20), QTime(19, 0, 0)));

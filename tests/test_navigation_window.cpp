@@ -21,8 +21,8 @@
 #include "almanac/SkyTexts.h"
 #include "almanac/TwilightView.h"
 #include "navigation/Navigation.h"
-#include "navigation/SkyChart.h"
-#include "navigation/StarListModel.h"
+#include "skytab/SkyChart.h"
+#include "skytab/StarListModel.h"
 
 namespace tarvel {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "navigation/PlotGeometry.h"
+#include "reports/PlotGeometry.h"
 
 namespace tarvel {
 namespace {

@@ -9,9 +9,9 @@
 #include "display/AngleDisplay.h"
 #include "ephemeris/CStars.h"
 #include "ephemeris/StarPlaceError.h"
-#include "navigation/PositionText.h"
-#include "navigation/Reckoning.h"
-#include "navigation/SightSheet.h"
+#include "reports/PositionText.h"
+#include "reports/Reckoning.h"
+#include "reports/SightSheet.h"
 
 namespace tarvel {
 namespace {

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimeEdit>
@@ -20,14 +21,12 @@
 #include <tuple>
 
 #include "MainWindowFixture.h"
-#include "core/Arithmetic.h"
-#include "core/NumberPicture.h"
-#include "navigation/PlottingSheet.h"
-#include "navigation/PositionText.h"
-#include "navigation/SightSheet.h"
-#include "navigation/SightTab.h"
+#include "fixpanel/PlottingSheet.h"
+#include "reports/PositionText.h"
+#include "reports/SightSheet.h"
 #include "sights/FixErrors.h"
 #include "sights/Sailing.h"
+#include "sighttab/SightTab.h"
 
 namespace tarvel {
 namespace {
@@ -46,17 +45,11 @@ TAlmanacInputs MainValues() {
 // The true track: 45°01,2'N 29°57,0'W at 19:52, course 060°, 12 knots.
 constexpr TPosition kTruth{45.02L, -29.95L};
 
-QString HsText(Extended hs) {
-  const Extended degrees = arith::Trunc(hs);
-  return QStringLiteral("Hs = ") + Q(FormatPicture("00", degrees)) + u'°' + Q(FormatPicture("00.0", (hs - degrees) * 60)) +
-         u'\'';
-}
-
 class SightTabTest : public ::testing::Test {
  protected:
   void SetUp() override {
     previousSink = SetErrorSink([this](const QString& message) { errors << message; });
-    tab = std::make_unique<TSightTab>([](const std::function<void()>& body) { Guarded(body); });
+    tab = std::make_unique<TSightTab>();
     tab->resize(1270, 860);
     tab->Follow(MainValues());
   }
@@ -72,6 +65,10 @@ class SightTabTest : public ::testing::Test {
     return child;
   }
   QString Text(const char* label) const { return Get<QLabel>(label)->text(); }
+  // A cell of the list of sights as the list shows it.
+  QString Cell(int row, int column) const {
+    return Get<QTableView>("Sights")->model()->index(row, column).data().toString();
+  }
   QStringList Sheet() const {
     QStringList cells;
     auto* sheet = Get<QTableWidget>("Worksheet");
@@ -281,11 +278,11 @@ TEST_F(SightTabTest, WarningsAndCopy) {
 
 TEST_F(SightTabTest, TheListTheFixAndThePlottingSheet) {
   AddRunningFix();
-  auto* list = Get<QTableWidget>("Sights");
-  ASSERT_EQ(list->rowCount(), 4);
-  EXPECT_EQ(list->item(1, 0)->text(), QStringLiteral("19:40:12"));
-  EXPECT_EQ(list->item(1, 1)->text(), QStringLiteral("Сириус"));
-  EXPECT_EQ(list->item(0, 1)->text(), QStringLiteral("Полярная ⚠"));  // its star's place is not trusted
+  auto* list = Get<QTableView>("Sights");
+  ASSERT_EQ(list->model()->rowCount(), 4);
+  EXPECT_EQ(Cell(1, 0), QStringLiteral("19:40:12"));
+  EXPECT_EQ(Cell(1, 1), QStringLiteral("Сириус"));
+  EXPECT_EQ(Cell(0, 1), QStringLiteral("Полярная ⚠"));  // its star's place is not trusted
   ASSERT_TRUE(tab->Fix().Fix);
   EXPECT_EQ(tab->Fix().Used.size(), 4U);
   const auto* sheet = tab->findChild<TPlottingSheet*>(QStringLiteral("PlottingSheet"));
@@ -294,13 +291,13 @@ TEST_F(SightTabTest, TheListTheFixAndThePlottingSheet) {
 
   // Switching the blunder off: the fix comes within a tenth of a mile of
   // the truth (the sextant altitudes are rounded to tenths of a minute).
-  list->item(0, 0)->setCheckState(Qt::Unchecked);
+  list->model()->setData(list->model()->index(0, 0), Qt::Unchecked, Qt::CheckStateRole);
   ASSERT_TRUE(tab->Fix().Fix);
   EXPECT_EQ(tab->Fix().Used, (std::vector<std::size_t>{1, 2, 3}));
   EXPECT_FALSE(tab->Sights()[0].Enabled);
   EXPECT_LT(static_cast<double>(RhumbLine({tab->Fix().Fix->Lat, tab->Fix().Fix->Lon}, kTruth).Distance), 0.1);
-  EXPECT_TRUE(list->item(0, 6)->text().isEmpty());
-  EXPECT_FALSE(list->item(1, 6)->text().isEmpty());
+  EXPECT_TRUE(Cell(0, 6).isEmpty());
+  EXPECT_FALSE(Cell(1, 6).isEmpty());
   EXPECT_FALSE(sheet->Plot().Lines[0].Enabled);
   EXPECT_TRUE(Text("lbFix").startsWith(Q(PositionText(tab->Fix().Fix->Lat, tab->Fix().Fix->Lon)) + u'\n'));
   EXPECT_TRUE(Text("lbFixError").isEmpty());
@@ -311,12 +308,12 @@ TEST_F(SightTabTest, TheListTheFixAndThePlottingSheet) {
   EXPECT_EQ(QApplication::clipboard()->text(), Q(ListText(tab->Sights(), dr, tab->Fix())));
 
   // Removing down to one sight leaves no fix, and says why.
-  list->setCurrentCell(3, 0);
+  list->setCurrentIndex(list->model()->index(3, 0));
   Get<QPushButton>("btnRemove")->click();
-  list->setCurrentCell(1, 0);
+  list->setCurrentIndex(list->model()->index(1, 0));
   Get<QPushButton>("btnRemove")->click();
-  ASSERT_EQ(list->rowCount(), 2);
-  EXPECT_EQ(list->item(1, 1)->text(), QStringLiteral("Регул"));
+  ASSERT_EQ(list->model()->rowCount(), 2);
+  EXPECT_EQ(Cell(1, 1), QStringLiteral("Регул"));
   EXPECT_FALSE(tab->Fix().Fix);
   EXPECT_EQ(Text("lbFixError"), Q(kFixTooFewError));
   EXPECT_TRUE(Text("lbFix").isEmpty());
@@ -328,9 +325,9 @@ TEST_F(SightTabTest, TheListTheFixAndThePlottingSheet) {
 TEST_F(SightTabTest, ARowIsEditedThroughTheForm) {
   AddRunningFix();
   tab->show();
-  auto* list = Get<QTableWidget>("Sights");
+  auto* list = Get<QTableView>("Sights");
   QApplication::processEvents();
-  const QRect cell = list->visualItemRect(list->item(1, 1));
+  const QRect cell = list->visualRect(list->model()->index(1, 1));
   // A double click comes after the first click, as the mouse gives them.
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
@@ -338,10 +335,10 @@ TEST_F(SightTabTest, ARowIsEditedThroughTheForm) {
   EXPECT_EQ(Get<QTimeEdit>("tpSight")->time(), QTime(19, 40, 12));
   EXPECT_EQ(Get<TMaskEdit>("meHs")->text(), HsText(tab->Sights()[1].Sight.Hs));
   Get<TMaskEdit>("meHs")->setMaskedText(QStringLiteral("Hs = 27°30,0'"));
-  list->setCurrentCell(1, 0);
+  list->setCurrentIndex(list->model()->index(1, 0));
   Get<QPushButton>("btnReplace")->click();
-  ASSERT_EQ(list->rowCount(), 4);
-  EXPECT_EQ(list->item(1, 2)->text(), QStringLiteral("27° 30,00'"));
+  ASSERT_EQ(list->model()->rowCount(), 4);
+  EXPECT_EQ(Cell(1, 2), QStringLiteral("27° 30,00'"));
   EXPECT_EQ(tab->Sights()[1].Sight.Hs, 27.5L);
   // The edited sight is now the one off the others by some miles.
   EXPECT_GT(std::fabs(static_cast<double>(*ResidualAt(tab->Fix(), 1))), 1.0);

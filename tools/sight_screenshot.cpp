@@ -20,15 +20,14 @@
 #include <QDoubleSpinBox>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimeEdit>
 #include <cstdio>
 #include <cstring>
 
-#include "app/StartUp.h"
-#include "core/Arithmetic.h"
-#include "core/NumberPicture.h"
 #include "app/Main.h"
+#include "app/StartUp.h"
+#include "navfields/Fields.h"
 #include "sights/Sailing.h"
 #include "sights/Sight.h"
 #include "widgets/MaskEdit.h"
@@ -70,10 +69,7 @@ void Enter(QWidget& tab, TBody body, std::int32_t star, std::int32_t h, std::int
   if (body == TBody::Star) Find<TSpinEdit>(tab, "seStar")->setValue(star);
   Find<QTimeEdit>(tab, "tpSight")->setTime(QTime(h, m, s));
   const Extended hs = Observed(body, star, h, m, s, error);
-  const Extended degrees = arith::Trunc(hs);
-  Find<TMaskEdit>(tab, "meHs")
-      ->setMaskedText(QStringLiteral("Hs = ") + QString::fromStdString(FormatPicture("00", degrees)) + u'°' +
-                      QString::fromStdString(FormatPicture("00.0", (hs - degrees) * 60)) + u'\'');
+  Find<TMaskEdit>(tab, "meHs")->setMaskedText(HsText(hs));
 }
 
 }  // namespace
@@ -133,9 +129,9 @@ int main(int argc, char* argv[]) {
     add->click();
     Enter(tab, TBody::Star, 28, 19, 52, 0, 0.6L);    // Capella
     add->click();
-    auto* list = Find<QTableWidget>(tab, "Sights");
-    list->item(0, 0)->setCheckState(Qt::Unchecked);
-    list->setCurrentCell(3, 0);
+    auto* list = Find<QTableView>(tab, "Sights");
+    list->model()->setData(list->model()->index(0, 0), Qt::Unchecked, Qt::CheckStateRole);
+    list->setCurrentIndex(list->model()->index(3, 0));
   }
   window->raise();
   // The tables size their rows when first painted, and the layout follows.

@@ -54,6 +54,12 @@ inline void SetColour(QWidget& widget, QPalette::ColorRole role, const QColor& c
   widget.setPalette(palette);
 }
 
+// The same for a widget held by pointer, as the windows' layout code holds
+// them.
+inline void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+  SetColour(*widget, role, colour);
+}
+
 // Sets a colour role of a widget: one colour while it is enabled (active or
 // not), another while it is disabled.
 inline void SetColours(QWidget& widget, QPalette::ColorRole role, const QColor& enabled, const QColor& disabled) {

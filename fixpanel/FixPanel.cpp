@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
+#include "fixpanel/FixPanel.h"
+
+#include <QDateEdit>
+#include <QDoubleSpinBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+#include "fixpanel/PlottingSheet.h"
+#include "navfields/FormControls.h"
+#include "widgets/ErrorReport.h"
+#include "widgets/HemisphereKeys.h"
+#include "widgets/Look.h"
+#include "widgets/MaskEdit.h"
+#include "widgets/SpeedButton.h"
+#include "widgets/SpinEdit.h"
+#include "widgets/Texts.h"
+
+namespace tarvel {
+
+using namespace look;
+
+TFixPanel::TFixPanel(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("FixPanel"));
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->addWidget(CreateReckoningGroup());
+  column->addWidget(CreateFixGroup());
+  sheet_ = new TPlottingSheet(this);
+  column->addWidget(sheet_, 1);
+  ConnectHandlers();
+}
+
+QGroupBox* TFixPanel::CreateReckoningGroup() {
+  QGroupBox* group = Group(this, QStringLiteral("Счисление"));
+  auto* grid = new QGridLayout(group);
+  grid->setVerticalSpacing(5);
+  const char* const placeNames[4] = {"meDrFi", "sbDrFi", "meDrLam", "sbDrLam"};
+  grid->addWidget(new QLabel(QStringLiteral("Место:"), group), 0, 0);
+  reckoningPosition_ = PositionRow(group, grid, 0, placeNames);
+  dsCourse = Number(group, "dsCourse", 0, 359.9, 0, QStringLiteral("°"));
+  dsCourse->setWrapping(true);
+  dsSpeed = Number(group, "dsSpeed", 0, 99.9, 0, QStringLiteral(" уз"));
+  auto* motion = new QHBoxLayout;
+  motion->addWidget(new QLabel(QStringLiteral("Курс:"), group));
+  motion->addWidget(dsCourse);
+  motion->addSpacing(8);
+  motion->addWidget(new QLabel(QStringLiteral("Скорость:"), group));
+  motion->addWidget(dsSpeed);
+  motion->addStretch();
+  grid->addWidget(new QLabel(QStringLiteral("Ход:"), group), 2, 0);
+  grid->addLayout(motion, 2, 1);
+
+  reckoningTime_.Date = DatePicker(group, "dpReckoning");
+  reckoningTime_.Time = TimePicker(group, "tpReckoning");
+  reckoningTime_.Zone = Input(new TSpinEdit(group), "seReckoningZone");
+  reckoningTime_.Zone->setRange(0, 12);
+  reckoningTime_.Zone->setFixedWidth(60);
+  reckoningTime_.ZoneSign = SignButton(group, "sbReckoningZone", QStringLiteral("E"));
+  auto* when = new QHBoxLayout;
+  when->setSpacing(4);
+  when->addWidget(reckoningTime_.Date);
+  when->addSpacing(8);
+  when->addWidget(reckoningTime_.Time);
+  when->addSpacing(8);
+  when->addWidget(new QLabel(QStringLiteral("Пояс:"), group));
+  when->addWidget(reckoningTime_.Zone);
+  when->addWidget(reckoningTime_.ZoneSign);
+  when->addStretch();
+  grid->addWidget(new QLabel(QStringLiteral("На:"), group), 1, 0);
+  grid->addLayout(when, 1, 1);
+  btnTakeMainReckoning = Button(group, "btnTakeMainReckoning", QStringLiteral("Из главного окна"));
+  btnTakeMainReckoning->setToolTip(QStringLiteral("Взять место, дату, время и пояс из главного окна"));
+  grid->addWidget(btnTakeMainReckoning, 0, 2, Qt::AlignRight);
+  lbReckoningError = Message(group, "lbReckoningError", kRed);
+  grid->addWidget(lbReckoningError, 3, 0, 1, 3);
+  grid->setColumnStretch(2, 1);
+  PlainChildren(group);
+  return group;
+}
+
+QGroupBox* TFixPanel::CreateFixGroup() {
+  QGroupBox* group = Group(this, QStringLiteral("Обсервация"));
+  auto* box = new QVBoxLayout(group);
+  lbFix = Named(new QLabel(group), "lbFix");
+  lbFix->setTextFormat(Qt::PlainText);
+  lbFix->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  lbFix->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  lbFix->setWordWrap(true);
+  lbFix->setFont(Face("MS Sans Serif", 15, true));
+  SetColour(lbFix, QPalette::WindowText, kYellow);
+  lbFix->setMinimumHeight(QFontMetrics(lbFix->font()).lineSpacing() * 5);
+  lbFixError = Message(group, "lbFixError", kRed);
+  btnFixToMain = Button(group, "btnFixToMain", QStringLiteral("Перенести в главное окно"));
+  btnFixToMain->setToolTip(QStringLiteral("Записать обсервованное место в поля координат главного окна"));
+  btnFixToMain->setEnabled(false);
+  auto* line = new QHBoxLayout;
+  line->addWidget(lbFixError, 1);
+  line->addWidget(btnFixToMain, 0, Qt::AlignBottom);
+  box->addWidget(lbFix, 1);
+  box->addLayout(line);
+  PlainChildren(group);
+  return group;
+}
+
+void TFixPanel::ConnectHandlers() {
+  const auto on = [this](auto* sender, auto signal, void (TFixPanel::*handler)()) {
+    connect(sender, signal, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+  };
+  const auto toggle = [this](TSpeedButton* button, const char* one, const char* other) {
+    connect(button, &TSpeedButton::clicked, this, [=, this] {
+      Guarded([=, this] {
+        button->setText(button->text() == QLatin1String(one) ? QString::fromLatin1(other) : QString::fromLatin1(one));
+        ReckoningInputChange();
+      });
+    });
+  };
+  // The flat buttons take no focus: the field beside each takes its letters,
+  // as in the main window.
+  THemisphereKeys::Latitude(reckoningPosition_.Lat, reckoningPosition_.LatSign);
+  THemisphereKeys::Longitude(reckoningPosition_.Lon, reckoningPosition_.LonSign);
+  THemisphereKeys::Longitude(reckoningTime_.Zone, reckoningTime_.ZoneSign);
+
+  on(reckoningTime_.Date, &QDateEdit::dateChanged, &TFixPanel::ReckoningInputChange);
+  on(reckoningTime_.Time, &QTimeEdit::timeChanged, &TFixPanel::ReckoningInputChange);
+  on(reckoningTime_.Zone, &TSpinEdit::valueChanged, &TFixPanel::ReckoningInputChange);
+  toggle(reckoningTime_.ZoneSign, "E", "W");
+  on(reckoningPosition_.Lat, &TMaskEdit::maskedTextChanged, &TFixPanel::ReckoningInputChange);
+  on(reckoningPosition_.Lon, &TMaskEdit::maskedTextChanged, &TFixPanel::ReckoningInputChange);
+  toggle(reckoningPosition_.LatSign, "N", "S");
+  toggle(reckoningPosition_.LonSign, "E", "W");
+  on(dsCourse, &QDoubleSpinBox::valueChanged, &TFixPanel::ReckoningInputChange);
+  on(dsSpeed, &QDoubleSpinBox::valueChanged, &TFixPanel::ReckoningInputChange);
+  on(btnTakeMainReckoning, &QPushButton::clicked, &TFixPanel::TakeMainReckoningClick);
+  on(btnFixToMain, &QPushButton::clicked, &TFixPanel::FixToMainClick);
+}
+
+void TFixPanel::Follow(const TAlmanacInputs& inputs) {
+  const bool first = !main_;
+  main_ = inputs;
+  if (first) ApplyMainValuesToReckoning();
+}
+
+void TFixPanel::ApplyMainValuesToReckoning() {
+  if (!main_) return;
+  const TAlmanacInputs& in = *main_;
+  applying_ = true;
+  try {
+    ShowShipTime(in.Time, reckoningTime_);
+    ShowPosition(in.Latitude, in.Longitude, reckoningPosition_);
+  } catch (...) {
+    applying_ = false;
+    throw;
+  }
+  applying_ = false;
+  emit reckoningChanged();
+}
+
+void TFixPanel::TakeMainReckoningClick() { ApplyMainValuesToReckoning(); }
+
+void TFixPanel::ReckoningInputChange() {
+  if (!applying_) emit reckoningChanged();
+}
+
+TDeadReckoning TFixPanel::ReadReckoning() const {
+  TDeadReckoning dr{};
+  std::tie(dr.Lat, dr.Lon) = ReadPosition(reckoningPosition_);
+  dr.Time = ReadShipTime(reckoningTime_);
+  dr.Course = ReadNumber(dsCourse);
+  dr.Speed = ReadNumber(dsSpeed);
+  return dr;
+}
+
+const TFixOutcome& TFixPanel::WorkFix(const std::vector<TLoggedSight>& sights) {
+  // A dead reckoning that cannot be read leaves the last one in force, and
+  // says why.
+  try {
+    reckoning_ = ReadReckoning();
+    lbReckoningError->clear();
+  } catch (const Exception& error) {
+    lbReckoningError->setText(Text(error.Message()));
+  }
+  fix_ = reckoning_ ? tarvel::WorkFix(sights, *reckoning_) : TFixOutcome{};
+
+  QString fix;
+  for (const std::string& line : FixLines(sights, fix_, false)) fix += (fix.isEmpty() ? "" : "\n") + Text(line);
+  lbFix->setText(fix);
+  lbFixError->setText(Text(fix_.Error));
+  btnFixToMain->setEnabled(fix_.Fix.has_value());
+  if (reckoning_) sheet_->SetPlot(SightsPlot(sights, *reckoning_, fix_));
+  return fix_;
+}
+
+void TFixPanel::FixToMainClick() {
+  if (fix_.Fix) emit positionChosen(fix_.Fix->Lat, fix_.Fix->Lon);
+}
+
+}  // namespace tarvel

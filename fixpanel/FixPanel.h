@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
+#pragma once
+// The right-hand column of the "Обработка наблюдений" tab: the dead
+// reckoning ("Счисление"), the fix ("Обсервация") and the plotting sheet.
+//
+// The panel works the fix of the sights it is given from the dead reckoning
+// in force and shows it; it keeps no sights of its own. A dead reckoning
+// that cannot be read shows its error, in Russian, under its fields and
+// leaves the last one that could be read in force; the fix's own error shows
+// under the fix. The reckoning starts from the main window's values (the
+// first Follow); "Из главного окна" takes its latest values again.
+//
+// Every handler runs through the program's error report (Guarded,
+// widgets/ErrorReport.h). Nothing raises out of WorkFix.
+
+#include <QWidget>
+#include <optional>
+#include <vector>
+
+#include "almanac/Almanac.h"
+#include "core/Extended.h"
+#include "navfields/Fields.h"
+#include "reports/FixReport.h"
+
+class QDoubleSpinBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace tarvel {
+
+class TPlottingSheet;
+
+class TFixPanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TFixPanel(QWidget* parent = nullptr);
+
+  // The main window's values after each of its recalculations.
+  void Follow(const TAlmanacInputs& inputs);
+
+  // Reads the dead reckoning, works the fix of the sights switched on, and
+  // shows the fix and the plotting sheet.
+  const TFixOutcome& WorkFix(const std::vector<TLoggedSight>& sights);
+
+  // The last fix worked, if the sights switched on gave one.
+  const TFixOutcome& Fix() const { return fix_; }
+  // The dead reckoning in force, once one could be read.
+  const std::optional<TDeadReckoning>& Reckoning() const { return reckoning_; }
+
+ signals:
+  // The dead reckoning was changed: the fix is to be worked again.
+  void reckoningChanged();
+  // "Перенести в главное окно": the fix, north and east positive degrees.
+  void positionChosen(tarvel::Extended lat, tarvel::Extended lon);
+
+ private:
+  QGroupBox* CreateReckoningGroup();
+  QGroupBox* CreateFixGroup();
+  void ConnectHandlers();
+
+  void ReckoningInputChange();
+  void TakeMainReckoningClick();
+  void FixToMainClick();
+  void ApplyMainValuesToReckoning();
+  TDeadReckoning ReadReckoning() const;
+
+  std::optional<TAlmanacInputs> main_;  // the main window's latest values
+  bool applying_ = false;               // the program is filling the inputs
+  std::optional<TDeadReckoning> reckoning_;
+  TFixOutcome fix_;
+
+  // Named as their objectName.
+  TPositionFields reckoningPosition_;
+  TInstantFields reckoningTime_;
+  QDoubleSpinBox* dsCourse = nullptr;
+  QDoubleSpinBox* dsSpeed = nullptr;
+  QPushButton* btnTakeMainReckoning = nullptr;
+  QLabel* lbReckoningError = nullptr;
+  QLabel* lbFix = nullptr;
+  QLabel* lbFixError = nullptr;
+  QPushButton* btnFixToMain = nullptr;
+  TPlottingSheet* sheet_ = nullptr;
+};
+
+}  // namespace tarvel

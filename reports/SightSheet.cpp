@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
+#include "reports/SightSheet.h"
+
+#include <cmath>
+
+#include "almanac/Almanac.h"
+#include "core/NumberPicture.h"
+#include "display/AngleDisplay.h"
+#include "display/GreekLetter.h"
+#include "ephemeris/CStars.h"
+#include "ephemeris/StarPlaceError.h"
+#include "ephemeris/Stars.h"
+#include "reports/DegreesText.h"
+#include "reports/PositionText.h"
+#include "reports/TextColumns.h"
+
+namespace tarvel {
+namespace {
+
+constexpr Extended kLowAltitude = 5;    // degrees: refraction is unreliable below
+constexpr Extended kHighAltitude = 85;  // degrees: the azimuth is ill-defined above
+
+std::string Trimmed(const std::string& text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+std::string SignedMinutesText(Extended minutes) {
+  const std::string magnitude = FormatPicture("0.0", std::fabs(minutes));
+  if (magnitude == "0,0") return "0,0'";
+  return (minutes < 0 ? "-" : "+") + magnitude + "'";
+}
+
+std::string AltitudeDegreesText(Extended degrees) { return DegreesMinutesText(degrees, "00"); }
+
+std::string InterceptText(Extended minutes) {
+  return MilesText(std::fabs(minutes)) + (minutes >= 0 ? " к светилу" : " от светила");
+}
+
+std::vector<TWorksheetLine> Worksheet(const TSight& s, const TSightReduction& r) {
+  const bool star = s.Body == TBody::Star;
+  const std::string semiDiameterRule = star ? "для звезды 0"
+                                       : s.Body == TBody::SunLowerLimb ? "+R нижнего края Солнца"
+                                                                       : "−R верхнего края Солнца";
+  return {
+      {"Hs  высота по секстану", "отсчёт секстана", AltitudeDegreesText(s.Hs)},
+      {"i  поправка индекса", "−(индексная ошибка)", SignedMinutesText(-s.IndexError)},
+      {"d  наклонение горизонта", "−1,76′ × √e, e = " + FormatPicture("0.0", s.EyeHeight) + " м",
+       SignedMinutesText(-r.Dip)},
+      {"Ha  видимая высота", "Hs + i + d", AltitudeDegreesText(r.Ha)},
+      {"ρ  рефракция", "−0,0167° / tg(Ha + 7,31 / (Ha + 4,4)) × 0,28 P / (T + 273)",
+       SignedMinutesText(-r.Refraction)},
+      {"R  полудиаметр", semiDiameterRule, SignedMinutesText(r.SemiDiameter)},
+      {"p  параллакс", star ? "для звезды 0" : "0,1466′ × cos Ha", SignedMinutesText(r.Parallax)},
+      {"Ho  наблюдённая высота", "Ha + ρ + R + p", AltitudeDegreesText(r.Ho)},
+      {"Hc  счислимая высота", "по счислимому месту на момент наблюдения", AltitudeDegreesText(r.Hc)},
+      {"Zn  азимут светила", "там же", AzimuthText(r.Zn)},
+      {"n  перенос", "(Ho − Hc) × 60", InterceptText(r.Intercept)},
+  };
+}
+
+std::vector<std::string> SightWarnings(const TSight& s, const TSightReduction& r) {
+  std::vector<std::string> warnings;
+  if (r.Ha < kLowAltitude) warnings.push_back("Видимая высота Ha меньше 5°: рефракция ненадёжна");
+  if (r.Ho > kHighAltitude) warnings.push_back("Высота Ho больше 85°: у зенита азимут определяется плохо");
+  if (s.Body == TBody::Star) {
+    const TSunData sun = SunAt(s.Time);
+    const Extended error = StarPlaceError(s.StarNumber, sun.Years);
+    if (error > kStarPlaceErrorLimit) {
+      warnings.push_back(StarShortName(s.StarNumber) + ": погрешность места звезды около " + MilesText(error));
+    }
+  }
+  return warnings;
+}
+
+std::string StarShortName(std::int32_t starNumber) {
+  const std::string name = Trimmed(StarTable(starNumber).Name);
+  const auto open = name.find('(');
+  const auto close = name.rfind(')');
+  if (open != std::string::npos && close != std::string::npos && close > open + 1) {
+    return Trimmed(name.substr(open + 1, close - open - 1));
+  }
+  return name;
+}
+
+std::string BodyShortText(const TSight& s) {
+  switch (s.Body) {
+    case TBody::SunLowerLimb: return "Солнце н/к";
+    case TBody::SunUpperLimb: return "Солнце в/к";
+    case TBody::Star: break;
+  }
+  return StarShortName(s.StarNumber);
+}
+
+std::string BodyText(const TSight& s) {
+  switch (s.Body) {
+    case TBody::SunLowerLimb: return "Солнце, нижний край";
+    case TBody::SunUpperLimb: return "Солнце, верхний край";
+    case TBody::Star: break;
+  }
+  const TStar& star = StarTable(s.StarNumber);
+  return "№ " + std::to_string(s.StarNumber) + " " + GreekLetter(star.Letter) + " " + Trimmed(star.Name);
+}
+
+std::string SightTimeText(const TSight& s) {
+  return TwoDigits(s.Time.Day) + "." + TwoDigits(s.Time.Month) + "." + std::to_string(s.Time.Year) + " " +
+         TwoDigits(s.Time.Hour) + ":" + TwoDigits(s.Time.Minute) + ":" + TwoDigits(s.Time.Second);
+}
+
+std::string ZoneText(std::int32_t zone) {
+  if (zone == 0) return "0";
+  return std::to_string(std::abs(zone)) + (zone > 0 ? " E" : " W");
+}
+
+std::string WorksheetText(const TSight& sight, Extended lat, Extended lon, const TSightReduction& reduction) {
+  std::string text = "Обработка наблюдения\n";
+  text += "Светило: " + BodyText(sight) + "\n";
+  text += "Судовое время: " + SightTimeText(sight) + ", пояс " + ZoneText(sight.Time.Zone) + "\n";
+  text += "Счислимое место: " + PositionText(lat, lon) + "\n\n";
+  const std::vector<TWorksheetLine> lines = Worksheet(sight, reduction);
+  std::size_t captionWidth = 0, valueWidth = 0;
+  for (const TWorksheetLine& line : lines) {
+    captionWidth = std::max(captionWidth, TextWidth(line.Caption));
+    valueWidth = std::max(valueWidth, TextWidth(line.Value));
+  }
+  for (const TWorksheetLine& line : lines) {
+    const std::string value = std::string(valueWidth - TextWidth(line.Value), ' ') + line.Value;
+    text += PaddedText(line.Caption, captionWidth) + "  " + value + "   " + line.Formula + "\n";
+  }
+  for (const std::string& warning : SightWarnings(sight, reduction)) text += "Внимание: " + warning + "\n";
+  return text;
+}
+
+}  // namespace tarvel

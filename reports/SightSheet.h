@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
+#pragma once
+// The sight reduction worksheet as a navigator fills it in by hand: one line
+// per step, with its caption, the formula in words and the value, the
+// warnings that go with a sight, and the worksheet as plain text. Pure C++:
+// the tab shows these texts as they are.
+//
+// Angles are in the main window's display texts (display/AngleDisplay.h),
+// except that an altitude's minute that rounds to 60 carries into its degree
+// (reports/DegreesText.h),
+// corrections in signed minutes of arc to a tenth ("+16,3'", "-5,6'"), the
+// intercept in nautical miles to a tenth with its direction. Nothing raises
+// except SightWarnings, which passes on the engine's arithmetic faults.
+
+#include <string>
+#include <vector>
+
+#include "core/Extended.h"
+#include "sights/Sight.h"
+
+namespace tarvel {
+
+struct TWorksheetLine {
+  std::string Caption;  // "Hs  высота по секстану"
+  std::string Formula;  // "отсчёт секстана"
+  std::string Value;    // "35° 12,30'"
+};
+
+// The eleven lines Hs, i, d, Ha, ρ, R, p, Ho, Hc, Zn, intercept.
+std::vector<TWorksheetLine> Worksheet(const TSight& sight, const TSightReduction& reduction);
+
+// Minutes of arc signed to a tenth: "+1,5'", "-0,3'", "0,0'".
+std::string SignedMinutesText(Extended minutes);
+// An altitude in degrees in the main window's altitude text: "35° 12,30'";
+// 20°59,996' is "21° 00,00'".
+std::string AltitudeDegreesText(Extended degrees);
+// The intercept: "4,3 мили к светилу", "0,8 мили от светила".
+std::string InterceptText(Extended minutes);
+
+// The warnings of a reduced sight, each a line for the user, in this order:
+// Ha below 5° (refraction unreliable), Ho above 85° (azimuth ill-defined), and
+// for a star whose place may be off by more than kStarPlaceErrorLimit at the
+// sight's date, "Полярная: погрешность места звезды около 1,6 мили".
+std::vector<std::string> SightWarnings(const TSight& sight, const TSightReduction& reduction);
+
+// The star's own name: the part in brackets where there is one
+// ("М.Медведицы (Полярная)" → "Полярная"), otherwise the name without blanks
+// at its ends.
+std::string StarShortName(std::int32_t starNumber);
+// The body of a sight for lists and labels: "Солнце н/к", "Солнце в/к", or the
+// star's own name.
+std::string BodyShortText(const TSight& sight);
+// The body in full: "Солнце, нижний край", "Солнце, верхний край",
+// "№ 160 α М.Медведицы (Полярная)".
+std::string BodyText(const TSight& sight);
+// The sight's ship's date and time: "20.03.2025 19:30:05".
+std::string SightTimeText(const TSight& sight);
+// The zone with its sign as the windows show it: "3 E", "11 W", "0".
+std::string ZoneText(std::int32_t zone);
+
+// The worksheet as text for the clipboard: the body, time and zone, the
+// assumed position in the main window's position texts, the lines in
+// columns, and the warnings.
+std::string WorksheetText(const TSight& sight, Extended lat, Extended lon, const TSightReduction& reduction);
+
+}  // namespace tarvel

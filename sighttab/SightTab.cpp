@@ -1,0 +1,230 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
+// The sight form: reading the inputs, the reduction and the worksheet.
+
+#include "sighttab/SightTab.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDoubleSpinBox>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTimeEdit>
+#include <algorithm>
+#include <cmath>
+
+#include "display/GreekLetter.h"
+#include "ephemeris/Stars.h"
+#include "fixpanel/FixPanel.h"
+#include "reports/SightSheet.h"
+#include "sighttab/SightListModel.h"
+#include "widgets/ErrorReport.h"
+#include "widgets/HemisphereKeys.h"
+#include "widgets/MaskEdit.h"
+#include "widgets/SpeedButton.h"
+#include "widgets/SpinEdit.h"
+#include "widgets/Texts.h"
+
+namespace tarvel {
+
+TSightTab::TSightTab(QWidget* parent) : QWidget(parent) {
+  CreateControls();
+  ConnectHandlers();
+  Guarded([this] {
+    BodyChange();
+    ShowStar();
+    WorkFix();
+  });
+}
+
+const std::vector<TLoggedSight>& TSightTab::Sights() const { return sights_->Sights(); }
+
+const TFixOutcome& TSightTab::Fix() const { return fixPanel_->Fix(); }
+
+// --- Reading the inputs ------------------------------------------------------
+
+TSight TSightTab::ReadSight() const {
+  TSight s{};
+  s.Body = cbBody->currentIndex() == 0   ? TBody::SunLowerLimb
+           : cbBody->currentIndex() == 1 ? TBody::SunUpperLimb
+                                         : TBody::Star;
+  s.StarNumber = seStar->value();
+  s.Time = ReadShipTime(sightTime_);
+  s.Hs = ReadHs(meHs->maskedText());
+  s.IndexError = ReadNumber(dsIndex);
+  s.EyeHeight = ReadNumber(dsEye);
+  s.Temperature = ReadNumber(dsTemperature);
+  s.Pressure = ReadNumber(dsPressure);
+  return s;
+}
+
+// --- The form ------------------------------------------------------------------
+
+void TSightTab::ConnectHandlers() {
+  // Every handler runs through the error report, so that nothing it throws
+  // crosses a Qt frame; the errors of the inputs themselves are shown in the
+  // tab by the handlers.
+  const auto on = [this](auto* sender, auto signal, void (TSightTab::*handler)()) {
+    connect(sender, signal, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+  };
+  const auto toggle = [this](TSpeedButton* button, const char* one, const char* other) {
+    connect(button, &TSpeedButton::clicked, this, [=, this] {
+      Guarded([=, this] {
+        button->setText(button->text() == QLatin1String(one) ? QString::fromLatin1(other) : QString::fromLatin1(one));
+        SightInputChange();
+      });
+    });
+  };
+
+  on(cbBody, &QComboBox::currentIndexChanged, &TSightTab::BodyChange);
+  on(seStar, &TSpinEdit::valueChanged, &TSightTab::StarChange);
+  on(sightTime_.Date, &QDateEdit::dateChanged, &TSightTab::SightInputChange);
+  on(sightTime_.Time, &QTimeEdit::timeChanged, &TSightTab::SightInputChange);
+  on(sightTime_.Zone, &TSpinEdit::valueChanged, &TSightTab::SightInputChange);
+  toggle(sightTime_.ZoneSign, "E", "W");
+  on(meHs, &TMaskEdit::maskedTextChanged, &TSightTab::SightInputChange);
+  for (QDoubleSpinBox* spin : {dsIndex, dsEye, dsTemperature, dsPressure}) {
+    on(spin, &QDoubleSpinBox::valueChanged, &TSightTab::SightInputChange);
+  }
+  on(assumed_.Lat, &TMaskEdit::maskedTextChanged, &TSightTab::SightInputChange);
+  on(assumed_.Lon, &TMaskEdit::maskedTextChanged, &TSightTab::SightInputChange);
+  toggle(assumed_.LatSign, "N", "S");
+  toggle(assumed_.LonSign, "E", "W");
+  // The flat buttons take no focus: the field beside each takes its letters,
+  // as in the main window.
+  THemisphereKeys::Latitude(assumed_.Lat, assumed_.LatSign);
+  THemisphereKeys::Longitude(assumed_.Lon, assumed_.LonSign);
+  THemisphereKeys::Longitude(sightTime_.Zone, sightTime_.ZoneSign);
+  on(btnTakeMain, &QPushButton::clicked, &TSightTab::TakeMainClick);
+  on(btnCopySheet, &QPushButton::clicked, &TSightTab::CopySheetClick);
+  on(btnAdd, &QPushButton::clicked, &TSightTab::AddClick);
+  on(btnReplace, &QPushButton::clicked, &TSightTab::ReplaceClick);
+
+  on(btnRemove, &QPushButton::clicked, &TSightTab::RemoveClick);
+  on(btnCopyList, &QPushButton::clicked, &TSightTab::CopyListClick);
+  on(sights_, &TSightListModel::sightSwitched, &TSightTab::WorkFix);
+  connect(tvSights, &QTableView::doubleClicked, this,
+          [this](const QModelIndex& index) { Guarded([=, this] { TakeSightIntoForm(index.row()); }); });
+  on(tvSights->selectionModel(), &QItemSelectionModel::selectionChanged, &TSightTab::EnableListButtons);
+  on(fixPanel_, &TFixPanel::reckoningChanged, &TSightTab::WorkFix);
+  connect(fixPanel_, &TFixPanel::positionChosen, this, &TSightTab::positionChosen);
+}
+
+void TSightTab::Follow(const TAlmanacInputs& inputs) {
+  const bool first = !main_;
+  main_ = inputs;
+  if (first) ApplyMainValuesToSight();
+  fixPanel_->Follow(inputs);
+}
+
+void TSightTab::ApplyMainValuesToSight() {
+  if (!main_) return;
+  const TAlmanacInputs& in = *main_;
+  applying_ = true;
+  try {
+    ShowShipTime(in.Time, sightTime_);
+    seStar->setValue(in.StarNumber);
+    ShowPosition(in.Latitude, in.Longitude, assumed_);
+  } catch (...) {
+    applying_ = false;
+    throw;
+  }
+  applying_ = false;
+  ShowStar();
+  Reduce();
+}
+
+void TSightTab::SightInputChange() {
+  if (!applying_) Reduce();
+}
+
+void TSightTab::BodyChange() {
+  const bool star = cbBody->currentIndex() == 2;
+  for (QWidget* w : std::initializer_list<QWidget*>{seStar, lbStarLetter, lbStarName}) w->setEnabled(star);
+  SightInputChange();
+}
+
+void TSightTab::StarChange() {
+  // 0 and 161 are never kept: they wrap round the catalogue. Setting the
+  // value notifies this handler again, which completes for the new number.
+  if (seStar->value() == 161) seStar->setValue(1);
+  if (seStar->value() == 0) seStar->setValue(160);
+  ShowStar();
+  SightInputChange();
+}
+
+void TSightTab::ShowStar() {
+  const std::int32_t number = std::clamp(seStar->value(), 1, 160);
+  const TStar& star = StarTable(number);
+  lbStarLetter->setText(Text(GreekLetter(star.Letter)));
+  lbStarName->setText(Text(star.Name));
+  lbStarName->setToolTip(lbStarName->text());
+}
+
+void TSightTab::TakeMainClick() { ApplyMainValuesToSight(); }
+
+void TSightTab::Reduce() {
+  TLoggedSight logged;
+  try {
+    logged.Sight = ReadSight();
+    std::tie(logged.Lat, logged.Lon) = ReadPosition(assumed_);
+    logged.Reduction = ReduceSight(logged.Sight, logged.Lat, logged.Lon);
+  } catch (const Exception& error) {
+    // The worksheet keeps the last values that could be reduced.
+    reduced_.reset();
+    lbSightError->setText(Text(error.Message()));
+    btnAdd->setEnabled(false);
+    btnReplace->setEnabled(false);
+    return;
+  }
+  const std::vector<TWorksheetLine> lines = Worksheet(logged.Sight, logged.Reduction);
+  std::string warnings;
+  for (const std::string& warning : SightWarnings(logged.Sight, logged.Reduction)) {
+    warnings += (warnings.empty() ? "" : "\n") + warning;
+  }
+  for (int row = 0; row < static_cast<int>(lines.size()); ++row) {
+    twWorksheet->item(row, 0)->setText(Text(lines[row].Caption));
+    twWorksheet->item(row, 1)->setText(Text(lines[row].Formula));
+    twWorksheet->item(row, 2)->setText(Text(lines[row].Value));
+  }
+  lbSightError->clear();
+  lbSightWarning->setText(Text(warnings));
+  reduced_ = logged;
+  shown_ = logged;
+  btnAdd->setEnabled(true);
+  btnReplace->setEnabled(CurrentRow() >= 0);
+}
+
+void TSightTab::CopySheetClick() {
+  if (!shown_) return;
+  QApplication::clipboard()->setText(Text(WorksheetText(shown_->Sight, shown_->Lat, shown_->Lon, shown_->Reduction)));
+}
+
+void TSightTab::ShowSight(const TLoggedSight& logged) {
+  const TSight& s = logged.Sight;
+  applying_ = true;
+  try {
+    cbBody->setCurrentIndex(s.Body == TBody::SunLowerLimb ? 0 : s.Body == TBody::SunUpperLimb ? 1 : 2);
+    if (s.Body == TBody::Star) seStar->setValue(s.StarNumber);
+    ShowShipTime(s.Time, sightTime_);
+    meHs->setMaskedText(HsText(s.Hs));
+    dsIndex->setValue(static_cast<double>(s.IndexError));
+    dsEye->setValue(static_cast<double>(s.EyeHeight));
+    dsTemperature->setValue(static_cast<double>(s.Temperature));
+    dsPressure->setValue(static_cast<double>(s.Pressure));
+    ShowPosition(logged.Lat, logged.Lon, assumed_);
+  } catch (...) {
+    applying_ = false;
+    throw;
+  }
+  applying_ = false;
+  BodyChange();
+  ShowStar();
+}
+
+}  // namespace tarvel

@@ -1,0 +1,274 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
+// The "Обработка наблюдений" tab's controls: the sight form, its worksheet
+// and the list on the left, the fix panel on the right.
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDoubleSpinBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QStyleOptionViewItem>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+#include "fixpanel/FixPanel.h"
+#include "navfields/FormControls.h"
+#include "sighttab/SightListModel.h"
+#include "sighttab/SightTab.h"
+#include "widgets/Look.h"
+#include "widgets/MaskEdit.h"
+#include "widgets/SpeedButton.h"
+#include "widgets/SpinEdit.h"
+
+namespace tarvel {
+namespace {
+
+using namespace look;
+
+// The worksheet is as tall as its rows, whatever their wrapping: its size
+// hint follows the rows whenever their texts, its width or its face change
+// them.
+class TWorksheetTable : public QTableWidget {
+ public:
+  TWorksheetTable(int rows, int columns, QWidget* parent) : QTableWidget(rows, columns, parent) {
+    connect(verticalHeader(), &QHeaderView::sectionResized, this, [this] { updateGeometry(); });
+  }
+};
+
+// The boxes that switch sights on and off, black on white so that they show
+// on the black table, checked or not.
+class TBoxesOnBlack : public QProxyStyle {
+ public:
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+    if (element == PE_IndicatorItemViewItemCheck) {
+      if (const auto* item = qstyleoption_cast<const QStyleOptionViewItem*>(option)) {
+        QStyleOptionViewItem box = *item;
+        box.palette.setColor(QPalette::Base, kWhite);
+        box.palette.setColor(QPalette::Window, kWhite);
+        box.palette.setColor(QPalette::Text, kBlack);
+        box.palette.setColor(QPalette::WindowText, kBlack);
+        QProxyStyle::drawPrimitive(element, &box, painter, widget);
+        return;
+      }
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+  }
+};
+
+// A table of whole rows, white on black as the sky's table, the header
+// silver.
+void StyleTable(QTableView* table) {
+  table->verticalHeader()->setVisible(false);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  table->setWordWrap(true);
+  table->verticalHeader()->setDefaultSectionSize(QFontMetrics(table->font()).lineSpacing() + 6);
+  SetColour(table, QPalette::Base, kBlack);
+  SetColour(table, QPalette::AlternateBase, QColor(22, 22, 22));
+  SetColour(table, QPalette::Text, kWhite);
+  SetColour(table, QPalette::Window, kBlack);
+  SetColour(table, QPalette::WindowText, kWhite);
+  SetColour(table, QPalette::Button, kSilver);
+  SetColour(table, QPalette::ButtonText, kBlack);
+  SetColour(table, QPalette::Highlight, kNavy);
+  SetColour(table, QPalette::HighlightedText, kWhite);
+  SetColour(table, QPalette::Mid, kGray);  // the grid
+  table->setGridStyle(Qt::DotLine);
+}
+
+}  // namespace
+
+void TSightTab::CreateControls() {
+  setObjectName(QStringLiteral("SightTab"));
+  // The black page of the program's windows.
+  setAutoFillBackground(true);
+  SetColour(this, QPalette::Window, kBlack);
+  SetColour(this, QPalette::WindowText, kWhite);
+  // Left, the way from the sextant to the list; right, from the list to the
+  // fix and the sheet.
+  auto* columns = new QHBoxLayout(this);
+  auto* left = new QVBoxLayout;
+  left->addWidget(CreateSightGroup());
+  left->addWidget(CreateWorksheetGroup());
+  left->addWidget(CreateListGroup(), 1);
+  fixPanel_ = new TFixPanel(this);
+  columns->addLayout(left, 0);
+  columns->addWidget(fixPanel_, 1);
+}
+
+QGroupBox* TSightTab::CreateSightGroup() {
+  QGroupBox* group = Group(this, QStringLiteral("Наблюдение"));
+  auto* grid = new QGridLayout(group);
+  grid->setVerticalSpacing(5);
+
+  cbBody = Input(new QComboBox(group), "cbBody");
+  cbBody->addItems({QStringLiteral("Солнце, нижний край"), QStringLiteral("Солнце, верхний край"),
+                    QStringLiteral("Звезда")});
+  seStar = Input(new TSpinEdit(group), "seStar");
+  seStar->setRange(0, 161);  // 0 and 161 wrap round the catalogue, as in the main window
+  seStar->setValue(1);
+  seStar->setFixedWidth(68);
+  lbStarLetter = Named(new QLabel(group), "lbStarLetter");
+  lbStarLetter->setFont(Face("Arial", 17, true));
+  lbStarName = Named(new QLabel(group), "lbStarName");
+  for (QLabel* label : {lbStarLetter, lbStarName}) {
+    SetColours(*label, QPalette::WindowText, kFuchsia, kGray);  // as the main window's star
+  }
+  lbStarName->setFont(Face("MS Sans Serif", 15, true));
+  // A long name is cut at the form's edge rather than widen the form.
+  lbStarName->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  grid->addWidget(new QLabel(QStringLiteral("Светило:"), group), 0, 0);
+  grid->addWidget(cbBody, 0, 1, 1, 3, Qt::AlignLeft);
+  auto* starLine = new QHBoxLayout;
+  starLine->addWidget(seStar);
+  starLine->addSpacing(4);
+  starLine->addWidget(lbStarLetter);
+  starLine->addSpacing(6);  // the letter apart from the name, as in the main window
+  starLine->addWidget(lbStarName, 1);
+  grid->addWidget(new QLabel(QStringLiteral("Звезда №:"), group), 1, 0);
+  grid->addLayout(starLine, 1, 1, 1, 3);
+
+  sightTime_.Date = DatePicker(group, "dpSight");
+  sightTime_.Time = TimePicker(group, "tpSight");
+  sightTime_.Zone = Input(new TSpinEdit(group), "seZone");
+  sightTime_.Zone->setRange(0, 12);
+  sightTime_.Zone->setFixedWidth(60);
+  sightTime_.ZoneSign = SignButton(group, "sbZone", QStringLiteral("E"));
+  auto* when = new QHBoxLayout;
+  when->setSpacing(4);
+  when->addWidget(sightTime_.Date);
+  when->addSpacing(8);
+  when->addWidget(sightTime_.Time);
+  when->addSpacing(8);
+  when->addWidget(new QLabel(QStringLiteral("Пояс:"), group));
+  when->addWidget(sightTime_.Zone);
+  when->addWidget(sightTime_.ZoneSign);
+  when->addStretch();
+  grid->addWidget(new QLabel(QStringLiteral("Судовое время:"), group), 2, 0);
+  grid->addLayout(when, 2, 1, 1, 3);
+
+  meHs = Input(new TMaskEdit(QStringLiteral("Hs = ##°##,#'"), group), "meHs");
+  meHs->setFixedWidth(122);
+  dsIndex = Number(group, "dsIndex", -99.9, 99.9, 0, QStringLiteral("′"));
+  grid->addWidget(new QLabel(QStringLiteral("Высота по секстану:"), group), 3, 0);
+  auto* hsLine = new QHBoxLayout;
+  hsLine->addWidget(meHs);
+  hsLine->addSpacing(12);
+  hsLine->addWidget(new QLabel(QStringLiteral("Индексная ошибка:"), group));
+  hsLine->addWidget(dsIndex);
+  hsLine->addStretch();
+  grid->addLayout(hsLine, 3, 1, 1, 3);
+
+  dsEye = Number(group, "dsEye", 0, 999.9, 10, QStringLiteral(" м"));
+  dsTemperature = Number(group, "dsTemperature", -99.9, 99.9, 10, QStringLiteral(" °C"));
+  dsPressure = Number(group, "dsPressure", 0, 9999, 1010, QStringLiteral(" гПа"), 0);
+  grid->addWidget(new QLabel(QStringLiteral("Высота глаза:"), group), 4, 0);
+  auto* airLine = new QHBoxLayout;
+  airLine->addWidget(dsEye);
+  airLine->addSpacing(8);
+  airLine->addWidget(new QLabel(QStringLiteral("Температура:"), group));
+  airLine->addWidget(dsTemperature);
+  airLine->addSpacing(8);
+  airLine->addWidget(new QLabel(QStringLiteral("Давление:"), group));
+  airLine->addWidget(dsPressure);
+  airLine->addStretch();
+  grid->addLayout(airLine, 4, 1, 1, 3);
+
+  const char* const placeNames[4] = {"meFi", "sbFi", "meLam", "sbLam"};
+  grid->addWidget(new QLabel(QStringLiteral("Счислимое место:"), group), 5, 0);
+  assumed_ = PositionRow(group, grid, 5, placeNames);
+  btnTakeMain = Button(group, "btnTakeMain", QStringLiteral("Из главного окна"));
+  btnTakeMain->setToolTip(QStringLiteral("Взять дату, время, пояс, место и звезду из главного окна"));
+  grid->addWidget(btnTakeMain, 0, 2, 1, 2, Qt::AlignRight);
+
+  lbSightError = Message(group, "lbSightError", kRed);
+  lbSightWarning = Message(group, "lbSightWarning", kAmber);
+  grid->addWidget(lbSightError, 6, 0, 1, 4);
+  grid->addWidget(lbSightWarning, 7, 0, 1, 4);
+  grid->setColumnStretch(3, 1);
+  PlainChildren(group);
+  return group;
+}
+
+QGroupBox* TSightTab::CreateWorksheetGroup() {
+  QGroupBox* group = Group(this, QStringLiteral("Вычисление линии положения"));
+  auto* box = new QVBoxLayout(group);
+  twWorksheet = Named(new TWorksheetTable(0, 3, group), "Worksheet");
+  twWorksheet->setHorizontalHeaderLabels(
+      {QStringLiteral("Величина"), QStringLiteral("Как получена"), QStringLiteral("Значение")});
+  StyleTable(twWorksheet);
+  twWorksheet->setSelectionMode(QAbstractItemView::NoSelection);
+  twWorksheet->setFocusPolicy(Qt::NoFocus);
+  twWorksheet->setRowCount(11);
+  for (int row = 0; row < 11; ++row) {
+    for (int column = 0; column < 3; ++column) twWorksheet->setItem(row, column, new QTableWidgetItem);
+    twWorksheet->item(row, 2)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    twWorksheet->item(row, 2)->setForeground(kYellow);  // results in yellow, as in the main window
+    twWorksheet->item(row, 2)->setFont(Face("MS Sans Serif", 14, true));
+  }
+  QHeaderView* header = twWorksheet->horizontalHeader();
+  header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  header->setSectionResizeMode(1, QHeaderView::Stretch);
+  header->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+  twWorksheet->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  twWorksheet->setMinimumWidth(570);
+  twWorksheet->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  twWorksheet->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  twWorksheet->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  twWorksheet->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  box->addWidget(twWorksheet);
+
+  btnCopySheet = Button(group, "btnCopySheet", QStringLiteral("Копировать"));
+  btnCopySheet->setToolTip(QStringLiteral("Поместить вычисление в буфер обмена"));
+  btnAdd = Button(group, "btnAdd", QStringLiteral("Добавить в список"));
+  btnReplace = Button(group, "btnReplace", QStringLiteral("Заменить выбранную"));
+  btnReplace->setToolTip(QStringLiteral("Заменить выбранную в списке линию положения этой"));
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(btnCopySheet);
+  buttons->addStretch();
+  buttons->addWidget(btnAdd);
+  buttons->addWidget(btnReplace);
+  box->addLayout(buttons);
+  PlainChildren(group);
+  return group;
+}
+
+QGroupBox* TSightTab::CreateListGroup() {
+  QGroupBox* group = Group(this, QStringLiteral("Линии положения"));
+  auto* box = new QVBoxLayout(group);
+  sights_ = new TSightListModel(this);
+  tvSights = Named(new QTableView(group), "Sights");
+  tvSights->setModel(sights_);
+  StyleTable(tvSights);
+  tvSights->setToolTip(QStringLiteral("Флажок включает линию в обсервацию; двойной щелчок переносит её в форму"));
+  tvSights->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  tvSights->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+  tvSights->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  auto* boxes = new TBoxesOnBlack;
+  boxes->setParent(tvSights);
+  tvSights->setStyle(boxes);
+  tvSights->setMinimumHeight(80);
+  box->addWidget(tvSights);
+  btnRemove = Button(group, "btnRemove", QStringLiteral("Удалить"));
+  btnCopyList = Button(group, "btnCopyList", QStringLiteral("Копировать"));
+  btnCopyList->setToolTip(QStringLiteral("Поместить список и обсервацию в буфер обмена"));
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(btnRemove);
+  buttons->addStretch();
+  buttons->addWidget(btnCopyList);
+  box->addLayout(buttons);
+  PlainChildren(group);
+  return group;
+}
+
+}  // namespace tarvel

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
+// The list of sights and its fix: adding, replacing, removing and switching
+// sights, and the fix worked again after each change.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QPushButton>
+#include <QTableView>
+#include <algorithm>
+
+#include "fixpanel/FixPanel.h"
+#include "sighttab/SightListModel.h"
+#include "sighttab/SightTab.h"
+#include "widgets/Texts.h"
+
+namespace tarvel {
+
+int TSightTab::CurrentRow() const { return tvSights->currentIndex().row(); }
+
+void TSightTab::SetCurrentRow(int row) { tvSights->setCurrentIndex(sights_->index(row, 0)); }
+
+void TSightTab::WorkFix() {
+  sights_->SetFix(fixPanel_->WorkFix(Sights()));
+  EnableListButtons();
+  btnCopyList->setEnabled(!Sights().empty());
+}
+
+void TSightTab::EnableListButtons() {
+  btnRemove->setEnabled(CurrentRow() >= 0);
+  btnReplace->setEnabled(reduced_ && CurrentRow() >= 0);
+}
+
+void TSightTab::AddClick() {
+  if (!reduced_) return;
+  sights_->Append(*reduced_);
+  SetCurrentRow(sights_->rowCount() - 1);
+  WorkFix();
+}
+
+void TSightTab::ReplaceClick() {
+  const int row = CurrentRow();
+  if (!reduced_ || row < 0 || row >= sights_->rowCount()) return;
+  sights_->Replace(row, *reduced_);
+  WorkFix();
+}
+
+void TSightTab::RemoveClick() {
+  const int row = CurrentRow();
+  if (row < 0 || row >= sights_->rowCount()) return;
+  sights_->Remove(row);
+  // The row below takes the removed one's place as the current row.
+  SetCurrentRow(std::min(row, sights_->rowCount() - 1));
+  WorkFix();
+}
+
+void TSightTab::TakeSightIntoForm(int row) {
+  if (row < 0 || row >= sights_->rowCount()) return;
+  const TLoggedSight logged = Sights()[static_cast<std::size_t>(row)];
+  ShowSight(logged);
+  Reduce();
+}
+
+void TSightTab::CopyListClick() {
+  const std::optional<TDeadReckoning>& reckoning = fixPanel_->Reckoning();
+  if (!reckoning) return;
+  QApplication::clipboard()->setText(Text(ListText(Sights(), *reckoning, Fix())));
+}
+
+}  // namespace tarvel

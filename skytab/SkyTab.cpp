@@ -1,0 +1,334 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
+#include "skytab/SkyTab.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QPushButton>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "almanac/SkyTexts.h"
+#include "core/RuntimeErrors.h"
+#include "skytab/SkyChart.h"
+#include "skytab/StarListDelegate.h"
+#include "skytab/StarListModel.h"
+#include "widgets/ErrorReport.h"
+#include "widgets/InputStyle.h"
+#include "widgets/Look.h"
+#include "widgets/Texts.h"
+
+namespace tarvel {
+namespace {
+
+using namespace look;
+
+// Writes a label only when its text changes, so that an unchanged line costs
+// no layout and no painting on every tick.
+void Show(QLabel* label, const QString& text) {
+  if (label->text() != text) label->setText(text);
+}
+
+QLabel* NamedLabel(QWidget* parent, const char* name, const QColor& colour) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setTextFormat(Qt::PlainText);
+  SetColour(label, QPalette::WindowText, colour);
+  return label;
+}
+
+QSpinBox* Degrees(QWidget* parent, const char* name, int value, const QString& tip) {
+  auto* spin = new QSpinBox(parent);
+  spin->setObjectName(QString::fromLatin1(name));
+  spin->setRange(0, 90);
+  spin->setValue(value);
+  spin->setSuffix(QStringLiteral("°"));
+  spin->setToolTip(tip);
+  // The main window's inputs' colours and arrows, so the arrows stand out.
+  UseInputStyle(*spin);
+  SetInputColours(*spin);
+  return spin;
+}
+
+}  // namespace
+
+TSkyTab::TSkyTab(QWidget* parent)
+    : QWidget(parent), view_(std::make_unique<TSkyView>()) {
+  CreateControls();
+  ConnectHandlers();
+}
+
+TSkyTab::~TSkyTab() = default;
+
+void TSkyTab::CreateControls() {
+  setObjectName(QStringLiteral("SkyTab"));
+  setAutoFillBackground(true);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, kBlack);
+  colours.setColor(QPalette::WindowText, kWhite);
+  colours.setColor(QPalette::Base, kBlack);
+  colours.setColor(QPalette::AlternateBase, QColor(22, 22, 22));
+  colours.setColor(QPalette::Text, kWhite);
+  colours.setColor(QPalette::Button, kSilver);
+  colours.setColor(QPalette::ButtonText, kBlack);
+  colours.setColor(QPalette::Highlight, kNavy);
+  colours.setColor(QPalette::HighlightedText, kFuchsia);
+  // A colour set for a role holds in every state: the disabled buttons must
+  // be told apart again.
+  colours.setColor(QPalette::Disabled, QPalette::Button, QColor(64, 64, 64));
+  colours.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(150, 150, 150));
+  setPalette(colours);
+  setFont(Face("MS Sans Serif", 14));
+
+  SkyChart = new TSkyChart(this);
+  SkyChart->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+
+  starListModel_ = new TStarListModel(this);
+  StarList = new QTableView(this);
+  StarList->setObjectName(QStringLiteral("StarList"));
+  StarList->setModel(starListModel_);
+  StarList->setSelectionBehavior(QAbstractItemView::SelectRows);
+  StarList->setSelectionMode(QAbstractItemView::SingleSelection);
+  StarList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  StarList->setAlternatingRowColors(true);
+  StarList->setWordWrap(false);
+  StarList->setCornerButtonEnabled(false);
+  StarList->verticalHeader()->hide();
+  StarList->verticalHeader()->setDefaultSectionSize(StarList->fontMetrics().height() + 4);
+  StarList->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  StarList->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  StarList->horizontalHeader()->setStretchLastSection(true);
+  StarList->setGridStyle(Qt::DotLine);
+  StarList->setFont(Face("MS Sans Serif", 13));
+  starListModel_->SetFont(StarList->font());
+  StarList->setItemDelegate(new TStarListDelegate(StarList->font(), StarList));
+  auto* style = TStarListDelegate::RowBackgroundsLeftOut();
+  style->setParent(StarList);
+  StarList->setStyle(style);
+  StarList->setSortingEnabled(true);
+  StarList->sortByColumn(static_cast<int>(TStarColumn::Altitude), Qt::DescendingOrder);
+
+  AllStars = new QCheckBox(QStringLiteral("Все 160 звёзд"), this);
+  AllStars->setObjectName(QStringLiteral("AllStars"));
+  AllStars->setToolTip(QStringLiteral("Показать в таблице и звёзды под горизонтом"));
+  SetColour(AllStars, QPalette::Base, kWhite);  // the box, on the black page
+  SetColour(AllStars, QPalette::Text, kBlack);
+
+  BandFrom = Degrees(this, "BandFrom", 15, QStringLiteral("Нижняя граница высот для наблюдений"));
+  BandTo = Degrees(this, "BandTo", 70, QStringLiteral("Верхняя граница высот для наблюдений"));
+  BandFrom->setMaximum(BandTo->value());
+  BandTo->setMinimum(BandFrom->value());
+
+  BestThree = NamedLabel(this, "BestThree", kLime);
+  BestThree->setWordWrap(true);
+  BestThree->setFont(Face("MS Sans Serif", 14, true));
+  BestThree->setToolTip(QStringLiteral("Три звезды в полосе высот, линии положения которых пересекутся "
+                                       "лучше всего (азимуты ближе всего к 120° друг от друга)"));
+  SkyError = NamedLabel(this, "SkyError", kRed);
+
+  auto* legend = NamedLabel(this, "SkyLegend", kSilver);
+  legend->setText(QStringLiteral("Кольца на карте: фиолетовое — звезда главного окна, зелёное — лучшие три, "
+                                 "красное — место звезды неточно (больше 0,5'); тусклые — вне полосы высот."));
+  legend->setWordWrap(true);
+
+  auto* splitter = new QSplitter(Qt::Horizontal, this);
+  splitter->setChildrenCollapsible(false);
+  splitter->addWidget(SkyChart);
+  splitter->addWidget(StarList);
+  splitter->setStretchFactor(0, 4);
+  splitter->setStretchFactor(1, 6);
+  splitter->setSizes({450, 700});
+
+  auto* band = new QHBoxLayout;
+  band->addWidget(new QLabel(QStringLiteral("Высоты для наблюдений: от"), this));
+  band->addWidget(BandFrom);
+  band->addWidget(new QLabel(QStringLiteral("до"), this));
+  band->addWidget(BandTo);
+  band->addSpacing(24);
+  band->addWidget(AllStars);
+  band->addStretch(1);
+
+  // Twilight as the almanac lists it: the morning in one column, the
+  // evening in the other, each in the order of the day.
+  auto* twilight = new QGridLayout;
+  TwilightDate = NamedLabel(this, "TwilightDate", kAqua);
+  TwilightDate->setFont(Face("MS Sans Serif", 14, true));
+  twilight->addWidget(TwilightDate, 0, 0, 1, 4);
+  const auto time = [&](const char* name, const char* caption, int row, int column) {
+    twilight->addWidget(new QLabel(QString::fromUtf8(caption), this), row, column);
+    QLabel* value = NamedLabel(this, name, kYellow);
+    value->setFont(Face("MS Sans Serif", 15, true));
+    twilight->addWidget(value, row, column + 1);
+    return value;
+  };
+  MorningNautical = time("MorningNautical", "Навигационные сумерки", 1, 0);
+  MorningCivil = time("MorningCivil", "Гражданские сумерки", 2, 0);
+  Sunrise = time("Sunrise", "Восход", 3, 0);
+  Sunset = time("Sunset", "Заход", 1, 2);
+  EveningCivil = time("EveningCivil", "Гражданские сумерки", 2, 2);
+  EveningNautical = time("EveningNautical", "Навигационные сумерки", 3, 2);
+  const auto button = [&](const char* name, const char* caption, const char* tip, int column) {
+    auto* b = new QPushButton(QString::fromUtf8(caption), this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(QString::fromUtf8(tip));
+    b->setEnabled(false);
+    b->setCursor(Qt::PointingHandCursor);
+    twilight->addWidget(b, 4, column, 1, 2);
+    return b;
+  };
+  MorningStars = button("MorningStars", "Утренние звёзды",
+                        "Поставить в главном окне середину утренних сумерек для звёзд (от навигационных до "
+                        "гражданских) и выключить автоматический ввод времени", 0);
+  EveningStars = button("EveningStars", "Вечерние звёзды",
+                        "Поставить в главном окне середину вечерних сумерек для звёзд (от гражданских до "
+                        "навигационных) и выключить автоматический ввод времени", 2);
+  twilight->setHorizontalSpacing(12);
+  twilight->setVerticalSpacing(3);
+  twilight->setColumnMinimumWidth(2, 40);
+
+  auto* sights = new QVBoxLayout;
+  sights->addLayout(band);
+  sights->addWidget(BestThree);
+  sights->addWidget(legend);
+  sights->addStretch(1);
+  auto* below = new QHBoxLayout;
+  below->addLayout(sights, 1);
+  below->addSpacing(16);
+  below->addLayout(twilight);
+
+  auto* page = new QVBoxLayout(this);
+  page->addWidget(splitter, 1);
+  page->addLayout(below);
+  page->addWidget(SkyError);
+}
+
+void TSkyTab::ConnectHandlers() {
+  // Every handler runs through the program's error report.
+  const auto on = [this](auto* sender, auto signal, void (TSkyTab::*handler)()) {
+    connect(sender, signal, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+  };
+  on(BandFrom, &QSpinBox::valueChanged, &TSkyTab::BandChange);
+  on(BandTo, &QSpinBox::valueChanged, &TSkyTab::BandChange);
+  on(AllStars, &QCheckBox::toggled, &TSkyTab::AllStarsClick);
+  on(MorningStars, &QPushButton::clicked, &TSkyTab::MorningStarsClick);
+  on(EveningStars, &QPushButton::clicked, &TSkyTab::EveningStarsClick);
+  connect(SkyChart, &TSkyChart::starClicked, this,
+          [this](int number) { Guarded([this, number] { SkyChartClick(number); }); });
+  // The choice is handed on once the table has finished with the event:
+  // the main window's answer rebuilds the table.
+  connect(StarList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this](const QModelIndex& current) {
+            if (arranging_ || !current.isValid()) return;
+            const std::int32_t star = starListModel_->StarOfRow(current.row());
+            QMetaObject::invokeMethod(this, [this, star] { Guarded([&] { StarListChoice(star); }); }, Qt::QueuedConnection);
+          });
+}
+
+void TSkyTab::Follow(const TAlmanacInputs& inputs) {
+  inputs_ = inputs;
+  haveInputs_ = true;
+  stale_ = true;
+  if (isVisible()) Refresh();
+}
+
+void TSkyTab::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (stale_) Guarded([this] { Refresh(); });
+}
+
+TAltitudeBand TSkyTab::Band() const { return {static_cast<Extended>(BandFrom->value()), static_cast<Extended>(BandTo->value())}; }
+
+void TSkyTab::Refresh() {
+  stale_ = false;
+  try {
+    const TTwilightKey key{inputs_.Time.Zone, inputs_.Time.Day, inputs_.Time.Month, inputs_.Time.Year, inputs_.Latitude, inputs_.Longitude};
+    if (twilightFor_ != key) {
+      twilightFor_.reset();
+      twilight_ = TwilightView(inputs_);
+      twilightFor_ = key;
+      ShowTwilight();
+    }
+    *view_ = SkyView(inputs_, Band());
+  } catch (const Exception& error) {
+    Show(SkyError, QStringLiteral("Небосвод не рассчитан: ") + Text(error.Message()));
+    return;
+  }
+  Show(SkyError, {});
+  ShowSky();
+  if (!columnsFitted_ && starListModel_->rowCount() > 0) {
+    // Once, to the first sky's texts; the user may change them later.
+    StarList->resizeColumnsToContents();
+    columnsFitted_ = true;
+  }
+}
+
+void TSkyTab::ShowTwilight() {
+  const QDate date(twilightFor_->Year, twilightFor_->Month, twilightFor_->Day);
+  TwilightDate->setText(QStringLiteral("Сумерки и восход Солнца %1, судовое время:")
+                            .arg(RussianLocale().toString(date, kLongDateFormat)));
+  QLabel* const labels[6] = {MorningNautical, MorningCivil, Sunrise, Sunset, EveningCivil, EveningNautical};
+  for (std::size_t i = 0; i < 6; ++i) labels[i]->setText(Text(twilight_.Texts[i]));
+  MorningStars->setEnabled(twilight_.MorningStars >= 0);
+  EveningStars->setEnabled(twilight_.EveningStars >= 0);
+}
+
+void TSkyTab::ShowSky() {
+  arranging_ = true;
+  SkyChart->SetView(view_.get(), inputs_.StarNumber);
+  starListModel_->SetView(view_.get(), AllStars->isChecked());
+  SelectStarRow();
+  arranging_ = false;
+  Show(BestThree, Text(BestThreeText(*view_)));
+}
+
+void TSkyTab::SelectStarRow() {
+  QItemSelectionModel* selection = StarList->selectionModel();
+  const int row = starListModel_->RowOfStar(inputs_.StarNumber);
+  if (row < 0) {
+    selection->clear();
+    return;
+  }
+  const QModelIndex index = starListModel_->index(row, 0);
+  if (selection->currentIndex().row() != row || !selection->isRowSelected(row)) {
+    selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  }
+}
+
+// --- Handlers --------------------------------------------------------------
+
+void TSkyTab::BandChange() {
+  BandFrom->setMaximum(BandTo->value());
+  BandTo->setMinimum(BandFrom->value());
+  if (!haveInputs_ || stale_) return;
+  SetBand(*view_, Band());
+  ShowSky();
+}
+
+void TSkyTab::AllStarsClick() {
+  if (!haveInputs_ || stale_) return;
+  ShowSky();
+}
+
+void TSkyTab::StarListChoice(std::int32_t star) {
+  if (star != 0 && star != inputs_.StarNumber) emit starChosen(star);
+}
+
+void TSkyTab::SkyChartClick(int number) { emit starChosen(number); }
+
+void TSkyTab::MorningStarsClick() { ChooseShipTime(twilight_.MorningStars); }
+void TSkyTab::EveningStarsClick() { ChooseShipTime(twilight_.EveningStars); }
+
+void TSkyTab::ChooseShipTime(std::int32_t seconds) {
+  if (!twilightFor_ || seconds < 0) return;
+  // A star time that runs past midnight may have its middle on the next date.
+  const QDate date = QDate(twilightFor_->Year, twilightFor_->Month, twilightFor_->Day).addDays(seconds / 86400);
+  emit shipTimeChosen(date, QTime(0, 0).addSecs(seconds % 86400));
+}
+
+}  // namespace tarvel

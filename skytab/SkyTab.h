@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
+#pragma once
+// The "Небосвод" tab of the navigation window: for the main window's
+// instant, zone and position, the sky chart, the table of the stars, the
+// altitude band for sights with the best three stars, and the twilight of
+// the main window's date with the two buttons that set its pickers to the
+// morning or evening star time.
+//
+// The tab follows the main window (Follow); a hidden tab only keeps the
+// inputs and catches up when shown. An arithmetic fault of the computation
+// is shown in the tab, which keeps its previous sky. Choosing a star on the
+// chart or in the table, and the two buttons, ask the main window through
+// the signals; the tab changes nothing of the main window itself.
+
+#include <QDate>
+#include <QTime>
+#include <QWidget>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "almanac/Almanac.h"
+#include "almanac/SkyView.h"
+#include "almanac/TwilightView.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTableView;
+
+namespace tarvel {
+
+class TSkyChart;
+class TStarListModel;
+
+class TSkyTab : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Every handler runs through the program's error report (Guarded,
+  // widgets/ErrorReport.h).
+  explicit TSkyTab(QWidget* parent = nullptr);
+  ~TSkyTab() override;
+
+  // The main window's inputs after a recalculation that completed.
+  void Follow(const TAlmanacInputs& inputs);
+
+ signals:
+  // A star chosen on the chart or in the table.
+  void starChosen(int number);
+  // The middle of the morning or evening star time of the shown date.
+  void shipTimeChosen(QDate date, QTime time);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void CreateControls();
+  void ConnectHandlers();
+
+  // The sky for the kept inputs, then everything that shows it.
+  void Refresh();
+  void ShowSky();
+  void SelectStarRow();
+  TAltitudeBand Band() const;
+  void ShowTwilight();
+
+  void BandChange();
+  void AllStarsClick();
+  void StarListChoice(std::int32_t star);
+  void SkyChartClick(int number);
+  void MorningStarsClick();
+  void EveningStarsClick();
+  void ChooseShipTime(std::int32_t seconds);
+
+  TAlmanacInputs inputs_;
+  bool haveInputs_ = false;
+  bool stale_ = false;     // inputs not yet shown
+  bool arranging_ = false;  // the program, not the user, moves the table's selection
+  bool columnsFitted_ = false;
+  std::unique_ptr<TSkyView> view_;
+
+  // Twilight depends on the date, zone and position only: it is computed
+  // again only when one of them changes, not on every tick.
+  struct TTwilightKey {
+    std::int32_t Zone, Day, Month, Year;
+    Extended Latitude, Longitude;
+    bool operator==(const TTwilightKey&) const = default;
+  };
+  std::optional<TTwilightKey> twilightFor_;
+  TTwilightView twilight_;
+
+  TSkyChart* SkyChart = nullptr;
+  QTableView* StarList = nullptr;
+  TStarListModel* starListModel_ = nullptr;
+  QCheckBox* AllStars = nullptr;  // the stars below the horizon too
+  QSpinBox* BandFrom = nullptr;   // the altitude band for sights, degrees
+  QSpinBox* BandTo = nullptr;
+  QLabel* BestThree = nullptr;
+  QLabel* SkyError = nullptr;     // an arithmetic fault of the last attempt
+  QLabel* TwilightDate = nullptr;
+  QLabel* MorningNautical = nullptr;  // ship's times HH:MM
+  QLabel* MorningCivil = nullptr;
+  QLabel* Sunrise = nullptr;
+  QLabel* Sunset = nullptr;
+  QLabel* EveningCivil = nullptr;
+  QLabel* EveningNautical = nullptr;
+  QPushButton* MorningStars = nullptr;  // set the main window to the middle of the star time
+  QPushButton* EveningStars = nullptr;
+};
+
+}  // namespace tarvel
