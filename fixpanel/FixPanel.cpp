@@ -88,6 +88,27 @@ QGroupBox* TFixPanel::CreateReckoningGroup() {
 QGroupBox* TFixPanel::CreateFixGroup() {
   QGroupBox* group = Group(this, QStringLiteral("Обсервация"));
   auto* box = new QVBoxLayout(group);
+  const TFixSettings defaults;
+  dsSightError = Number(group, "dsSightError", 0.1, 10, static_cast<double>(defaults.SightError), QStringLiteral("′"));
+  dsSightError->setToolTip(QStringLiteral(
+      "СКП высоты: средняя квадратическая ошибка одной измеренной высоты, от 0,1′ до 10′.\n"
+      "По ней строится эллипс, в котором истинное место лежит с вероятностью 95 %,\n"
+      "и проверяются невязки: если они больше, чем объясняет эта ошибка, программа скажет,\n"
+      "какое наблюдение проверить."));
+  dsDriftRate = Number(group, "dsDriftRate", 0, 10, static_cast<double>(defaults.DriftRate), QStringLiteral(" мили/ч"));
+  dsDriftRate->setToolTip(QStringLiteral(
+      "Рост ошибки счисления: на сколько миль за час плавания может уйти счислимое место\n"
+      "(течение, дрейф, ошибки курса и скорости), от 0 до 10.\n"
+      "Линия положения, перенесённая на время обсервации, получает эту ошибку,\n"
+      "умноженную на время переноса; 0 — переносы считаются точными."));
+  auto* accuracy = new QHBoxLayout;
+  accuracy->addWidget(new QLabel(QStringLiteral("СКП высоты:"), group));
+  accuracy->addWidget(dsSightError);
+  accuracy->addSpacing(8);
+  accuracy->addWidget(new QLabel(QStringLiteral("Рост ошибки счисления:"), group));
+  accuracy->addWidget(dsDriftRate);
+  accuracy->addStretch();
+  box->addLayout(accuracy);
   lbFix = Named(new QLabel(group), "lbFix");
   lbFix->setTextFormat(Qt::PlainText);
   lbFix->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -137,6 +158,8 @@ void TFixPanel::ConnectHandlers() {
   toggle(reckoningPosition_.LonSign, "E", "W");
   on(dsCourse, &QDoubleSpinBox::valueChanged, &TFixPanel::ReckoningInputChange);
   on(dsSpeed, &QDoubleSpinBox::valueChanged, &TFixPanel::ReckoningInputChange);
+  on(dsSightError, &QDoubleSpinBox::valueChanged, &TFixPanel::ReckoningInputChange);
+  on(dsDriftRate, &QDoubleSpinBox::valueChanged, &TFixPanel::ReckoningInputChange);
   on(btnTakeMainReckoning, &QPushButton::clicked, &TFixPanel::TakeMainReckoningClick);
   on(btnFixToMain, &QPushButton::clicked, &TFixPanel::FixToMainClick);
 }
@@ -177,6 +200,13 @@ TDeadReckoning TFixPanel::ReadReckoning() const {
   return dr;
 }
 
+TFixSettings TFixPanel::ReadSettings() const {
+  TFixSettings settings;
+  settings.SightError = ReadNumber(dsSightError);
+  settings.DriftRate = ReadNumber(dsDriftRate);
+  return settings;
+}
+
 const TFixOutcome& TFixPanel::WorkFix(const std::vector<TLoggedSight>& sights) {
   // A dead reckoning that cannot be read leaves the last one in force, and
   // says why.
@@ -186,7 +216,7 @@ const TFixOutcome& TFixPanel::WorkFix(const std::vector<TLoggedSight>& sights) {
   } catch (const Exception& error) {
     lbReckoningError->setText(Text(error.Message()));
   }
-  fix_ = reckoning_ ? tarvel::WorkFix(sights, *reckoning_) : TFixOutcome{};
+  fix_ = reckoning_ ? tarvel::WorkFix(sights, *reckoning_, ReadSettings()) : TFixOutcome{};
 
   QString fix;
   for (const std::string& line : FixLines(sights, fix_, false)) fix += (fix.isEmpty() ? "" : "\n") + Text(line);

@@ -9,7 +9,9 @@
 // that cannot be read shows its error, in Russian, under its fields and
 // leaves the last one that could be read in force; the fix's own error shows
 // under the fix. The reckoning starts from the main window's values (the
-// first Follow); "Из главного окна" takes its latest values again.
+// first Follow); "Из главного окна" takes its latest values again. The fix
+// is worked with the accuracy set under it: the standard error of one
+// altitude and the growth of the reckoning's error an hour.
 //
 // Every handler runs through the program's error report (Guarded,
 // widgets/ErrorReport.h). Nothing raises out of WorkFix.
@@ -66,6 +68,7 @@ class TFixPanel : public QWidget {
   void FixToMainClick();
   void ApplyMainValuesToReckoning();
   TDeadReckoning ReadReckoning() const;
+  TFixSettings ReadSettings() const;
 
   std::optional<TAlmanacInputs> main_;  // the main window's latest values
   bool applying_ = false;               // the program is filling the inputs
@@ -79,6 +82,8 @@ class TFixPanel : public QWidget {
   QDoubleSpinBox* dsSpeed = nullptr;
   QPushButton* btnTakeMainReckoning = nullptr;
   QLabel* lbReckoningError = nullptr;
+  QDoubleSpinBox* dsSightError = nullptr;
+  QDoubleSpinBox* dsDriftRate = nullptr;
   QLabel* lbFix = nullptr;
   QLabel* lbFixError = nullptr;
   QPushButton* btnFixToMain = nullptr;

@@ -4,12 +4,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "core/NumberPicture.h"
 #include "display/AngleDisplay.h"
 #include "reports/PositionText.h"
 #include "reports/SightSheet.h"
 #include "reports/TextColumns.h"
+#include "shiptime/ShipTime.h"
 
 namespace tarvel {
 namespace {
@@ -30,8 +32,10 @@ std::string ReckoningText(const TDeadReckoning& dr) {
 
 }  // namespace
 
-TFixOutcome WorkFix(const std::vector<TLoggedSight>& sights, const TDeadReckoning& dr) {
+TFixOutcome WorkFix(const std::vector<TLoggedSight>& sights, const TDeadReckoning& dr,
+                    const TFixSettings& settings) {
   TFixOutcome outcome;
+  outcome.Settings = settings;
   if (sights.empty()) return outcome;
   std::vector<TSight> used;
   for (std::size_t i = 0; i < sights.size(); ++i) {
@@ -40,13 +44,14 @@ TFixOutcome WorkFix(const std::vector<TLoggedSight>& sights, const TDeadReckonin
     used.push_back(sights[i].Sight);
   }
   try {
-    TFix fix = FixPosition(used, dr);
+    TFix fix = FixPosition(used, dr, settings);
     outcome.Last = outcome.Used[LastSight(used)];
     outcome.Reckoning = ReckoningAt(dr, SightSeconds(sights[outcome.Last].Sight));
-    outcome.FromReckoning = RhumbLine(outcome.Reckoning, {fix.Lat, fix.Lon});
+    outcome.FromReckoning = {fix.ReckoningDistance, fix.ReckoningBearing};
     outcome.Fix = std::move(fix);
   } catch (const Exception& error) {
     outcome = TFixOutcome{};
+    outcome.Settings = settings;
     outcome.Error = error.Message();
   }
   return outcome;
@@ -85,11 +90,23 @@ std::vector<std::string> FixLines(const std::vector<TLoggedSight>& sights, const
       "на " + SightTimeText(last) + ", пояс " + ZoneText(last.Time.Zone),
       "итераций " + std::to_string(fix.Iterations) + ", средняя квадратическая невязка " +
           FormatPicture("0.0", fix.ResidualRms) + "'",
-      "эллипс 95 %: полуоси " + FormatPicture("0.0", fix.SemiMajor) + " и " + MilesText(fix.SemiMinor) +
-          ", большая ось " + DegreesText(fix.MajorAzimuth),
+      "эллипс 95 % при СКП высоты " + FormatPicture("0.0", outcome.Settings.SightError) + "′: полуоси " +
+          FormatPicture("0.0", fix.SemiMajor) + " и " + MilesText(fix.SemiMinor) + ", большая ось " +
+          DegreesText(fix.MajorAzimuth),
       "от счислимого места " + MilesText(outcome.FromReckoning.Distance) + ", пеленг " +
           DegreesText(outcome.FromReckoning.Bearing),
   };
+  if (!fix.Consistent && fix.Suspect >= 0 && static_cast<std::size_t>(fix.Suspect) < outcome.Used.size()) {
+    const std::size_t row = outcome.Used[static_cast<std::size_t>(fix.Suspect)];
+    const TSight& suspect = sights[row].Sight;
+    lines.push_back("Невязки больше ожидаемых при СКП " + FormatPicture("0.0", outcome.Settings.SightError) +
+                    "′: проверьте наблюдение " + std::to_string(row + 1) + " — " + BodyShortText(suspect) + " " +
+                    ClockText(suspect.Time.Hour, suspect.Time.Minute));
+  }
+  if (fix.ReckoningDistance > kFarFixMiles) {
+    lines.push_back("Обсервация в " + MilesText(fix.ReckoningDistance) +
+                    " от счислимого места: проверьте наблюдения, время и счисление");
+  }
   for (std::size_t k = 0; k < outcome.Used.size() && k < fix.Residuals.size(); ++k) {
     const TLoggedSight& logged = sights[outcome.Used[k]];
     const std::string when = SightTimeText(logged.Sight) + "  ";
@@ -101,6 +118,21 @@ std::vector<std::string> FixLines(const std::vector<TLoggedSight>& sights, const
     }
   }
   return lines;
+}
+
+std::optional<std::size_t> SameSightRow(const std::vector<TLoggedSight>& sights, const TSight& sight,
+                                        std::optional<std::size_t> except) {
+  const auto key = [](const TSight& s) {
+    return std::tuple(s.Body, s.Body == TBody::Star ? s.StarNumber : 0, UniversalSeconds(s.Time), s.Hs);
+  };
+  for (std::size_t i = 0; i < sights.size(); ++i) {
+    if (i != except && key(sights[i].Sight) == key(sight)) return i;
+  }
+  return std::nullopt;
+}
+
+std::string SameSightText(std::size_t row) {
+  return "Такое наблюдение уже есть в списке: строка " + std::to_string(row + 1);
 }
 
 std::string ListText(const std::vector<TLoggedSight>& sights, const TDeadReckoning& dr, const TFixOutcome& outcome) {

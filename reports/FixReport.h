@@ -37,10 +37,22 @@ struct TFixOutcome {
   std::size_t Last = 0;            // the sight whose time is the fix's time
   TPosition Reckoning{};           // the dead reckoning carried to the fix's time
   TRhumb FromReckoning;            // from there to the fix
+  TFixSettings Settings;           // the accuracy the fix was worked with
 };
 
 // The fix from the sights switched on. No sight at all is no error.
-TFixOutcome WorkFix(const std::vector<TLoggedSight>& sights, const TDeadReckoning& dr);
+TFixOutcome WorkFix(const std::vector<TLoggedSight>& sights, const TDeadReckoning& dr,
+                    const TFixSettings& settings = {});
+
+// A fix farther than this from the dead reckoning is flagged.
+inline constexpr Extended kFarFixMiles = 30;
+
+// The row (from 0) of the list that holds the same sight (the same body,
+// ship's time and Hs), the row `except` left out; none if there is none.
+std::optional<std::size_t> SameSightRow(const std::vector<TLoggedSight>& sights, const TSight& sight,
+                                        std::optional<std::size_t> except = std::nullopt);
+// "Такое наблюдение уже есть в списке: строка 2".
+std::string SameSightText(std::size_t row);
 
 // The residual of a listed sight at the fix, if it was used.
 std::optional<Extended> ResidualAt(const TFixOutcome& outcome, std::size_t index);
@@ -52,8 +64,11 @@ using TSightRow = std::array<std::string, 7>;
 inline const TSightRow kSightRowCaptions = {"Время", "Светило", "Hs", "Ho", "Zn", "Перенос, мили", "Невязка"};
 TSightRow SightRowTexts(const TLoggedSight& sight, std::optional<Extended> residual, bool withDate = false);
 
-// The fix, one line each: position, time, iterations and RMS, the ellipse,
-// the distance and bearing from the dead reckoning; then for each sight used
+// The fix, one line each: position, time, iterations and RMS, the ellipse
+// with the accuracy it stands for, the distance and bearing from the dead
+// reckoning; a line when the residuals are more than that accuracy explains
+// (naming the suspect sight by its row, body and time) and one when the fix
+// lies more than kFarFixMiles from the dead reckoning; then for each sight used
 // its residual (when asked) and the warnings that go with it, such as the
 // error of its star's place. Empty without a fix.
 std::vector<std::string> FixLines(const std::vector<TLoggedSight>& sights, const TFixOutcome& outcome,

@@ -24,13 +24,8 @@ TPosition ReckoningAt(const TDeadReckoning& dr, std::int64_t seconds) {
 }
 
 TRhumb RhumbLine(const TPosition& from, const TPosition& to) {
-  const Extended north = (to.Lat - from.Lat) * 60;
-  const Extended east = Wrap180(to.Lon - from.Lon) * 60 * arith::Cos((from.Lat + to.Lat) / 2 * DegToRad);
-  TRhumb rhumb;
-  rhumb.Distance = arith::Sqrt(north * north + east * east);
-  if (rhumb.Distance == 0) return rhumb;
-  rhumb.Bearing = Bearing(north, east);
-  return rhumb;
+  const TCourseDistance leg = RhumbCourseDistance(from, to);
+  return {leg.Distance, leg.Course};
 }
 
 }  // namespace tarvel

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 #pragma once
 // The ship's track as the fix carries it (sights/Sailing.h: a rhumb line at
-// the dead reckoning's course and speed, by mid-latitude sailing), the
+// the dead reckoning's course and speed, by Mercator sailing), the
 // universal time that orders the sights and the reckoning, and the course
 // and distance from one position to another by the same sailing. Pure C++.
 //
@@ -31,7 +31,7 @@ struct TRhumb {
   Extended Bearing = 0;   // degrees, 0 ≤ Bearing < 360; 0 for no distance
 };
 
-// From `from` to `to` by mid-latitude sailing, the short way round in
+// From `from` to `to` by Mercator sailing, the short way round in
 // longitude.
 TRhumb RhumbLine(const TPosition& from, const TPosition& to);
 

@@ -20,6 +20,7 @@ namespace {
 
 constexpr Extended kLowAltitude = 5;    // degrees: refraction is unreliable below
 constexpr Extended kHighAltitude = 85;  // degrees: the azimuth is ill-defined above
+constexpr Extended kLargeInterceptMiles = 30;  // a sight this far off its assumed position is suspect
 
 std::string Trimmed(const std::string& text) {
   const auto first = text.find_first_not_of(' ');
@@ -67,6 +68,10 @@ std::vector<std::string> SightWarnings(const TSight& s, const TSightReduction& r
   std::vector<std::string> warnings;
   if (r.Ha < kLowAltitude) warnings.push_back("Видимая высота Ha меньше 5°: рефракция ненадёжна");
   if (r.Ho > kHighAltitude) warnings.push_back("Высота Ho больше 85°: у зенита азимут определяется плохо");
+  if (std::fabs(r.Intercept) > kLargeInterceptMiles) {
+    warnings.push_back("Перенос " + MilesText(std::fabs(r.Intercept)) +
+                       " больше 30 миль: проверьте светило, время, Hs и счислимое место");
+  }
   if (s.Body == TBody::Star) {
     const TSunData sun = SunAt(s.Time);
     const Extended error = StarPlaceError(s.StarNumber, sun.Years);

@@ -4,6 +4,7 @@
 // sights, and the fix worked again after each change.
 
 #include <QApplication>
+#include <QLabel>
 #include <QClipboard>
 #include <QPushButton>
 #include <QTableView>
@@ -33,6 +34,10 @@ void TSightTab::EnableListButtons() {
 
 void TSightTab::AddClick() {
   if (!reduced_) return;
+  if (const auto same = SameSightRow(Sights(), reduced_->Sight)) {
+    lbSightError->setText(Text(SameSightText(*same)));
+    return;
+  }
   sights_->Append(*reduced_);
   SetCurrentRow(sights_->rowCount() - 1);
   WorkFix();
@@ -41,6 +46,10 @@ void TSightTab::AddClick() {
 void TSightTab::ReplaceClick() {
   const int row = CurrentRow();
   if (!reduced_ || row < 0 || row >= sights_->rowCount()) return;
+  if (const auto same = SameSightRow(Sights(), reduced_->Sight, static_cast<std::size_t>(row))) {
+    lbSightError->setText(Text(SameSightText(*same)));
+    return;
+  }
   sights_->Replace(row, *reduced_);
   WorkFix();
 }

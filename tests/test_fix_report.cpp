@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -163,6 +164,57 @@ TEST_F(FixReportTest, ThePlotAroundTheFix) {
   ASSERT_EQ(alone.Lines.size(), 1U);
   const Extended intercept = ReduceSight(sights[1].Sight, reckoned.Lat, reckoned.Lon).Intercept;
   EXPECT_NEAR(D(Miles(alone.Lines[0].Foot)), D(std::fabs(intercept)), 1e-9);
+}
+
+// The panel's lines against the stated accuracy: a 5' blunder among four
+// sights of 1' is named by its row, body and time; with 5' sights it is
+// what the accuracy explains; a dead reckoning 40 miles off is flagged.
+TEST_F(FixReportTest, SuspectSightAndFarFixAreNamed) {
+  sights[0].Enabled = true;
+  const auto has = [](const std::vector<std::string>& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+  };
+  const TFixOutcome strict = WorkFix(sights, kReckoning, {1, 0});
+  ASSERT_TRUE(strict.Fix) << strict.Error;
+  EXPECT_FALSE(strict.Fix->Consistent);
+  EXPECT_TRUE(has(FixLines(sights, strict, false),
+                  "Невязки больше ожидаемых при СКП 1,0′: проверьте наблюдение 1 — Полярная 19:49"));
+  const TFixOutcome lenient = WorkFix(sights, kReckoning, {5, 0});
+  ASSERT_TRUE(lenient.Fix);
+  EXPECT_TRUE(lenient.Fix->Consistent);
+  for (const std::string& line : FixLines(sights, lenient, false)) EXPECT_EQ(line.find("Невязки"), std::string::npos);
+  EXPECT_NE(FixLines(sights, lenient, false)[3].find("при СКП высоты 5,0′"), std::string::npos);
+
+  // The same sights, the dead reckoning 40 miles south of its place.
+  TDeadReckoning far = kReckoning;
+  far.Lat -= 40 / 60.0L;
+  sights[0].Enabled = false;
+  const TFixOutcome distant = WorkFix(sights, far);
+  ASSERT_TRUE(distant.Fix) << distant.Error;
+  const TPosition reckoned = ReckoningAt(far, SightSeconds(sights[3].Sight));
+  EXPECT_GT(D(distant.Fix->ReckoningDistance), 30);
+  EXPECT_NEAR(D(distant.Fix->ReckoningDistance),
+              D(RhumbLine(reckoned, {distant.Fix->Lat, distant.Fix->Lon}).Distance), 1e-9);
+  EXPECT_TRUE(has(FixLines(sights, distant, false), "Обсервация в " + MilesText(distant.Fix->ReckoningDistance) +
+                                                      " от счислимого места: проверьте наблюдения, время и счисление"));
+  for (const std::string& line : FixLines(sights, WorkFix(sights, kReckoning), false))
+    EXPECT_EQ(line.find("Обсервация в"), std::string::npos);
+}
+
+// The same body, time and Hs is the same sight; any other difference is not.
+TEST_F(FixReportTest, SameSightIsFoundByBodyTimeAndHs) {
+  TSight same = sights[2].Sight;
+  EXPECT_EQ(SameSightRow(sights, same), 2U);
+  EXPECT_FALSE(SameSightRow(sights, same, 2U));
+  TSight otherZone = same;  // the same instant kept in another zone
+  otherZone.Time.Zone = -3, otherZone.Time.Hour = 18;
+  EXPECT_EQ(SameSightRow(sights, otherZone), 2U);
+  TSight later = same, higher = same, otherStar = same;
+  later.Time.Second += 1;
+  higher.Hs += 0.1L / 60;
+  otherStar.StarNumber = 1;
+  for (const TSight& s : {later, higher, otherStar}) EXPECT_FALSE(SameSightRow(sights, s));
+  EXPECT_EQ(SameSightText(2), "Такое наблюдение уже есть в списке: строка 3");
 }
 
 }  // namespace

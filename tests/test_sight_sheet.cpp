@@ -75,12 +75,27 @@ TEST(SightSheet, WorksheetLinesAreTheReductionsValues) {
 TEST(SightSheet, WarningsForLowAndHighAltitudesAndUntrustedStars) {
   const auto warnings = [](const TSight& s) { return SightWarnings(s, ReduceSight(s, 44.9L, -30.3L, TBelowHorizon::Allow)); };
   EXPECT_TRUE(warnings(Sight(TBody::Star, 46, 27.4L)).empty());
+  // Sirius stands near 27°23' here: a low or high Hs is also a large intercept.
+  const auto intercept = [](const TSight& s) {
+    return "Перенос " + MilesText(std::fabs(ReduceSight(s, 44.9L, -30.3L, TBelowHorizon::Allow).Intercept)) +
+           " больше 30 миль: проверьте светило, время, Hs и счислимое место";
+  };
   const auto low = warnings(Sight(TBody::Star, 46, 4.9L));
-  ASSERT_EQ(low.size(), 1U);
+  ASSERT_EQ(low.size(), 2U);
   EXPECT_EQ(low[0], "Видимая высота Ha меньше 5°: рефракция ненадёжна");
+  EXPECT_EQ(low[1], intercept(Sight(TBody::Star, 46, 4.9L)));
   const auto high = warnings(Sight(TBody::SunLowerLimb, 0, 85.5L));
-  ASSERT_EQ(high.size(), 1U);
+  ASSERT_EQ(high.size(), 2U);
   EXPECT_EQ(high[0], "Высота Ho больше 85°: у зенита азимут определяется плохо");
+  // Just inside and just outside 30 miles from the assumed position.
+  for (const Extended miles : {29.9L, -29.9L, 30.1L, -30.1L}) {
+    TSight s = Sight(TBody::Star, 46, 27.4L);
+    const Extended hc = ReduceSight(s, 44.9L, -30.3L).Hc;
+    s.Hs = SextantAltitude(s, hc + miles / 60);
+    const auto w = warnings(s);
+    ASSERT_EQ(w.size(), std::fabs(miles) > 30 ? 1U : 0U) << static_cast<double>(miles);
+    if (!w.empty()) EXPECT_EQ(w[0], intercept(s));
+  }
 
   // Polaris: its place is 1,6 miles off in December 2026, 4,4 in 2050;
   // Mintaka, near the equator, is never warned of.
@@ -96,7 +111,7 @@ TEST(SightSheet, WarningsForLowAndHighAltitudesAndUntrustedStars) {
   EXPECT_TRUE(warnings(polaris).empty());
   TSight mintaka = Sight(TBody::Star, 32, 30);
   mintaka.Time.Year = 2099;
-  EXPECT_TRUE(warnings(mintaka).empty());
+  for (const std::string& w : warnings(mintaka)) EXPECT_EQ(w.find("погрешность места"), std::string::npos) << w;
 }
 
 TEST(SightSheet, BodiesTimesAndZones) {

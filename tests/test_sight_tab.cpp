@@ -259,7 +259,10 @@ TEST_F(SightTabTest, AnInvalidInputShowsItsErrorInTheTabAndTheWorksheetKeepsItsV
 TEST_F(SightTabTest, WarningsAndCopy) {
   Get<QComboBox>("cbBody")->setCurrentIndex(2);
   Get<TMaskEdit>("meHs")->setMaskedText(QStringLiteral("Hs = 04°30,0'"));
-  EXPECT_EQ(Text("lbSightWarning"), QStringLiteral("Видимая высота Ha меньше 5°: рефракция ненадёжна"));
+  // Sirius stands near 27° here: so low an Hs is also an intercept of 1 445 miles.
+  EXPECT_EQ(Text("lbSightWarning"), QStringLiteral("Видимая высота Ha меньше 5°: рефракция ненадёжна\n"
+                                                   "Перенос 1445,0 мили больше 30 миль: проверьте светило, "
+                                                   "время, Hs и счислимое место"));
   EXPECT_TRUE(Text("lbSightError").isEmpty());  // a warning, not an error
   Get<TSpinEdit>("seStar")->setValue(160);
   Get<TMaskEdit>("meHs")->setMaskedText(QStringLiteral("Hs = 45°18,3'"));
@@ -342,6 +345,32 @@ TEST_F(SightTabTest, ARowIsEditedThroughTheForm) {
   EXPECT_EQ(tab->Sights()[1].Sight.Hs, 27.5L);
   // The edited sight is now the one off the others by some miles.
   EXPECT_GT(std::fabs(static_cast<double>(*ResidualAt(tab->Fix(), 1))), 1.0);
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+// The accuracy under the fix: its defaults, the fix worked again when it
+// changes, the blunder named at 1' and explained at 5'; the same sight is
+// refused a second time and the form keeps what was typed.
+TEST_F(SightTabTest, AccuracySettingsAndTheSameSightTwice) {
+  auto* sightError = Get<QDoubleSpinBox>("dsSightError");
+  auto* drift = Get<QDoubleSpinBox>("dsDriftRate");
+  EXPECT_EQ(sightError->value(), 1.0);
+  EXPECT_EQ(drift->value(), 0.0);
+  EXPECT_FALSE(sightError->toolTip().isEmpty());
+  EXPECT_FALSE(drift->toolTip().isEmpty());
+  AddRunningFix();
+  EXPECT_TRUE(Text("lbFix").contains(QStringLiteral("Невязки больше ожидаемых при СКП 1,0′: проверьте наблюдение 1 — Полярная 19:49")))
+      << Text("lbFix").toStdString();
+  sightError->setValue(5);
+  EXPECT_FALSE(Text("lbFix").contains(QStringLiteral("Невязки"))) << Text("lbFix").toStdString();
+  EXPECT_TRUE(Text("lbFix").contains(QStringLiteral("при СКП высоты 5,0′"))) << Text("lbFix").toStdString();
+
+  const int rows = Get<QTableView>("Sights")->model()->rowCount();
+  const QString hs = Get<TMaskEdit>("meHs")->text();  // Capella's, the last added
+  Get<QPushButton>("btnAdd")->click();
+  EXPECT_EQ(Get<QTableView>("Sights")->model()->rowCount(), rows);
+  EXPECT_EQ(Text("lbSightError"), QStringLiteral("Такое наблюдение уже есть в списке: строка 4"));
+  EXPECT_EQ(Get<TMaskEdit>("meHs")->text(), hs);
   EXPECT_TRUE(errors.isEmpty());
 }
 
