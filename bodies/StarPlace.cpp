@@ -11,6 +11,7 @@
 
 #include "bodies/HipparcosStars.h"
 #include "bodies/Reduction.h"
+#include "core/Arithmetic.h"
 
 namespace tarvel::bodies {
 
@@ -20,7 +21,7 @@ TBodyPlace StarPlace(std::int32_t number, const TFrame& frame) {
   const double masToRadians = ERFA_DAS2R / 1000;
   const double dec = star.Dec * ERFA_DD2R;
   // μα cos δ / cos δ; no catalogue star is within a degree of a pole.
-  const double pmRa = star.PmRa * masToRadians / std::cos(dec);
+  const double pmRa = static_cast<double>(arith::Divide(star.PmRa * masToRadians, std::cos(dec)));
   double coordinate[3], natural[3], proper[3];
   eraPmpx(star.Ra * ERFA_DD2R, dec, pmRa, star.PmDec * masToRadians, star.Parallax / 1000, 0, astrom.pmt, astrom.eb,
           coordinate);
