@@ -4,7 +4,7 @@
 // The library's own pieces behind BodyPlace: the instant as ERFA's two-part
 // Julian dates, the quantities that every place at one instant shares, and
 // the places of the solar-system bodies and of the stars without the checks
-// of the ship's instant. Not part of the library's contract; the tests use
+// of the ship's instant. Outside the library's contract; the tests use
 // them to drive an instant given in TT.
 
 #include <erfa.h>
