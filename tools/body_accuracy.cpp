@@ -15,11 +15,10 @@
 // library's ΔT at the decimal year year + (month − 0.5) / 12, then GHA and
 // declination (degrees), semi-diameter and horizontal parallax (minutes of
 // arc), magnitude and illuminated fraction; for a star, also the catalogue
-// values the library carries, which the reference takes as its input (ICRS
-// right ascension and declination at J2000.0 and proper motions in radians,
-// radians a Julian year (dα/dt, not × cos δ), parallax in arcseconds, radial
-// velocity in km/s), so that the comparison checks the library's transforms
-// and not its catalogue.
+// values the library carries (bodies/HipparcosStars.h: ICRS right ascension
+// and declination at J2000.0 in degrees, proper motions μα cos δ and μδ and
+// the parallax in mas), which the reference takes as its input, so that the
+// comparison checks the library's transforms and not its catalogue.
 //
 // Usage: tarvel_body_accuracy [instants per body type] [seed]   (defaults 5000, 20261209)
 //        tarvel_body_accuracy -
@@ -36,7 +35,7 @@
 
 #include "ReferenceTime.h"
 #include "bodies/BodyPlace.h"
-#include "bodies/StarCatalogue.h"
+#include "bodies/HipparcosStars.h"
 
 namespace tarvel {
 namespace {
@@ -47,7 +46,7 @@ constexpr std::array<const char*, 7> kBodyNames = {"Sun", "Moon", "Venus", "Mars
 
 void Header() {
   std::printf("body,star,year,month,day,hour,minute,second,deltat,gha,dec,sd,hp,magnitude,illuminated,"
-              "ra,de,pmra,pmde,px,rv\n");
+              "hip,ra_deg,dec_deg,pmra_cosdec_mas,pmdec_mas,parallax_mas\n");
 }
 
 void Row(int body, int star, int year, int month, int day, int hour, int minute, int second) {
@@ -58,9 +57,8 @@ void Row(int body, int star, int year, int month, int day, int hour, int minute,
               month, day, hour, minute, second, dt, p.Gha, p.Dec, p.SemiDiameter, p.HorizontalParallax,
               p.Magnitude, p.Illuminated);
   if (static_cast<TCelestialBody>(body) == TCelestialBody::Star) {
-    const TCatalogueStar& s = CatalogueStar(star);
-    std::printf(",%.17g,%.17g,%.17g,%.17g,%.17g,%.17g\n", s.RightAscension, s.Declination, s.ProperMotionRa,
-                s.ProperMotionDec, s.Parallax, s.RadialVelocity);
+    const THipparcosStar& s = HipparcosStar(star);
+    std::printf(",%d,%.17g,%.17g,%.17g,%.17g,%.17g\n", s.Hip, s.Ra, s.Dec, s.PmRa, s.PmDec, s.Parallax);
   } else {
     std::printf(",,,,,,\n");
   }

@@ -33,8 +33,10 @@ Apparent geocentric place of date, for each instant:
   HP = asin(Earth's equatorial radius / distance), SD = asin(R / distance),
   the Moon's SD = 0.2724 HP.
 Stars: ERFA's own apparent place, eraAtci13 (eraApci13 and eraAtciq), from
-the catalogue values the library carries (ICRS place at J2000.0, proper
-motion, parallax, radial velocity), less the equation of the origins.
+the catalogue values the library carries and prints beside its places
+(bodies/HipparcosStars.h: ICRS place at J2000.0, proper motion, parallax;
+radial velocity zero as in the library), less the equation of the origins;
+so the stars' comparison checks the library's transforms, not its catalogue.
 
 Usage:
   de405_reference.py validate           the DE405 reader and the apparent place on their own
@@ -413,8 +415,17 @@ def errors(de, name, lib, idx):
     HP and SD in arcminutes (none for stars)."""
     when = Instants(*(lib[k][idx].astype(int) for k in FIELDS))
     if name == "Star":
-        cat = {k: lib[k][idx].astype(float) for k in ["ra", "de", "pmra", "pmde", "px", "rv"]}
-        gha, dec = star_apparent(when, cat["ra"], cat["de"], cat["pmra"], cat["pmde"], cat["px"], cat["rv"])
+        # The library's catalogue values: degrees, mas a year (μα cos δ), mas; no radial velocity.
+        # An empty row would make the two sides agree trivially.
+        if np.any(lib["hip"][idx].astype(int) <= 0) or np.any(lib["ra_deg"][idx].astype(float) == 0):
+            raise SystemExit("de405_reference.py: the library's star table has empty rows "
+                             "(Hipparcos number or right ascension 0)")
+        ra = np.radians(lib["ra_deg"][idx].astype(float))
+        de_ = np.radians(lib["dec_deg"][idx].astype(float))
+        pm_ra = lib["pmra_cosdec_mas"][idx].astype(float) / 1000 * ARCSEC / np.cos(de_)
+        pm_dec = lib["pmdec_mas"][idx].astype(float) / 1000 * ARCSEC
+        parallax = lib["parallax_mas"][idx].astype(float) / 1000
+        gha, dec = star_apparent(when, ra, de_, pm_ra, pm_dec, parallax, 0.0)
         hp = None
     else:
         gha, dec, dist = apparent(de, name, when)
