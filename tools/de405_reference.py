@@ -223,9 +223,10 @@ class Instants:
 
 
 def apparent(de, body, when, barycentric=None):
-    """Greenwich hour angle and declination (radians) and geometric distance (km) of a body
-    from the ephemeris de (DE405 or ErfaEphemeris); barycentric(mjd) stands in for the
-    body's place when given."""
+    """Greenwich hour angle and declination (radians), geometric distance (km) and
+    illuminated fraction (1 + cos i) / 2 of a body, i the phase angle at the body between
+    the Sun (at t - τ) and the Earth, from the ephemeris de (DE405 or ErfaEphemeris);
+    barycentric(mjd) stands in for the body's place when given."""
     place_at = barycentric or (lambda t: de.barycentric(body, t))
     mjd = when.tdb_mjd
     earth, earth_v = de.earth(mjd)
@@ -254,7 +255,12 @@ def apparent(de, body, when, barycentric=None):
     ra, dec = erfa.c2s(of_date)
     gha = erfa.anp(erfa.gst06a(when.ut1a, when.ut1b, when.tta, when.ttb) - ra)
     geometric = np.linalg.norm(place_at(mjd) - earth, axis=1)
-    return gha, dec, geometric
+    illuminated = np.ones_like(geometric)
+    if body != "Sun":
+        to_sun, to_earth = de.sun(mjd - tau) - place, earth - place
+        cos_i = np.sum(to_sun * to_earth, axis=1) / (np.linalg.norm(to_sun, axis=1) * np.linalg.norm(to_earth, axis=1))
+        illuminated = (1 + cos_i) / 2
+    return gha, dec, geometric, illuminated
 
 
 def semi_diameter_and_parallax(body, distance):
@@ -351,7 +357,7 @@ def validate(de, samples, seed):
     days = rng.integers(1, 29, samples)
     seconds = rng.integers(0, 86400, samples)
     when = Instants(years, months, days, seconds // 3600, seconds // 60 % 60, seconds % 60)
-    gha, dec, dist = apparent(de, "Sun", when)
+    gha, dec, dist, _ = apparent(de, "Sun", when)
     pvh, pvb = erfa.epv00(when.tta, when.ttb)
     p = -pvh["p"]
     light = np.linalg.norm(p, axis=1) * erfa.DAU / erfa.CMPS / DAYSEC
@@ -374,7 +380,7 @@ def validate(de, samples, seed):
     for _ in range(8):
         ra0, dec0 = rng.uniform(0, 2 * np.pi), np.arcsin(rng.uniform(-1, 1))
         fixed = erfa.s2c(ra0, dec0) * 1e6 * de.au
-        gha, dec, _ = apparent(de, "Star", when, lambda t, f=fixed: np.tile(f, (len(t), 1)))
+        gha, dec, _, _ = apparent(de, "Star", when, lambda t, f=fixed: np.tile(f, (len(t), 1)))
         gha_s, dec_s = star_apparent(when, ra0, dec0, 0.0, 0.0, 1e-6 * erfa.DR2AS, 0.0)
         d = erfa.seps(-gha, dec, -gha_s, dec_s) / ARCSEC
         worst = max(worst, float(d.max()))
@@ -428,13 +434,14 @@ def errors(de, name, lib, idx):
         gha, dec = star_apparent(when, ra, de_, pm_ra, pm_dec, parallax, 0.0)
         hp = None
     else:
-        gha, dec, dist = apparent(de, name, when)
+        gha, dec, dist, illuminated = apparent(de, name, when)
         sd, hp = semi_diameter_and_parallax(name, dist)
     lgha, ldec = np.radians(lib["gha"][idx].astype(float)), np.radians(lib["dec"][idx].astype(float))
     e = {"gha": wrapped(lgha - gha) * np.cos(dec) / ARCSEC, "dec": (ldec - dec) / ARCSEC}
     if hp is not None:
         e["hp"] = lib["hp"][idx].astype(float) - hp / ARCMIN
         e["sd"] = lib["sd"][idx].astype(float) - sd / ARCMIN
+        e["k"] = lib["illuminated"][idx].astype(float) - illuminated
     return e, when
 
 
@@ -500,13 +507,15 @@ def summarise(results, beyond, dt_error, total, seconds, command):
           "Error = library − reference; GHA × cos δ and δ in seconds of arc, HP and SD in minutes of arc; "
           "max is of |error|. Goal: position 3″ (0.05′), HP 0.005′, SD 0.01′. "
           f"ΔT: the library's and the reference's agree within {dt_error:.1e} s.\n")
-    print(f"## By body\n\n| Body | n | {COLUMNS} | worst position | goal met |\n|---|---:|{ALIGN}|---|---|")
+    print(f"## By body\n\n| Body | n | {COLUMNS} | illuminated fraction max | worst position | goal met |\n"
+          f"|---|---:|{ALIGN}|---:|---|---|")
     for name, when, e, star in results:
         worst = int(np.argmax(np.hypot(e["gha"], e["dec"])))
         at = f"{when.year[worst]:04d}-{when.month[worst]:02d}-{when.day[worst]:02d}"
         if name == "Star":
             at += f", star {star[worst]}"
-        print(f"| {name} | {len(when.year)} | {cells(e)} | {at} | {'yes' if goal_met(e) else 'NO'} |")
+        k = f"{stats(e['k'])[0]:.1e}" if "k" in e else "–"
+        print(f"| {name} | {len(when.year)} | {cells(e)} | {k} | {at} | {'yes' if goal_met(e) else 'NO'} |")
     print(f"\n## By body and decade\n\n| Body | Decade | n | {COLUMNS} |\n|---|---|---:|{ALIGN}|")
     for name, when, e, star in results:
         for d0 in range(1930, 2100, 10):
