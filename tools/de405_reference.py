@@ -480,12 +480,19 @@ def stats(x):
     return (float(np.max(np.abs(x))), float(np.sqrt(np.mean(x * x)))) if len(x) else (float("nan"),) * 2
 
 
+def figure(x, decimals):
+    """x to the given decimals, or in powers of ten where those would show only zeros."""
+    if x == 0 or x >= 10 ** -decimals or not np.isfinite(x):
+        return f"{x:.{decimals}f}"
+    return f"{x:.1e}"
+
+
 def cells(e, m=slice(None)):
     g, d = stats(e["gha"][m]), stats(e["dec"][m])
-    out = f"{g[0]:.3f} | {g[1]:.3f} | {d[0]:.3f} | {d[1]:.3f}"
+    out = " | ".join(figure(x, 3) for x in (*g, *d))
     if "hp" in e:
         h, s = stats(e["hp"][m]), stats(e["sd"][m])
-        return out + f" | {h[0]:.5f} | {h[1]:.5f} | {s[0]:.5f} | {s[1]:.5f}"
+        return out + " | " + " | ".join(figure(x, 5) for x in (*h, *s))
     return out + " | – | – | – | –"
 
 
@@ -534,7 +541,7 @@ def summarise(results, beyond, dt_error, total, seconds, command):
         for name, when, e, spread in beyond:
             sp = max(stats(spread["gha"])[0], stats(spread["dec"])[0]) if spread else float("nan")
             sh = stats(spread["hp"])[0] if spread else float("nan")
-            print(f"| {name} | {len(when.year)} | {cells(e)} | {sp:.3f} | {sh:.5f} |")
+            print(f"| {name} | {len(when.year)} | {cells(e)} | {figure(sp, 3)} | {figure(sh, 5)} |")
     print(f"\nReference computed in {seconds:.1f} s.")
 
 
