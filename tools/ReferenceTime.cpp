@@ -8,36 +8,13 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "bodies/BodyPlace.h"
+
 namespace tarvel::reference {
 
-// F. Espenak and J. Meeus, "Polynomial Expressions for Delta T", NASA Five
-// Millennium Canon of Solar Eclipses (NASA/TP-2006-214141),
-// eclipse.gsfc.nasa.gov/SEhelp/deltatpoly2004.html.
-double DeltaT(double y) {
-  if (y < 1941) {
-    const double t = y - 1920;
-    return 21.20 + 0.84493 * t - 0.076100 * t * t + 0.0020936 * t * t * t;
-  }
-  if (y < 1961) {
-    const double t = y - 1950;
-    return 29.07 + 0.407 * t - t * t / 233 + t * t * t / 2547;
-  }
-  if (y < 1986) {
-    const double t = y - 1975;
-    return 45.45 + 1.067 * t - t * t / 260 - t * t * t / 718;
-  }
-  if (y < 2005) {
-    const double t = y - 2000;
-    return 63.86 + 0.3345 * t - 0.060374 * t * t + 0.0017275 * t * t * t +
-           0.000651814 * t * t * t * t + 0.00002373599 * t * t * t * t * t;
-  }
-  if (y < 2050) {
-    const double t = y - 2000;
-    return 62.92 + 0.32217 * t + 0.005589 * t * t;
-  }
-  const double u = (y - 1820) / 100;
-  return -20 + 32 * u * u - 0.5628 * (2150 - y);
-}
+// The program's own ΔT (bodies/BodyPlace.h), so that the tools and the
+// bodies' places take the same TT for the same UT.
+double DeltaT(double y) { return static_cast<double>(tarvel::DeltaT(y)); }
 
 Instant InstantAt(int year, int month, int day, int hour, int minute, int second) {
   Instant i{year, month, day, hour, minute, second, 0, 0, 0, 0};
