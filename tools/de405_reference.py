@@ -256,7 +256,7 @@ def apparent(de, body, when, barycentric=None):
     gha = erfa.anp(erfa.gst06a(when.ut1a, when.ut1b, when.tta, when.ttb) - ra)
     geometric = np.linalg.norm(place_at(mjd) - earth, axis=1)
     illuminated = np.ones_like(geometric)
-    if body != "Sun":
+    if body not in ("Sun", "Star"):  # "Star": a stand-in place far away, for the checks
         to_sun, to_earth = de.sun(mjd - tau) - place, earth - place
         cos_i = np.sum(to_sun * to_earth, axis=1) / (np.linalg.norm(to_sun, axis=1) * np.linalg.norm(to_earth, axis=1))
         illuminated = (1 + cos_i) / 2
