@@ -27,8 +27,9 @@ esac
 if [ "$which" = bodies ]; then
   "$root/scripts/setup.sh" liberfa-dev libswe-dev swe-basic-data \
     python3-numpy python3-erfa python3-casacore casacore-data-jpl-de405
-  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTARVEL_BUILD_TOOLS=ON
-  cmake --build "$build" -j"$(nproc)" --target tarvel_body_accuracy
+  # The build's messages on standard error, so that standard output is the Markdown report.
+  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTARVEL_BUILD_TOOLS=ON >&2
+  cmake --build "$build" -j"$(nproc)" --target tarvel_body_accuracy >&2
   # Debian's python3-erfa and python3-casacore are the system interpreter's.
   python=/usr/bin/python3
   start=$(date +%s)
