@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 // The checks, the instant and the choice of the body.
+//
+// The frame of the last instant is kept, one per thread: the precession-
+// nutation series cost some forty times a star's own reduction, and a
+// navigator's screen asks for all the bodies at one instant.
 
 #include "bodies/BodyPlace.h"
 
@@ -8,9 +12,23 @@
 
 namespace tarvel {
 namespace bodies {
+namespace {
+
+const TFrame& FrameFor(const TInstant& when) {
+  thread_local TFrame frame{};
+  thread_local bool valid = false;
+  const TInstant& last = frame.When;
+  if (!valid || last.Ut1a != when.Ut1a || last.Ut1b != when.Ut1b || last.Tta != when.Tta || last.Ttb != when.Ttb) {
+    frame = FrameAt(when);
+    valid = true;
+  }
+  return frame;
+}
+
+}  // namespace
 
 TBodyPlace BodyPlaceAt(TCelestialBody body, std::int32_t starNumber, const TInstant& when) {
-  const TFrame frame = FrameAt(when);
+  const TFrame& frame = FrameFor(when);
   if (body == TCelestialBody::Star) return StarPlace(starNumber, frame);
   return SolarSystemPlace(body, frame);
 }

@@ -45,8 +45,10 @@
 // the Swiss Ephemeris' analytical theory).
 //
 // Threads: the Swiss Ephemeris keeps global state, so the calls into it are
-// serialised by a lock. BodyPlace may be called from several threads at once
-// and is reentrant in that sense; calls wait for one another.
+// serialised by a lock; everything else is per call or per thread (the
+// precession-nutation and sidereal time of the last instant are kept for
+// the next call at the same instant). BodyPlace may be called from several
+// threads at once; their Sun, Moon and planets wait for one another.
 
 #include <cstdint>
 

@@ -10,6 +10,8 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  liberfa-dev libswe-dev swe-basic-data
+  kstars-data stellarium-data
   fonts-liberation
   desktop-file-utils appstream dpkg-dev lintian
   "$@"
