@@ -32,6 +32,11 @@ Apparent geocentric place of date, for each instant:
   Distance: the geometric geocentric distance |B(t) - E(t)|, no light time;
   HP = asin(Earth's equatorial radius / distance), SD = asin(R / distance),
   the Moon's SD = 0.2724 HP.
+  Illuminated fraction (1 + cos i) / 2, i the angle at the body between the
+  Sun (at t - τ) and the Earth.
+Outside DE405's years (before 1960, from 2060) the same steps run on ERFA's
+analytic ephemerides instead (eraEpv00 for the Earth and the Sun, eraMoon98,
+eraPlan94), reported apart with those models' own spread against DE405.
 Stars: ERFA's own apparent place, eraAtci13 (eraApci13 and eraAtciq), from
 the catalogue values the library carries and prints beside its places
 (bodies/HipparcosStars.h: ICRS place at J2000.0, proper motion, parallax;
@@ -64,7 +69,8 @@ ITEMS = ["Mercury", "Venus", "EMB", "Mars", "Jupiter", "Saturn", "Uranus", "Nept
 
 DAYSEC = 86400.0
 
-# The radii the library uses (bodies/BodyPlace.cpp), km.
+# The radii the library uses (bodies/BodyPlace.h, bodies/SolarSystemPlace.cpp), km: the same
+# numbers on both sides, so that HP and SD measure the distance.
 EARTH_EQUATORIAL_RADIUS = 6378.1366
 RADIUS = {"Sun": 696000.0, "Venus": 6051.8, "Mars": 3396.19, "Jupiter": 71492.0, "Saturn": 60268.0}
 MOON_SD_PER_HP = 0.2724
