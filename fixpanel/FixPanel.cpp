@@ -57,24 +57,9 @@ QGroupBox* TFixPanel::CreateReckoningGroup() {
   grid->addWidget(new QLabel(QStringLiteral("Ход:"), group), 2, 0);
   grid->addLayout(motion, 2, 1);
 
-  reckoningTime_.Date = DatePicker(group, "dpReckoning");
-  reckoningTime_.Time = TimePicker(group, "tpReckoning");
-  reckoningTime_.Zone = Input(new TSpinEdit(group), "seReckoningZone");
-  reckoningTime_.Zone->setRange(0, 12);
-  reckoningTime_.Zone->setFixedWidth(60);
-  reckoningTime_.ZoneSign = SignButton(group, "sbReckoningZone", QStringLiteral("E"));
-  auto* when = new QHBoxLayout;
-  when->setSpacing(4);
-  when->addWidget(reckoningTime_.Date);
-  when->addSpacing(8);
-  when->addWidget(reckoningTime_.Time);
-  when->addSpacing(8);
-  when->addWidget(new QLabel(QStringLiteral("Пояс:"), group));
-  when->addWidget(reckoningTime_.Zone);
-  when->addWidget(reckoningTime_.ZoneSign);
-  when->addStretch();
+  const char* const timeNames[4] = {"dpReckoning", "tpReckoning", "seReckoningZone", "sbReckoningZone"};
   grid->addWidget(new QLabel(QStringLiteral("На:"), group), 1, 0);
-  grid->addLayout(when, 1, 1);
+  reckoningTime_ = InstantRow(group, grid, 1, 1, timeNames);
   btnTakeMainReckoning = Button(group, "btnTakeMainReckoning", QStringLiteral("Из главного окна"));
   btnTakeMainReckoning->setToolTip(QStringLiteral("Взять место, дату, время и пояс из главного окна"));
   grid->addWidget(btnTakeMainReckoning, 0, 2, Qt::AlignRight);

@@ -18,6 +18,7 @@
 #include "widgets/InputStyle.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"
+#include "widgets/SpinEdit.h"
 #include "widgets/Texts.h"
 
 namespace tarvel {
@@ -110,6 +111,28 @@ TPositionFields PositionRow(QWidget* parent, QGridLayout* grid, int row, const c
   line->addWidget(fields.LonSign);
   line->addStretch();
   grid->addLayout(line, row, 1);
+  return fields;
+}
+
+TInstantFields InstantRow(QWidget* parent, QGridLayout* grid, int row, int span, const char* const names[4]) {
+  TInstantFields fields;
+  fields.Date = DatePicker(parent, names[0]);
+  fields.Time = TimePicker(parent, names[1]);
+  fields.Zone = Input(new TSpinEdit(parent), names[2]);
+  fields.Zone->setRange(0, 12);
+  fields.Zone->setFixedWidth(60);
+  fields.ZoneSign = SignButton(parent, names[3], QStringLiteral("E"));
+  auto* line = new QHBoxLayout;
+  line->setSpacing(4);
+  line->addWidget(fields.Date);
+  line->addSpacing(8);
+  line->addWidget(fields.Time);
+  line->addSpacing(8);
+  line->addWidget(new QLabel(QStringLiteral("Пояс:"), parent));
+  line->addWidget(fields.Zone);
+  line->addWidget(fields.ZoneSign);
+  line->addStretch();
+  grid->addLayout(line, row, 1, 1, span);
   return fields;
 }
 

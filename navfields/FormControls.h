@@ -63,6 +63,11 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption);
 // button.
 TPositionFields PositionRow(QWidget* parent, QGridLayout* grid, int row, const char* const names[4]);
 
+// The date, time and zone fields with the zone's E/W button in the grid's
+// row from column 1 over `span` columns; names: the objectNames of the date,
+// the time, the zone and its button.
+TInstantFields InstantRow(QWidget* parent, QGridLayout* grid, int row, int span, const char* const names[4]);
+
 // A group as the main window's.
 QGroupBox* Group(QWidget* parent, const QString& caption);
 // The captions inside a group white in the ordinary face; its buttons and

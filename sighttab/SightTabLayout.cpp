@@ -138,24 +138,9 @@ QGroupBox* TSightTab::CreateSightGroup() {
   grid->addWidget(new QLabel(QStringLiteral("Звезда №:"), group), 1, 0);
   grid->addLayout(starLine, 1, 1, 1, 3);
 
-  sightTime_.Date = DatePicker(group, "dpSight");
-  sightTime_.Time = TimePicker(group, "tpSight");
-  sightTime_.Zone = Input(new TSpinEdit(group), "seZone");
-  sightTime_.Zone->setRange(0, 12);
-  sightTime_.Zone->setFixedWidth(60);
-  sightTime_.ZoneSign = SignButton(group, "sbZone", QStringLiteral("E"));
-  auto* when = new QHBoxLayout;
-  when->setSpacing(4);
-  when->addWidget(sightTime_.Date);
-  when->addSpacing(8);
-  when->addWidget(sightTime_.Time);
-  when->addSpacing(8);
-  when->addWidget(new QLabel(QStringLiteral("Пояс:"), group));
-  when->addWidget(sightTime_.Zone);
-  when->addWidget(sightTime_.ZoneSign);
-  when->addStretch();
+  const char* const timeNames[4] = {"dpSight", "tpSight", "seZone", "sbZone"};
   grid->addWidget(new QLabel(QStringLiteral("Судовое время:"), group), 2, 0);
-  grid->addLayout(when, 2, 1, 1, 3);
+  sightTime_ = InstantRow(group, grid, 2, 3, timeNames);
 
   meHs = Input(new TMaskEdit(QStringLiteral("Hs = ##°##,#'"), group), "meHs");
   meHs->setFixedWidth(122);
