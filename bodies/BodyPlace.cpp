@@ -2,11 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 // The checks, the instant and the choice of the body.
 //
-// The frame of the last instant is kept, one per thread: the precession-
-// nutation series cost some forty times a star's own reduction, and a
-// navigator's screen asks for all the bodies at one instant.
+// The frames of the last few instants are kept, one set per thread: the
+// precession-nutation series cost some forty times a star's own reduction,
+// a navigator's screen asks for all the bodies at one instant, and a fix
+// reduces each of its sights, taken at instants of their own, at every step.
 
 #include "bodies/BodyPlace.h"
+
+#include <array>
 
 #include "bodies/Reduction.h"
 
@@ -14,14 +17,21 @@ namespace tarvel {
 namespace bodies {
 namespace {
 
+constexpr std::size_t kKeptFrames = 8;  // more than the sights of most fixes
+
+bool SameInstant(const TInstant& a, const TInstant& b) {
+  return a.Ut1a == b.Ut1a && a.Ut1b == b.Ut1b && a.Tta == b.Tta && a.Ttb == b.Ttb;
+}
+
 const TFrame& FrameFor(const TInstant& when) {
-  thread_local TFrame frame{};
-  thread_local bool valid = false;
-  const TInstant& last = frame.When;
-  if (!valid || last.Ut1a != when.Ut1a || last.Ut1b != when.Ut1b || last.Tta != when.Tta || last.Ttb != when.Ttb) {
-    frame = FrameAt(when);
-    valid = true;
-  }
+  thread_local std::array<TFrame, kKeptFrames> frames{};
+  thread_local std::size_t kept = 0, next = 0;  // frames filled; the one to replace next
+  for (std::size_t k = 0; k < kept; ++k)
+    if (SameInstant(frames[k].When, when)) return frames[k];
+  TFrame& frame = frames[next];
+  frame = FrameAt(when);
+  next = (next + 1) % kKeptFrames;
+  if (kept < kKeptFrames) ++kept;
   return frame;
 }
 

@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "bodies/BodyPlace.h"
 #include "bodies/Magnitude.h"
@@ -212,6 +213,32 @@ TEST(BodyPlace, BadInputRaisesItsText) {
   // already 12h UT, 31 December 2099 23:59:59 in zone +12 11:59:59 UT.
   EXPECT_NO_THROW(BodyPlace(B::Moon, 0, {-12, 0, 0, 0, 1, 1, 1930}));
   EXPECT_NO_THROW(BodyPlace(B::Moon, 0, {12, 23, 59, 59, 31, 12, 2099}));
+}
+
+// The frames kept for recent instants never mix: places asked for at twelve
+// instants in turn, more than are kept, then again in another order, are the
+// same to the last bit as each asked for alone after an unrelated instant.
+TEST(BodyPlace, KeptFramesGiveTheSamePlacesInAnyOrder) {
+  std::vector<TShipTime> times;
+  for (int k = 0; k < 12; ++k) times.push_back({0, 19, 10 + k, 7 * k % 60, 20, 3, 2025});
+  const auto place = [](const TShipTime& t, int k) {
+    return BodyPlace(k % 3 == 0 ? B::Moon : k % 3 == 1 ? B::Jupiter : B::Star, 1 + k, t);
+  };
+  std::vector<TBodyPlace> first;
+  for (int k = 0; k < 12; ++k) first.push_back(place(times[k], k));
+  for (int round = 0; round < 2; ++round) {
+    for (int k = 11; k >= 0; k -= 1 + round) {
+      const TBodyPlace again = place(times[k], k);
+      EXPECT_EQ(again.Gha, first[k].Gha) << k;
+      EXPECT_EQ(again.Dec, first[k].Dec) << k;
+      EXPECT_EQ(again.HorizontalParallax, first[k].HorizontalParallax) << k;
+    }
+  }
+  BodyPlace(B::Sun, 0, {0, 0, 0, 0, 1, 1, 1950});
+  for (int k = 0; k < 12; ++k) {
+    BodyPlace(B::Sun, 0, {0, 0, 0, 0, 2, 1, 1950 + k});  // a frame of its own in between
+    EXPECT_EQ(place(times[k], k).Gha, first[k].Gha) << k;
+  }
 }
 
 }  // namespace
