@@ -71,18 +71,18 @@ std::vector<TWorksheetLine> Worksheet(const TSight& s, const TSightReduction& r)
       {"Ha  видимая высота", "Hs + i + d", AltitudeDegreesText(r.Ha)},
       {"ρ  рефракция", "−0,0167° / tg(Ha + 7,31 / (Ha + 4,4)) × 0,28 P / (T + 273)",
        SignedMinutesText(-r.Refraction)},
-      {"HP  горизонтальный параллакс", star ? "для звезды 0" : "по эфемериде светила на момент наблюдения",
+      {"HP  гориз. параллакс", star ? "для звезды 0" : "по эфемериде светила",
        HorizontalParallaxText(r.HorizontalParallax)},
-      {"p  параллакс по высоте", star ? "для звезды 0" : "HP × cos(Ha + ρ)", SignedMinutesText(r.Parallax)},
+      {"p  параллакс", star ? "для звезды 0" : "HP × cos(Ha + ρ)", SignedMinutesText(r.Parallax)},
   };
   if (IsMoon(s.Body)) {
-    lines.push_back({"OB  сжатие Земли", "0,192′ × (sin 2φ cos Zn sin H − sin²φ cos H), H = Ha + ρ",
+    lines.push_back({"OB  сжатие Земли", "0,192′ (sin 2φ cos Zn sin H − sin²φ cos H)",
                      SignedMinutesText(r.Oblateness)});
   }
   lines.push_back({"R  полудиаметр", SemiDiameterRule(s.Body), SignedMinutesText(r.SemiDiameter)});
   lines.push_back({"Ho  наблюдённая высота", IsMoon(s.Body) ? "Ha + ρ + p + OB + R" : "Ha + ρ + p + R",
                    AltitudeDegreesText(r.Ho)});
-  lines.push_back({"Hc  счислимая высота", "по счислимому месту на момент наблюдения", AltitudeDegreesText(r.Hc)});
+  lines.push_back({"Hc  счислимая высота", "в счислимом месте", AltitudeDegreesText(r.Hc)});
   lines.push_back({"Zn  азимут светила", "там же", AzimuthText(r.Zn)});
   lines.push_back({"n  перенос", "(Ho − Hc) × 60", InterceptText(r.Intercept)});
   return lines;
