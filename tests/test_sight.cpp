@@ -24,9 +24,10 @@ TSight Sight(TBody body, std::int32_t star, std::int32_t h, std::int32_t m, std:
 
 // Each row: a sight, the assumed position, and the dip, refraction and
 // parallax in altitude worked by hand to 0.0001'. The Sun's parallax is its
-// horizontal parallax 8.794″ / r (r in astronomical units: 0.99597 on
-// 20 March 2025, 1.01628 on 21 June 2024, read off the almanac's distance of
-// the Sun to 0.0001) times cos(Ha − ρ); 1e-4 covers the distance's rounding.
+// horizontal parallax 8.794″ / r times cos(Ha − ρ), r the Sun's distance in
+// astronomical units, about 0.9960 on 20 March 2025 and 1.0163 on
+// 21 June 2024 (between perihelion, 0.983 early in January, and aphelion,
+// 1.017 early in July); 1e-4 covers r to 0.0008.
 struct ReduceRow {
   const char* name;
   TSight sight;
