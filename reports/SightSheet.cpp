@@ -42,12 +42,28 @@ std::string InterceptText(Extended minutes) {
   return MilesText(std::fabs(minutes)) + (minutes >= 0 ? " к светилу" : " от светила");
 }
 
+namespace {
+
+bool IsMoon(TBody body) { return body == TBody::MoonLowerLimb || body == TBody::MoonUpperLimb; }
+
+std::string SemiDiameterRule(TBody body) {
+  switch (body) {
+    case TBody::SunLowerLimb: return "+R нижнего края Солнца";
+    case TBody::SunUpperLimb: return "−R верхнего края Солнца";
+    case TBody::MoonLowerLimb: return "+R нижнего края Луны";
+    case TBody::MoonUpperLimb: return "−R верхнего края Луны";
+    case TBody::Star: return "для звезды 0";
+    default: return "для планеты 0 (центр диска)";
+  }
+}
+
+}  // namespace
+
+std::string HorizontalParallaxText(Extended minutes) { return FormatPicture("0.00", minutes) + "'"; }
+
 std::vector<TWorksheetLine> Worksheet(const TSight& s, const TSightReduction& r) {
   const bool star = s.Body == TBody::Star;
-  const std::string semiDiameterRule = star ? "для звезды 0"
-                                       : s.Body == TBody::SunLowerLimb ? "+R нижнего края Солнца"
-                                                                       : "−R верхнего края Солнца";
-  return {
+  std::vector<TWorksheetLine> lines = {
       {"Hs  высота по секстану", "отсчёт секстана", AltitudeDegreesText(s.Hs)},
       {"i  поправка индекса", "−(индексная ошибка)", SignedMinutesText(-s.IndexError)},
       {"d  наклонение горизонта", "−1,76′ × √e, e = " + FormatPicture("0.0", s.EyeHeight) + " м",
@@ -55,13 +71,21 @@ std::vector<TWorksheetLine> Worksheet(const TSight& s, const TSightReduction& r)
       {"Ha  видимая высота", "Hs + i + d", AltitudeDegreesText(r.Ha)},
       {"ρ  рефракция", "−0,0167° / tg(Ha + 7,31 / (Ha + 4,4)) × 0,28 P / (T + 273)",
        SignedMinutesText(-r.Refraction)},
-      {"R  полудиаметр", semiDiameterRule, SignedMinutesText(r.SemiDiameter)},
-      {"p  параллакс", star ? "для звезды 0" : "0,1466′ × cos Ha", SignedMinutesText(r.Parallax)},
-      {"Ho  наблюдённая высота", "Ha + ρ + R + p", AltitudeDegreesText(r.Ho)},
-      {"Hc  счислимая высота", "по счислимому месту на момент наблюдения", AltitudeDegreesText(r.Hc)},
-      {"Zn  азимут светила", "там же", AzimuthText(r.Zn)},
-      {"n  перенос", "(Ho − Hc) × 60", InterceptText(r.Intercept)},
+      {"HP  гориз. параллакс", star ? "для звезды 0" : "по эфемериде светила",
+       HorizontalParallaxText(r.HorizontalParallax)},
+      {"p  параллакс", star ? "для звезды 0" : "HP × cos(Ha + ρ)", SignedMinutesText(r.Parallax)},
   };
+  if (IsMoon(s.Body)) {
+    lines.push_back({"OB  сжатие Земли", "0,192′ (sin 2φ cos Zn sin H − sin²φ cos H)",
+                     SignedMinutesText(r.Oblateness)});
+  }
+  lines.push_back({"R  полудиаметр", SemiDiameterRule(s.Body), SignedMinutesText(r.SemiDiameter)});
+  lines.push_back({"Ho  наблюдённая высота", IsMoon(s.Body) ? "Ha + ρ + p + OB + R" : "Ha + ρ + p + R",
+                   AltitudeDegreesText(r.Ho)});
+  lines.push_back({"Hc  счислимая высота", "в счислимом месте", AltitudeDegreesText(r.Hc)});
+  lines.push_back({"Zn  азимут светила", "там же", AzimuthText(r.Zn)});
+  lines.push_back({"n  перенос", "(Ho − Hc) × 60", InterceptText(r.Intercept)});
+  return lines;
 }
 
 std::vector<std::string> SightWarnings(const TSight& s, const TSightReduction& r) {
@@ -96,6 +120,12 @@ std::string BodyShortText(const TSight& s) {
   switch (s.Body) {
     case TBody::SunLowerLimb: return "Солнце н/к";
     case TBody::SunUpperLimb: return "Солнце в/к";
+    case TBody::MoonLowerLimb: return "Луна н/к";
+    case TBody::MoonUpperLimb: return "Луна в/к";
+    case TBody::Venus: return "Венера";
+    case TBody::Mars: return "Марс";
+    case TBody::Jupiter: return "Юпитер";
+    case TBody::Saturn: return "Сатурн";
     case TBody::Star: break;
   }
   return StarShortName(s.StarNumber);
@@ -105,6 +135,12 @@ std::string BodyText(const TSight& s) {
   switch (s.Body) {
     case TBody::SunLowerLimb: return "Солнце, нижний край";
     case TBody::SunUpperLimb: return "Солнце, верхний край";
+    case TBody::MoonLowerLimb: return "Луна, нижний край";
+    case TBody::MoonUpperLimb: return "Луна, верхний край";
+    case TBody::Venus: return "Венера";
+    case TBody::Mars: return "Марс";
+    case TBody::Jupiter: return "Юпитер";
+    case TBody::Saturn: return "Сатурн";
     case TBody::Star: break;
   }
   const TStar& star = StarTable(s.StarNumber);

@@ -27,9 +27,13 @@ struct TWorksheetLine {
   std::string Value;    // "35° 12,30'"
 };
 
-// The eleven lines Hs, i, d, Ha, ρ, R, p, Ho, Hc, Zn, intercept.
+// The lines Hs, i, d, Ha, ρ, HP, p, R, Ho, Hc, Zn, intercept in the order of
+// the almanac's direct computation (the parallax before the semi-diameter),
+// and for the Moon OB after p: twelve lines, thirteen for the Moon.
 std::vector<TWorksheetLine> Worksheet(const TSight& sight, const TSightReduction& reduction);
 
+// A horizontal parallax in minutes of arc to a hundredth: "59,48'", "0,15'".
+std::string HorizontalParallaxText(Extended minutes);
 // Minutes of arc signed to a tenth: "+1,5'", "-0,3'", "0,0'".
 std::string SignedMinutesText(Extended minutes);
 // An altitude in degrees in the main window's altitude text: "35° 12,30'";
@@ -49,10 +53,11 @@ std::vector<std::string> SightWarnings(const TSight& sight, const TSightReductio
 // ("М.Медведицы (Полярная)" → "Полярная"), otherwise the name without blanks
 // at its ends.
 std::string StarShortName(std::int32_t starNumber);
-// The body of a sight for lists and labels: "Солнце н/к", "Солнце в/к", or the
-// star's own name.
+// The body of a sight for lists and labels: "Солнце н/к", "Солнце в/к",
+// "Луна н/к", "Луна в/к", "Венера", "Марс", "Юпитер", "Сатурн", or the star's
+// own name.
 std::string BodyShortText(const TSight& sight);
-// The body in full: "Солнце, нижний край", "Солнце, верхний край",
+// The body in full: "Солнце, нижний край", "Луна, верхний край", "Марс",
 // "№ 160 α М.Медведицы (Полярная)".
 std::string BodyText(const TSight& sight);
 // The sight's ship's date and time: "20.03.2025 19:30:05".

@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 // The reduction keeps the almanac's order of steps; a minute is turned into
-// degrees as minutes * OneSixtieth, as everywhere in the program.
+// degrees as minutes * OneSixtieth, as everywhere in the program. The star
+// count of the catalogue is the main window's (almanac/Almanac.h), numbered
+// alike in bodies/.
 
 #include "sights/Sight.h"
 
 #include <cmath>
+#include <stdexcept>
 
 #include "almanac/Almanac.h"
+#include "angles/Wrap.h"
+#include "bodies/BodyPlace.h"
 #include "core/Arithmetic.h"
 #include "ephemeris/CStars.h"
 
@@ -29,25 +34,73 @@ Extended Refraction(Extended ha, Extended temperature, Extended pressure) {
   return 60 * f * r0;
 }
 
-// Step 4, minutes of arc, signed as applied.
-Extended SemiDiameter(TBody body, const TSunData& sun) {
+// The semi-diameter sign: +1 for a lower limb, −1 for an upper, 0 for a
+// star or a planet's centre.
+int LimbSign(TBody body) {
   switch (body) {
-    case TBody::SunLowerLimb: return sun.SemiDiameter;
-    case TBody::SunUpperLimb: return -sun.SemiDiameter;
-    case TBody::Star: break;
+    case TBody::SunLowerLimb:
+    case TBody::MoonLowerLimb: return 1;
+    case TBody::SunUpperLimb:
+    case TBody::MoonUpperLimb: return -1;
+    default: return 0;
   }
-  return 0;
 }
 
-// Step 5, minutes of arc.
-Extended Parallax(TBody body, Extended ha) {
-  return body == TBody::Star ? 0 : 0.1466L * arith::Cos(ha * DegToRad);
+bool IsMoon(TBody body) { return body == TBody::MoonLowerLimb || body == TBody::MoonUpperLimb; }
+
+// The altitude and azimuth of a place (GHA, δ) at (φ, λ), degrees. cos Hc is
+// the length of the azimuth's vector, so the altitude is an arctangent that
+// keeps its precision near the zenith as well as near the horizon.
+struct THorizon {
+  Extended Hc, Zn;
+};
+
+THorizon Horizon(const TBodyPlace& place, Extended lat, Extended lon) {
+  Extended sinPhi, cosPhi, sinDec, cosDec, sinT, cosT;
+  arith::SinCos(lat * DegToRad, sinPhi, cosPhi);
+  arith::SinCos(place.Dec * DegToRad, sinDec, cosDec);
+  arith::SinCos((place.Gha + lon) * DegToRad, sinT, cosT);
+  const Extended up = sinPhi * sinDec + cosPhi * cosDec * cosT;
+  const Extended north = cosPhi * sinDec - sinPhi * cosDec * cosT;
+  const Extended east = -cosDec * sinT;
+  const Extended across = arith::Sqrt(north * north + east * east);
+  THorizon h;
+  // At the zenith or nadir the altitude is ±90° and the azimuth is taken as 0.
+  h.Hc = across == 0 ? (up > 0 ? 90 : -90) : arith::ArcTan(arith::Divide(up, across)) / DegToRad;
+  h.Zn = Bearing(north, east);
+  return h;
+}
+
+// Steps 4 to 6 for an apparent altitude Ha, minutes of arc.
+struct TCorrections {
+  Extended Refraction, Parallax, Oblateness, SemiDiameter;
+  Extended Sum() const { return Parallax + Oblateness + SemiDiameter - Refraction; }
+};
+
+TCorrections Corrections(const TSight& s, const TBodyPlace& place, Extended ha, Extended lat, Extended zn) {
+  TCorrections c{};
+  c.Refraction = Refraction(ha, s.Temperature, s.Pressure);
+  Extended sinH, cosH;
+  arith::SinCos((ha - c.Refraction * OneSixtieth) * DegToRad, sinH, cosH);
+  c.Parallax = place.HorizontalParallax * cosH;
+  if (IsMoon(s.Body)) {
+    Extended sinPhi, cosPhi, sinZ, cosZ;
+    arith::SinCos(lat * DegToRad, sinPhi, cosPhi);
+    arith::SinCos(zn * DegToRad, sinZ, cosZ);
+    // 0.0032° = 0.192′; sin 2φ = 2 sin φ cos φ.
+    c.Oblateness = -0.192L * sinPhi * sinPhi * cosH + 0.192L * 2 * sinPhi * cosPhi * cosZ * sinH;
+  }
+  c.SemiDiameter = LimbSign(s.Body) * place.SemiDiameter;
+  return c;
+}
+
+TBodyPlace PlaceOf(const TSight& s) {
+  return BodyPlace(CelestialBody(s.Body), s.Body == TBody::Star ? s.StarNumber : 0, s.Time);
 }
 
 // The sight's fields other than Hs, in the order the user reads them.
 void ValidateFields(const TSight& s) {
-  if (s.Body != TBody::SunLowerLimb && s.Body != TBody::SunUpperLimb && s.Body != TBody::Star)
-    throw ESightError(kSightBodyError);
+  if (!(s.Body >= TBody::SunLowerLimb && s.Body <= TBody::Saturn)) throw ESightError(kSightBodyError);
   if (s.Body == TBody::Star && (s.StarNumber < 1 || s.StarNumber > kStarCount))
     throw ESightError(kSightStarNumberError);
   if (const char* fault = ShipTimeFault(s.Time, kSightInstantTexts)) throw ESightError(fault);
@@ -58,16 +111,6 @@ void ValidateCorrections(const TSight& s) {
   if (!(s.EyeHeight >= 0 && s.EyeHeight <= 100)) throw ESightError(kSightEyeHeightError);
   if (!(s.Temperature >= -60 && s.Temperature <= 60)) throw ESightError(kSightTemperatureError);
   if (!(s.Pressure >= 850 && s.Pressure <= 1100)) throw ESightError(kSightPressureError);
-}
-
-TAlmanacInputs AlmanacInputs(const TSight& s, Extended lat, Extended lon) {
-  TAlmanacInputs in;
-  in.Time = s.Time;
-  in.Latitude = lat;
-  in.Longitude = lon;
-  // The model places a star even for a Sun sight; any catalogue star will do.
-  in.StarNumber = s.Body == TBody::Star ? s.StarNumber : 1;
-  return in;
 }
 
 }  // namespace
@@ -90,42 +133,69 @@ void ValidateSight(const TSight& s) {
   if (!(ha <= 90)) throw ESightError(kSightHaHighError);
 }
 
+TCelestialBody CelestialBody(TBody body) {
+  switch (body) {
+    case TBody::SunLowerLimb:
+    case TBody::SunUpperLimb: return TCelestialBody::Sun;
+    case TBody::MoonLowerLimb:
+    case TBody::MoonUpperLimb: return TCelestialBody::Moon;
+    case TBody::Venus: return TCelestialBody::Venus;
+    case TBody::Mars: return TCelestialBody::Mars;
+    case TBody::Jupiter: return TCelestialBody::Jupiter;
+    case TBody::Saturn: return TCelestialBody::Saturn;
+    case TBody::Star: break;
+  }
+  return TCelestialBody::Star;
+}
+
 TSightReduction ReduceSight(const TSight& sight, Extended Lat, Extended Lon, TBelowHorizon belowHorizon) {
   ValidateSight(sight);
   if (!(Lat >= -90 && Lat <= 90)) throw ESightError(kSightLatitudeError);
   if (!(Lon >= -180 && Lon <= 180)) throw ESightError(kSightLongitudeError);
 
+  const TBodyPlace place = PlaceOf(sight);
+  const THorizon horizon = Horizon(place, Lat, Lon);
   TSightReduction r{};
   r.Dip = Dip(sight.EyeHeight);
   r.Ha = ApparentAltitude(sight, r.Dip);
-  r.Refraction = Refraction(r.Ha, sight.Temperature, sight.Pressure);
-  const TAlmanacResults almanac = ComputeAlmanac(AlmanacInputs(sight, Lat, Lon));
-  r.SemiDiameter = SemiDiameter(sight.Body, almanac.Sun);
-  r.Parallax = Parallax(sight.Body, r.Ha);
-  r.Ho = r.Ha + (r.SemiDiameter + r.Parallax - r.Refraction) * OneSixtieth;
+  const TCorrections c = Corrections(sight, place, r.Ha, Lat, horizon.Zn);
+  r.Refraction = c.Refraction;
+  r.HorizontalParallax = place.HorizontalParallax;
+  r.Parallax = c.Parallax;
+  r.Oblateness = c.Oblateness;
+  r.SemiDiameter = c.SemiDiameter;
+  r.Ho = r.Ha + c.Sum() * OneSixtieth;
   if (!(r.Ho <= 90)) throw ESightError(kSightHoHighError);
-  const THorizonData& horizon = sight.Body == TBody::Star ? almanac.StarHorizon : almanac.SunHorizon;
-  r.Hc = AltitudeDegrees(horizon);
+  r.Hc = horizon.Hc;
   if (belowHorizon == TBelowHorizon::Refuse && r.Hc < kLowestHc) throw ESightError(BelowHorizonText(r.Hc));
-  r.Zn = horizon.Azimuth;
+  r.Zn = horizon.Zn;
   r.Intercept = (r.Ho - r.Hc) * 60;
   return r;
 }
 
 Extended SextantAltitude(const TSight& sight, Extended Ho) {
+  if (IsMoon(sight.Body)) throw std::invalid_argument("SextantAltitude: the Moon needs the position");
+  return SextantAltitude(sight, Ho, 0, 0);
+}
+
+Extended SextantAltitude(const TSight& sight, Extended Ho, Extended Lat, Extended Lon) {
   ValidateFields(sight);
   ValidateCorrections(sight);
-  const Extended semiDiameter =
-      sight.Body == TBody::Star
-          ? 0
-          : SemiDiameter(sight.Body, SunAt(sight.Time));
+  if (!(Lat >= -90 && Lat <= 90)) throw ESightError(kSightLatitudeError);
+  if (!(Lon >= -180 && Lon <= 180)) throw ESightError(kSightLongitudeError);
+  const TBodyPlace place = PlaceOf(sight);
+  const Extended zn = IsMoon(sight.Body) ? Horizon(place, Lat, Lon).Zn : 0;
   // Each pass shrinks the change of Ha by the slope of the corrections in Ha:
   // about 0.21 near the horizon (the refraction falls some 12′ a degree
-  // there), under 0.02 above 10°. About 30 passes reach the last bit near
-  // the horizon, a few higher up. The loop ends when a pass changes nothing,
+  // there, and the Moon's parallax, HP cos H′, adds at most HP · 1° in
+  // radians, 1′ a degree, against it), under 0.02 above 10° (the Moon's
+  // parallax adds up to 0.017 sin H′ more, and its oblateness 0.00006).
+  // About 30 passes reach the last bit near the horizon, a few more
+  // higher up for the Moon. The loop ends when a pass changes nothing,
   // or after 64 passes, so a value that flickers between two neighbours
   // stops on one of them. Near the
-  // horizon Ho lies up to a degree below Ha, so the passes start and may
+  // horizon Ho lies up to a degree below Ha (for the Moon up to a degree
+  // above), so the passes start and may
   // swing below 0° on the way to an Ha above it: only the end is judged.
   // Below -4.4° the refraction formula has no meaning, and Ho(Ha = 0°) is
   // above -1.2° for every temperature and pressure allowed, so an Ha that
@@ -133,9 +203,7 @@ Extended SextantAltitude(const TSight& sight, Extended Ho) {
   Extended ha = Ho;
   for (int pass = 0; pass < 64; ++pass) {
     if (!(ha > -4.4L)) throw ESightError(kSightHaError);
-    const Extended corrections =
-        semiDiameter + Parallax(sight.Body, ha) - Refraction(ha, sight.Temperature, sight.Pressure);
-    const Extended next = Ho - corrections * OneSixtieth;
+    const Extended next = Ho - Corrections(sight, place, ha, Lat, zn).Sum() * OneSixtieth;
     if (next == ha) break;
     ha = next;
   }

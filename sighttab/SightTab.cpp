@@ -50,9 +50,8 @@ const TFixOutcome& TSightTab::Fix() const { return fixPanel_->Fix(); }
 
 TSight TSightTab::ReadSight() const {
   TSight s{};
-  s.Body = cbBody->currentIndex() == 0   ? TBody::SunLowerLimb
-           : cbBody->currentIndex() == 1 ? TBody::SunUpperLimb
-                                         : TBody::Star;
+  // The list holds the bodies in the order of TBody.
+  s.Body = static_cast<TBody>(std::clamp(cbBody->currentIndex(), 0, static_cast<int>(TBody::Saturn)));
   s.StarNumber = seStar->value();
   s.Time = ReadShipTime(sightTime_);
   s.Hs = ReadHs(meHs->maskedText());
@@ -144,7 +143,7 @@ void TSightTab::SightInputChange() {
 }
 
 void TSightTab::BodyChange() {
-  const bool star = cbBody->currentIndex() == 2;
+  const bool star = cbBody->currentIndex() == static_cast<int>(TBody::Star);
   for (QWidget* w : std::initializer_list<QWidget*>{seStar, lbStarLetter, lbStarName}) w->setEnabled(star);
   SightInputChange();
 }
@@ -187,6 +186,7 @@ void TSightTab::Reduce() {
   for (const std::string& warning : SightWarnings(logged.Sight, logged.Reduction)) {
     warnings += (warnings.empty() ? "" : "\n") + warning;
   }
+  SizeWorksheet(static_cast<int>(lines.size()));
   for (int row = 0; row < static_cast<int>(lines.size()); ++row) {
     twWorksheet->item(row, 0)->setText(Text(lines[row].Caption));
     twWorksheet->item(row, 1)->setText(Text(lines[row].Formula));
@@ -209,7 +209,7 @@ void TSightTab::ShowSight(const TLoggedSight& logged) {
   const TSight& s = logged.Sight;
   applying_ = true;
   try {
-    cbBody->setCurrentIndex(s.Body == TBody::SunLowerLimb ? 0 : s.Body == TBody::SunUpperLimb ? 1 : 2);
+    cbBody->setCurrentIndex(static_cast<int>(s.Body));
     if (s.Body == TBody::Star) seStar->setValue(s.StarNumber);
     ShowShipTime(s.Time, sightTime_);
     meHs->setMaskedText(HsText(s.Hs));

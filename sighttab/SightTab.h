@@ -66,6 +66,7 @@ class TSightTab : public QWidget {
   void CreateControls();
   QGroupBox* CreateSightGroup();
   QGroupBox* CreateWorksheetGroup();
+  void SizeWorksheet(int rows);  // rows of the worksheet, each with its styled cells
   QGroupBox* CreateListGroup();
   void ConnectHandlers();
 

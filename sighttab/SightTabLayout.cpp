@@ -112,8 +112,11 @@ QGroupBox* TSightTab::CreateSightGroup() {
   grid->setVerticalSpacing(5);
 
   cbBody = Input(new QComboBox(group), "cbBody");
+  // In the order of TBody: the index is the body.
   cbBody->addItems({QStringLiteral("Солнце, нижний край"), QStringLiteral("Солнце, верхний край"),
-                    QStringLiteral("Звезда")});
+                    QStringLiteral("Звезда"), QStringLiteral("Луна, нижний край"), QStringLiteral("Луна, верхний край"),
+                    QStringLiteral("Венера"), QStringLiteral("Марс"), QStringLiteral("Юпитер"),
+                    QStringLiteral("Сатурн")});
   seStar = Input(new TSpinEdit(group), "seStar");
   seStar->setRange(0, 161);  // 0 and 161 wrap round the catalogue, as in the main window
   seStar->setValue(1);
@@ -185,6 +188,19 @@ QGroupBox* TSightTab::CreateSightGroup() {
   return group;
 }
 
+// The Moon's worksheet has one line more (OB) than the other bodies'.
+void TSightTab::SizeWorksheet(int rows) {
+  if (twWorksheet->rowCount() == rows) return;
+  twWorksheet->setRowCount(rows);
+  for (int row = 0; row < rows; ++row) {
+    if (twWorksheet->item(row, 0)) continue;
+    for (int column = 0; column < 3; ++column) twWorksheet->setItem(row, column, new QTableWidgetItem);
+    twWorksheet->item(row, 2)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    twWorksheet->item(row, 2)->setForeground(kYellow);  // results in yellow, as in the main window
+    twWorksheet->item(row, 2)->setFont(Face("MS Sans Serif", 14, true));
+  }
+}
+
 QGroupBox* TSightTab::CreateWorksheetGroup() {
   QGroupBox* group = Group(this, QStringLiteral("Вычисление линии положения"));
   auto* box = new QVBoxLayout(group);
@@ -194,13 +210,7 @@ QGroupBox* TSightTab::CreateWorksheetGroup() {
   StyleTable(twWorksheet);
   twWorksheet->setSelectionMode(QAbstractItemView::NoSelection);
   twWorksheet->setFocusPolicy(Qt::NoFocus);
-  twWorksheet->setRowCount(11);
-  for (int row = 0; row < 11; ++row) {
-    for (int column = 0; column < 3; ++column) twWorksheet->setItem(row, column, new QTableWidgetItem);
-    twWorksheet->item(row, 2)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    twWorksheet->item(row, 2)->setForeground(kYellow);  // results in yellow, as in the main window
-    twWorksheet->item(row, 2)->setFont(Face("MS Sans Serif", 14, true));
-  }
+  SizeWorksheet(12);  // the lines of a Sun sight, until the first reduction
   QHeaderView* header = twWorksheet->horizontalHeader();
   header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   header->setSectionResizeMode(1, QHeaderView::Stretch);

@@ -12,6 +12,7 @@
 
 #include "almanac/Almanac.h"
 #include "angles/Wrap.h"
+#include "bodies/BodyPlace.h"
 #include "shiptime/ShipTime.h"
 #include "sights/Fix.h"
 #include "sights/Sailing.h"
@@ -69,7 +70,7 @@ std::vector<TSight> PerfectSights(const FixRow& row) {
   for (const Taken& t : row.sights) {
     TSight s{t.body, t.star, t.zone, t.h, t.m, t.s, t.day, t.month, t.year, 45, 1.2L, 15, 8, 1018};
     const TPosition at = OnTrack(row, t, {row.lat, row.lon});
-    s.Hs = SextantAltitude(s, ReduceSight(s, at.Lat, at.Lon).Hc);
+    s.Hs = SextantAltitude(s, ReduceSight(s, at.Lat, at.Lon).Hc, at.Lat, at.Lon);
     sights.push_back(s);
   }
   return sights;
@@ -107,6 +108,17 @@ const FixRow kFixRows[] = {
       {kStar, 146, -12, 19, 18, 20, 14, 9, 2024}, {kStar, 99, 12, 19, 6, 30, 15, 9, 2024},
       {kStar, 117, 12, 19, 12, 0, 15, 9, 2024}},
      {kStar, 0, 12, 18, 0, 0, 15, 9, 2024}, 21, 21},
+    // Any mix of bodies: the waning Moon setting in the morning, both
+    // limbs, then the Sun.
+    {"MoonAndSunInTheMorning", 44.8L, -30.6L, 250, 12,
+     {{TBody::MoonLowerLimb, 0, -2, 7, 0, 0, 20, 3, 2025}, {TBody::MoonUpperLimb, 0, -2, 7, 40, 0, 20, 3, 2025},
+      {TBody::SunLowerLimb, 0, -2, 9, 0, 0, 20, 3, 2025}, {TBody::SunUpperLimb, 0, -2, 12, 10, 0, 20, 3, 2025}},
+     {kStar, 0, -2, 6, 0, 0, 20, 3, 2025}, -25, 15},
+    // Jupiter high in the west at dusk with two stars.
+    {"JupiterAndTwoStars", 45.1L, -29.9L, 60, 15,
+     {{TBody::Jupiter, 0, -2, 19, 31, 0, 20, 3, 2025}, {kStar, 46, -2, 19, 30, 0, 20, 3, 2025},
+      {kStar, 67, -2, 19, 36, 0, 20, 3, 2025}},
+     {kStar, 0, -2, 19, 0, 0, 20, 3, 2025}, 20, -22},
 };
 
 void PrintTo(const FixRow& r, std::ostream* os) { *os << r.name; }
@@ -189,8 +201,9 @@ TEST(FixPosition, TwoLinesChooseTheCrossingNearerTheDeadReckoning) {
   };
   V gp[2];
   for (int k = 0; k < 2; ++k) {
-    const TStarData& star = ComputeAlmanac({-2, 19, 30, 0, 20, 3, 2025, 0, 0, row.sights[k].star}).Star;
-    gp[k] = unit(star.StarDecDeg + star.StarDecMin / 60, -(star.StarGhaDeg + star.StarGhaMin / 60));
+    // The geographical position of the body the reduction itself uses.
+    const TBodyPlace star = BodyPlace(TCelestialBody::Star, row.sights[k].star, {-2, 19, 30, 0, 20, 3, 2025});
+    gp[k] = unit(star.Dec, -star.Gha);
   }
   const V n = {gp[0][1] * gp[1][2] - gp[0][2] * gp[1][1], gp[0][2] * gp[1][0] - gp[0][0] * gp[1][2],
                gp[0][0] * gp[1][1] - gp[0][1] * gp[1][0]};

@@ -38,38 +38,62 @@ TEST(SightSheet, CorrectionsSignedAsAppliedAndInterceptsWithTheirDirection) {
   EXPECT_EQ(AltitudeDegreesText(-(34 + 20.03L / 60)), "-34° 20,03'");
 }
 
-// The worksheet shows the reduction's own values, in the order of the hand
-// forms, each correction with the sign it is applied with.
+// The worksheet shows the reduction's own values, in the order of the
+// almanac's direct computation, each correction with the sign it is applied
+// with; the Moon has its oblateness line after the parallax.
 TEST(SightSheet, WorksheetLinesAreTheReductionsValues) {
+  const auto moon = [](TBody body) {
+    TSight s = Sight(body, 0, 30);
+    s.Time.Hour = 7, s.Time.Minute = 0;  // the waning Moon low in the west in the morning
+    return s;
+  };
   const struct { TSight sight; const char* semiDiameterRule; } cases[] = {
       {Sight(TBody::SunLowerLimb, 0, 20 + 52.2L / 60, 1.5L), "+R нижнего края Солнца"},
       {Sight(TBody::SunUpperLimb, 0, 35.5L, -2.0L, 4), "−R верхнего края Солнца"},
       {Sight(TBody::Star, 46, 27 + 23.7L / 60), "для звезды 0"},
+      {moon(TBody::MoonLowerLimb), "+R нижнего края Луны"},
+      {moon(TBody::MoonUpperLimb), "−R верхнего края Луны"},
+      {Sight(TBody::Jupiter, 0, 51), "для планеты 0 (центр диска)"},
   };
   for (const auto& c : cases) {
+    const bool isMoon = c.sight.Body == TBody::MoonLowerLimb || c.sight.Body == TBody::MoonUpperLimb;
     const TSightReduction r = ReduceSight(c.sight, 44.9L, -30.3L, TBelowHorizon::Allow);
     const std::vector<TWorksheetLine> lines = Worksheet(c.sight, r);
-    ASSERT_EQ(lines.size(), 11U);
-    const std::string values[] = {AltitudeOf(c.sight.Hs), SignedMinutesText(-c.sight.IndexError),
-                                  SignedMinutesText(-r.Dip), AltitudeOf(r.Ha), SignedMinutesText(-r.Refraction),
-                                  SignedMinutesText(r.SemiDiameter), SignedMinutesText(r.Parallax),
-                                  AltitudeOf(r.Ho), AltitudeOf(r.Hc), AzimuthText(r.Zn), InterceptText(r.Intercept)};
-    const char* symbols[] = {"Hs", "i", "d", "Ha", "ρ", "R", "p", "Ho", "Hc", "Zn", "n"};
-    for (std::size_t k = 0; k < 11; ++k) {
+    std::vector<std::string> values = {AltitudeOf(c.sight.Hs), SignedMinutesText(-c.sight.IndexError),
+                                       SignedMinutesText(-r.Dip), AltitudeOf(r.Ha), SignedMinutesText(-r.Refraction),
+                                       HorizontalParallaxText(r.HorizontalParallax), SignedMinutesText(r.Parallax)};
+    std::vector<std::string> symbols = {"Hs", "i", "d", "Ha", "ρ", "HP", "p"};
+    if (isMoon) values.push_back(SignedMinutesText(r.Oblateness)), symbols.push_back("OB");
+    for (const std::string& v : {SignedMinutesText(r.SemiDiameter), AltitudeOf(r.Ho), AltitudeOf(r.Hc),
+                                 AzimuthText(r.Zn), InterceptText(r.Intercept)})
+      values.push_back(v);
+    for (const char* symbol : {"R", "Ho", "Hc", "Zn", "n"}) symbols.push_back(symbol);
+    ASSERT_EQ(lines.size(), isMoon ? 13U : 12U);
+    for (std::size_t k = 0; k < lines.size(); ++k) {
       EXPECT_EQ(lines[k].Value, values[k]) << lines[k].Caption;
-      EXPECT_EQ(lines[k].Caption.rfind(std::string(symbols[k]) + "  ", 0), 0U) << lines[k].Caption;
+      EXPECT_EQ(lines[k].Caption.rfind(symbols[k] + "  ", 0), 0U) << lines[k].Caption;
     }
-    EXPECT_EQ(lines[5].Formula, c.semiDiameterRule);
+    EXPECT_EQ(lines[isMoon ? 8 : 7].Formula, c.semiDiameterRule);
     // Ho is Hs with the corrections as shown, to their rounding.
-    const Extended sum = c.sight.Hs * 60 - c.sight.IndexError - r.Dip - r.Refraction + r.SemiDiameter + r.Parallax;
-    EXPECT_NEAR(static_cast<double>(sum), static_cast<double>(r.Ho * 60), 1e-12);
+    const Extended sum = c.sight.Hs * 60 - c.sight.IndexError - r.Dip - r.Refraction + r.Parallax + r.Oblateness +
+                         r.SemiDiameter;
+    EXPECT_NEAR(static_cast<double>(sum), static_cast<double>(r.Ho * 60), 1e-11);
+    if (isMoon) {
+      // The Moon's horizontal parallax is near a degree, shown to 0,01'.
+      EXPECT_TRUE(std::regex_match(lines[5].Value, std::regex("(5[4-9]|6[01]),[0-9][0-9]'"))) << lines[5].Value;
+      EXPECT_EQ(lines[9].Formula, "Ha + ρ + p + OB + R");
+    }
   }
-  // A star has neither semi-diameter nor parallax; the dip of 10 m is 5,6'.
+  // A star has neither horizontal parallax, parallax nor semi-diameter; the
+  // dip of 10 m is 5,6'; the Sun's HP is 8,8″.
   const TSightReduction r = ReduceSight(cases[2].sight, 44.9L, -30.3L);
   const std::vector<TWorksheetLine> lines = Worksheet(cases[2].sight, r);
   EXPECT_EQ(lines[2].Value, "-5,6'");
-  EXPECT_EQ(lines[5].Value, "0,0'");
+  EXPECT_EQ(lines[5].Value, "0,00'");
   EXPECT_EQ(lines[6].Value, "0,0'");
+  EXPECT_EQ(lines[7].Value, "0,0'");
+  EXPECT_EQ(Worksheet(cases[0].sight, ReduceSight(cases[0].sight, 44.9L, -30.3L, TBelowHorizon::Allow))[5].Value,
+            "0,15'");
 }
 
 TEST(SightSheet, WarningsForLowAndHighAltitudesAndUntrustedStars) {
@@ -121,6 +145,15 @@ TEST(SightSheet, BodiesTimesAndZones) {
   for (const auto& s : stars) EXPECT_EQ(StarShortName(s.number), s.name) << s.number;
   EXPECT_EQ(BodyShortText(Sight(TBody::SunLowerLimb, 0, 20)), "Солнце н/к");
   EXPECT_EQ(BodyShortText(Sight(TBody::SunUpperLimb, 0, 20)), "Солнце в/к");
+  const struct { TBody body; const char* shortText; const char* text; } bodies[] = {
+      {TBody::MoonLowerLimb, "Луна н/к", "Луна, нижний край"}, {TBody::MoonUpperLimb, "Луна в/к", "Луна, верхний край"},
+      {TBody::Venus, "Венера", "Венера"}, {TBody::Mars, "Марс", "Марс"},
+      {TBody::Jupiter, "Юпитер", "Юпитер"}, {TBody::Saturn, "Сатурн", "Сатурн"},
+  };
+  for (const auto& b : bodies) {
+    EXPECT_EQ(BodyShortText(Sight(b.body, 160, 20)), b.shortText);  // the star number plays no part
+    EXPECT_EQ(BodyText(Sight(b.body, 160, 20)), b.text);
+  }
   EXPECT_EQ(BodyText(Sight(TBody::Star, 160, 45)), "№ 160 α М.Медведицы (Полярная)");
   EXPECT_EQ(SightTimeText(Sight(TBody::Star, 160, 45)), "20.03.2025 19:40:12");
   EXPECT_EQ(ZoneText(-2), "2 W");
@@ -142,7 +175,10 @@ TEST(SightSheet, TextForTheClipboard) {
   // The lines in columns: caption, value to the right, formula.
   for (const char* line : {"\nHs  высота по секстану +45° 18,30'   отсчёт секстана\n",
                            "\nd  наклонение горизонта +-5,6'   −1,76′ × √e, e = 10,0 м\n",
-                           "\nn  перенос +4,2 мили к светилу   \\(Ho − Hc\\) × 60\n"}) {
+                           // 4,2 miles with the main window's Polaris, 1,5 miles off
+                           // this year (the warning above); the reduction now
+                           // takes the star's Hipparcos place.
+                           "\nn  перенос +2,7 мили к светилу   \\(Ho − Hc\\) × 60\n"}) {
     EXPECT_TRUE(std::regex_search(text, std::regex(line))) << line << "\nin\n" << text;
   }
 }

@@ -213,6 +213,47 @@ TEST_F(SightTabTest, TheWorksheetIsTheReductionOfTheInputs) {
   EXPECT_TRUE(errors.isEmpty());
 }
 
+// The list of bodies is in the order of TBody; the Moon's worksheet has its
+// oblateness line, the other bodies' not; the star number is only for a star.
+TEST_F(SightTabTest, TheMoonAndThePlanetsFromTheBodyList) {
+  auto* body = Get<QComboBox>("cbBody");
+  ASSERT_EQ(body->count(), 9);
+  for (int k = 0; k < 9; ++k) {
+    if (k == static_cast<int>(TBody::Star)) continue;
+    const TSight sight{static_cast<TBody>(k), 1, -2, 19, 0, 0, 20, 3, 2025, 30, 0, 10, 10, 1010};
+    EXPECT_EQ(body->itemText(k), Q(BodyText(sight))) << k;
+  }
+  EXPECT_EQ(body->itemText(2), QStringLiteral("Звезда"));
+
+  // The waning Moon low in the west at 07:00, then its upper limb, then
+  // Jupiter at dusk: each worksheet the reduction of the inputs.
+  Get<QTimeEdit>("tpSight")->setTime(QTime(7, 0, 0));
+  Get<TMaskEdit>("meHs")->setMaskedText(QStringLiteral("Hs = 10°12,4'"));
+  body->setCurrentIndex(static_cast<int>(TBody::MoonLowerLimb));
+  const Extended lat = 44 + 55 / 60.0L, lon = -(30 + 17 / 60.0L);
+  TSight moon{TBody::MoonLowerLimb, 46, -2, 7, 0, 0, 20, 3, 2025, 10 + 12.4L / 60, 0, 10, 10, 1013};
+  moon.IndexError = Get<QDoubleSpinBox>("dsIndex")->value(), moon.EyeHeight = Get<QDoubleSpinBox>("dsEye")->value();
+  moon.Temperature = Get<QDoubleSpinBox>("dsTemperature")->value();
+  moon.Pressure = Get<QDoubleSpinBox>("dsPressure")->value();
+  EXPECT_EQ(Sheet(), Expected(moon, lat, lon));
+  EXPECT_EQ(Sheet().size(), 13 * 3);
+  EXPECT_TRUE(Sheet().contains(QStringLiteral("OB  сжатие Земли")));
+  EXPECT_FALSE(Get("seStar")->isEnabled());
+  body->setCurrentIndex(static_cast<int>(TBody::MoonUpperLimb));
+  moon.Body = TBody::MoonUpperLimb;
+  EXPECT_EQ(Sheet(), Expected(moon, lat, lon));
+
+  Get<QTimeEdit>("tpSight")->setTime(QTime(19, 31, 0));
+  Get<TMaskEdit>("meHs")->setMaskedText(QStringLiteral("Hs = 51°10,0'"));
+  body->setCurrentIndex(static_cast<int>(TBody::Jupiter));
+  TSight jupiter = moon;
+  jupiter.Body = TBody::Jupiter, jupiter.Time.Hour = 19, jupiter.Time.Minute = 31, jupiter.Hs = 51 + 10.0L / 60;
+  EXPECT_EQ(Sheet(), Expected(jupiter, lat, lon));
+  EXPECT_EQ(Sheet().size(), 12 * 3);
+  EXPECT_TRUE(Text("lbSightError").isEmpty());
+  EXPECT_TRUE(errors.isEmpty());
+}
+
 TEST_F(SightTabTest, AnInvalidInputShowsItsErrorInTheTabAndTheWorksheetKeepsItsValues) {
   Get<QComboBox>("cbBody")->setCurrentIndex(2);
   Get<TMaskEdit>("meHs")->setMaskedText(QStringLiteral("Hs = 27°23,7'"));

@@ -60,12 +60,12 @@ Extended Observed(TBody body, std::int32_t star, std::int32_t h, std::int32_t m,
   const Extended hours = static_cast<Extended>((h - 19) * 3600 + (m - 52) * 60 + s) / 3600;
   const TPosition there = CarryPosition({kTrueLat, kTrueLon}, kCourse, kSpeed, hours);
   const Extended hc = ReduceSight({body, star, kZone, h, m, s, 20, 3, 2025, 45, 0, 10, 10, 1010}, there.Lat, there.Lon).Hc;
-  return SextantAltitude(sight, hc + error * OneSixtieth);
+  return SextantAltitude(sight, hc + error * OneSixtieth, there.Lat, there.Lon);
 }
 
 void Enter(QWidget& tab, TBody body, std::int32_t star, std::int32_t h, std::int32_t m, std::int32_t s,
            Extended error) {
-  Find<QComboBox>(tab, "cbBody")->setCurrentIndex(body == TBody::SunLowerLimb ? 0 : body == TBody::SunUpperLimb ? 1 : 2);
+  Find<QComboBox>(tab, "cbBody")->setCurrentIndex(static_cast<int>(body));  // the list in the order of TBody
   if (body == TBody::Star) Find<TSpinEdit>(tab, "seStar")->setValue(star);
   Find<QTimeEdit>(tab, "tpSight")->setTime(QTime(h, m, s));
   const Extended hs = Observed(body, star, h, m, s, error);
