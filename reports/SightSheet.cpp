@@ -9,7 +9,6 @@
 #include "display/AngleDisplay.h"
 #include "display/GreekLetter.h"
 #include "ephemeris/CStars.h"
-#include "ephemeris/StarPlaceError.h"
 #include "ephemeris/Stars.h"
 #include "reports/DegreesText.h"
 #include "reports/PositionText.h"
@@ -88,20 +87,13 @@ std::vector<TWorksheetLine> Worksheet(const TSight& s, const TSightReduction& r)
   return lines;
 }
 
-std::vector<std::string> SightWarnings(const TSight& s, const TSightReduction& r) {
+std::vector<std::string> SightWarnings(const TSight&, const TSightReduction& r) {
   std::vector<std::string> warnings;
   if (r.Ha < kLowAltitude) warnings.push_back("Видимая высота Ha меньше 5°: рефракция ненадёжна");
   if (r.Ho > kHighAltitude) warnings.push_back("Высота Ho больше 85°: у зенита азимут определяется плохо");
   if (std::fabs(r.Intercept) > kLargeInterceptMiles) {
     warnings.push_back("Перенос " + MilesText(std::fabs(r.Intercept)) +
                        " больше 30 миль: проверьте светило, время, Hs и счислимое место");
-  }
-  if (s.Body == TBody::Star) {
-    const TSunData sun = SunAt(s.Time);
-    const Extended error = StarPlaceError(s.StarNumber, sun.Years);
-    if (error > kStarPlaceErrorLimit) {
-      warnings.push_back(StarShortName(s.StarNumber) + ": погрешность места звезды около " + MilesText(error));
-    }
   }
   return warnings;
 }

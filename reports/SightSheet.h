@@ -45,8 +45,8 @@ std::string InterceptText(Extended minutes);
 // The warnings of a reduced sight, each a line for the user, in this order:
 // Ha below 5° (refraction unreliable), Ho above 85° (azimuth ill-defined), an
 // intercept over 30 miles (a wrong body, time or position is likelier than
-// so large an offset), and for a star whose place may be off by more than kStarPlaceErrorLimit at the
-// sight's date, "Полярная: погрешность места звезды около 1,6 мили".
+// so large an offset). A star's place is its Hipparcos place carried to the
+// date (bodies/), so no star is warned of for its catalogue place.
 std::vector<std::string> SightWarnings(const TSight& sight, const TSightReduction& reduction);
 
 // The star's own name: the part in brackets where there is one

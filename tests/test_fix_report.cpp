@@ -102,17 +102,23 @@ TEST_F(FixReportTest, RowsFixLinesAndTheClipboardText) {
   EXPECT_EQ(lines[1], "на 20.03.2025 19:52:00, пояс 2 W");
   EXPECT_EQ(lines[5], "20.03.2025 19:40:12  Сириус: невязка 0,0'");
 
-  // A star whose place is not good enough is listed with its sight.
-  sights[0] = Taken(160, 49, 30);
+  // A sight with a warning (an intercept over 30 miles: 40' off) is listed
+  // with it; switched off it plays no part, and its warning is not shown.
+  sights[0] = Taken(160, 49, 30, 40);
+  sights[0].Enabled = false;
   const TFixOutcome withPolaris = WorkFix(sights, kReckoning);
   const std::vector<std::string> all = FixLines(sights, withPolaris, true);
-  ASSERT_EQ(all.size(), 10U);
-  EXPECT_EQ(all[5], "20.03.2025 19:49:30  Полярная: невязка 0,0'");
-  EXPECT_EQ(all[6], "                     Полярная: погрешность места звезды около 1,5 мили");
-  const std::vector<std::string> panel = FixLines(sights, withPolaris, false);
-  ASSERT_EQ(panel.size(), 6U);
-  EXPECT_EQ(panel[5], "20.03.2025 19:49:30  Полярная: погрешность места звезды около 1,5 мили");
+  ASSERT_EQ(all.size(), 8U);
+  for (const std::string& line : all) EXPECT_EQ(line.find("Полярная"), std::string::npos) << line;
+  sights[0] = Taken(46, 40, 12, 40);  // Sirius again, 40' off, in the fix
+  const TFixOutcome warned = WorkFix(sights, kReckoning, {5, 0});
+  ASSERT_TRUE(warned.Fix) << warned.Error;
+  const std::vector<std::string> panel = FixLines(sights, warned, false);
+  const std::string warning = "Перенос " + MilesText(std::fabs(sights[0].Reduction.Intercept)) +
+                              " больше 30 миль: проверьте светило, время, Hs и счислимое место";
+  EXPECT_NE(std::find(panel.begin(), panel.end(), "20.03.2025 19:40:12  " + warning), panel.end());
 
+  sights[0] = Taken(160, 49, 30);
   sights[0].Enabled = false;
   const std::string text = ListText(sights, kReckoning, outcome);
   for (const std::string& part :

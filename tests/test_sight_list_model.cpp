@@ -20,10 +20,10 @@ constexpr TPosition kTruth{45.02L, -29.95L};
 const TDeadReckoning kReckoning{44 + 55 / 60.0L, -(30 + 17 / 60.0L), -2, 19, 0, 0, 20, 3, 2025, 60, 12};
 
 // A star at 19:mm:ss from a ship on 060° at 12 knots.
-TLoggedSight Taken(std::int32_t star, std::int32_t minute, std::int32_t second) {
+TLoggedSight Taken(std::int32_t star, std::int32_t minute, std::int32_t second, Extended error = 0) {
   TSight s{TBody::Star, star, -2, 19, minute, second, 20, 3, 2025, 45, 0, 10, 10, 1010};
   const TPosition there = CarryPosition(kTruth, 60, 12, ((minute - 52) * 60 + second) / 3600.0L);
-  s.Hs = SextantAltitude(s, ReduceSight(s, there.Lat, there.Lon).Hc);
+  s.Hs = SextantAltitude(s, ReduceSight(s, there.Lat, there.Lon).Hc + error / 60);
   return {s, kReckoning.Lat, kReckoning.Lon, ReduceSight(s, kReckoning.Lat, kReckoning.Lon), true};
 }
 
@@ -38,7 +38,7 @@ QColor Colour(const TSightListModel& model, int row, int column) {
 TEST(SightListModel, RowsSwitchesAndTheFix) {
   TSightListModel model;
   QSignalSpy switched(&model, &TSightListModel::sightSwitched);
-  model.Append(Taken(160, 49, 30));
+  model.Append(Taken(160, 49, 30, 40));  // 40' off: an intercept over 30 miles
   model.Append(Taken(46, 40, 12));
   model.Append(Taken(67, 46, 5));
   ASSERT_EQ(model.rowCount(), 3);
@@ -50,9 +50,9 @@ TEST(SightListModel, RowsSwitchesAndTheFix) {
   }
   EXPECT_EQ(Cell(model, 1, 0), QStringLiteral("19:40:12"));
   EXPECT_EQ(Cell(model, 1, 1), QStringLiteral("Сириус"));
-  EXPECT_EQ(Cell(model, 0, 1), QStringLiteral("Полярная ⚠"));  // its star's place is not trusted
+  EXPECT_EQ(Cell(model, 0, 1), QStringLiteral("Полярная ⚠"));  // its intercept is warned of
   EXPECT_EQ(Cell(model, 1, 0, Qt::ToolTipRole), QStringLiteral("20.03.2025 19:40:12, пояс 2 W"));
-  EXPECT_TRUE(Cell(model, 0, 1, Qt::ToolTipRole).startsWith(QStringLiteral("Полярная: погрешность места звезды")));
+  EXPECT_TRUE(Cell(model, 0, 1, Qt::ToolTipRole).startsWith(QStringLiteral("Перенос "))) << Cell(model, 0, 1, Qt::ToolTipRole).toStdString();
   EXPECT_TRUE(Cell(model, 1, 1, Qt::ToolTipRole).isEmpty());
   EXPECT_EQ(Colour(model, 0, 1), QColor(255, 176, 0));
   EXPECT_FALSE(model.index(1, 1).data(Qt::ForegroundRole).isValid());
