@@ -27,36 +27,34 @@ Extended PairStrength(const TNormal& a, const TNormal& b) {
   return cross * cross;
 }
 
-}  // namespace
-
-Extended CrossingStrength(Extended z1, Extended z2, Extended z3) {
-  const TNormal a = Normal(z1), b = Normal(z2), c = Normal(z3);
-  return PairStrength(a, b) + PairStrength(a, c) + PairStrength(b, c);
+Extended Turn(Extended azimuth) {
+  Extended z = std::fmod(azimuth, Extended{360});
+  if (z < 0) z += 360;
+  return z;
 }
 
-std::vector<std::int32_t> BestThree(const std::vector<TSightCandidate>& candidates) {
-  const std::size_t n = candidates.size();
-  if (n < 3) return {};
-  // In order of number, so that the first of equal triples found is the one
-  // with the lowest numbers.
-  std::vector<TSightCandidate> stars = candidates;
-  std::sort(stars.begin(), stars.end(),
-            [](const TSightCandidate& a, const TSightCandidate& b) { return a.Number < b.Number; });
+struct TTriad {
+  std::array<std::size_t, 3> At;  // indices into the candidates sorted by number
+  Extended SmallestGap, Magnitudes, OffAltitude;
+};
 
-  // Every triple's measure is the sum of three pair measures: those are
-  // computed once, which keeps a sky of a hundred candidates well under a
-  // millisecond.
+std::vector<std::int32_t> InAzimuthOrder(const std::vector<TSightCandidate>& stars, const std::array<std::size_t, 3>& at) {
+  std::array<TSightCandidate, 3> chosen{stars[at[0]], stars[at[1]], stars[at[2]]};
+  std::sort(chosen.begin(), chosen.end(),
+            [](const TSightCandidate& a, const TSightCandidate& b) { return Turn(a.Azimuth) < Turn(b.Azimuth); });
+  return {chosen[0].Number, chosen[1].Number, chosen[2].Number};
+}
+
+// The widest crossing of the lines, then altitudes nearest 45°, then the
+// lowest numbers (the candidates come in order of number).
+std::array<std::size_t, 3> WidestCrossing(const std::vector<TSightCandidate>& stars, const std::vector<Extended>& offAltitude) {
+  const std::size_t n = stars.size();
   std::vector<TNormal> normals(n);
-  std::vector<Extended> offAltitude(n);
-  for (std::size_t i = 0; i < n; ++i) {
-    normals[i] = Normal(stars[i].Azimuth);
-    offAltitude[i] = std::fabs(stars[i].Altitude - 45);
-  }
+  for (std::size_t i = 0; i < n; ++i) normals[i] = Normal(stars[i].Azimuth);
   std::vector<Extended> pair(n * n);
   for (std::size_t i = 0; i < n; ++i) {
     for (std::size_t j = i + 1; j < n; ++j) pair[i * n + j] = PairStrength(normals[i], normals[j]);
   }
-
   Extended bestStrength = -1, bestOff = 0;
   std::array<std::size_t, 3> best{};
   for (std::size_t i = 0; i < n; ++i) {
@@ -73,11 +71,67 @@ std::vector<std::int32_t> BestThree(const std::vector<TSightCandidate>& candidat
       }
     }
   }
+  return best;
+}
 
-  std::array<TSightCandidate, 3> chosen{stars[best[0]], stars[best[1]], stars[best[2]]};
-  std::sort(chosen.begin(), chosen.end(),
-            [](const TSightCandidate& a, const TSightCandidate& b) { return a.Azimuth < b.Azimuth; });
-  return {chosen[0].Number, chosen[1].Number, chosen[2].Number};
+}  // namespace
+
+Extended CrossingStrength(Extended z1, Extended z2, Extended z3) {
+  const TNormal a = Normal(z1), b = Normal(z2), c = Normal(z3);
+  return PairStrength(a, b) + PairStrength(a, c) + PairStrength(b, c);
+}
+
+std::array<Extended, 3> AzimuthGaps(Extended z1, Extended z2, Extended z3) {
+  std::array<Extended, 3> z{Turn(z1), Turn(z2), Turn(z3)};
+  std::sort(z.begin(), z.end());
+  return {z[1] - z[0], z[2] - z[1], 360 - (z[2] - z[0])};
+}
+
+bool Surrounds(Extended z1, Extended z2, Extended z3) {
+  const std::array<Extended, 3> gaps = AzimuthGaps(z1, z2, z3);
+  return *std::max_element(gaps.begin(), gaps.end()) < 180;
+}
+
+TBestThree BestThree(const std::vector<TSightCandidate>& candidates) {
+  const std::size_t n = candidates.size();
+  if (n < 3) return {};
+  // In order of number, so that the first of equal triads found is the one
+  // with the lowest numbers.
+  std::vector<TSightCandidate> stars = candidates;
+  std::sort(stars.begin(), stars.end(),
+            [](const TSightCandidate& a, const TSightCandidate& b) { return a.Number < b.Number; });
+  std::vector<Extended> offAltitude(n);
+  for (std::size_t i = 0; i < n; ++i) offAltitude[i] = std::fabs(stars[i].Altitude - 45);
+
+  std::vector<TTriad> surrounding;
+  Extended widest = -1;
+  for (std::size_t i = 0; i < n; ++i) {
+    for (std::size_t j = i + 1; j < n; ++j) {
+      for (std::size_t k = j + 1; k < n; ++k) {
+        const std::array<Extended, 3> gaps = AzimuthGaps(stars[i].Azimuth, stars[j].Azimuth, stars[k].Azimuth);
+        if (*std::max_element(gaps.begin(), gaps.end()) >= 180) continue;
+        const Extended smallest = *std::min_element(gaps.begin(), gaps.end());
+        if (smallest < widest - kGapTolerance) continue;
+        widest = std::max(widest, smallest);
+        surrounding.push_back({{i, j, k}, smallest, stars[i].Magnitude + stars[j].Magnitude + stars[k].Magnitude,
+                               offAltitude[i] + offAltitude[j] + offAltitude[k]});
+      }
+    }
+  }
+  if (surrounding.empty()) return {InAzimuthOrder(stars, WidestCrossing(stars, offAltitude)), true};
+
+  // Step by step, each keeping the triads equal to its best; the order of
+  // finding (lowest numbers first) settles what is left.
+  Extended brightest = surrounding.front().Magnitudes + 1e9L;
+  for (const TTriad& t : surrounding) {
+    if (t.SmallestGap >= widest - kGapTolerance) brightest = std::min(brightest, t.Magnitudes);
+  }
+  const TTriad* best = nullptr;
+  for (const TTriad& t : surrounding) {
+    if (t.SmallestGap < widest - kGapTolerance || t.Magnitudes > brightest + kMagnitudeTolerance) continue;
+    if (!best || t.OffAltitude < best->OffAltitude) best = &t;
+  }
+  return {InAzimuthOrder(stars, best->At), false};
 }
 
 }  // namespace tarvel
