@@ -2,8 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 #pragma once
 // The "Небосвод" tab of the navigation window: for the main window's
-// instant, zone and position, the sky chart, the table of the stars, the
-// altitude band for sights with the best three stars, and the twilight of
+// instant, zone and position, the sky chart, the table of the stars, the Sun,
+// the Moon and the planets, the altitude band and the magnitude limit for
+// sights with the best three bodies, and the twilight of
 // the main window's date with the two buttons that set its pickers to the
 // morning or evening star time.
 //
@@ -25,6 +26,7 @@
 #include "almanac/TwilightView.h"
 
 class QCheckBox;
+class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -98,6 +100,7 @@ class TSkyTab : public QWidget {
   QCheckBox* AllStars = nullptr;  // the stars below the horizon too
   QSpinBox* BandFrom = nullptr;   // the altitude band for sights, degrees
   QSpinBox* BandTo = nullptr;
+  QDoubleSpinBox* dsMagnitudeLimit = nullptr;  // the faintest body for sights
   QLabel* BestThree = nullptr;
   QLabel* SkyError = nullptr;     // an arithmetic fault of the last attempt
   QLabel* TwilightDate = nullptr;

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
@@ -120,10 +121,23 @@ TEST_F(NavigationTest, FollowsCompletedRecalculationsOnly) {
   Get<TSpinEdit>("seNumStar")->setValue(46);
   EXPECT_EQ(Chart()->When(), QStringLiteral("1 января 2000 г.\n12:00:00, пояс 0"));
   EXPECT_EQ(Chart()->Where(), QStringLiteral("55°45,00' N\n037°37,00' E"));
-  EXPECT_EQ(Cell(46, TStarColumn::Altitude), Caption("Label23"));
-  EXPECT_EQ(Cell(46, TStarColumn::Azimuth), Caption("Label25"));
-  EXPECT_EQ(Cell(46, TStarColumn::LocalHourAngle), Caption("Label12"));
-  EXPECT_EQ(Cell(46, TStarColumn::Declination), Caption("Label11"));
+  // The precise place of the main window's star; its distance from the
+  // main window's place in the error column.
+  const TStarTexts sirius = StarTexts(SkyView(Inputs(), {}), 46);
+  EXPECT_EQ(Cell(46, TStarColumn::Magnitude), QString::fromStdString(sirius.Magnitude));
+  EXPECT_EQ(Cell(46, TStarColumn::Altitude), QString::fromStdString(sirius.Altitude));
+  EXPECT_EQ(Cell(46, TStarColumn::Azimuth), QString::fromStdString(sirius.Azimuth));
+  EXPECT_EQ(Cell(46, TStarColumn::LocalHourAngle), QString::fromStdString(sirius.LocalHourAngle));
+  EXPECT_EQ(Cell(46, TStarColumn::Declination), QString::fromStdString(sirius.Declination));
+  EXPECT_EQ(Cell(46, TStarColumn::PlaceError), QString::fromStdString(sirius.PlaceError));
+  EXPECT_EQ(Caption("Label11").left(6), Cell(46, TStarColumn::Declination).left(6));  // the same degrees and minutes' tens
+  // The Sun, the Moon and the planets are rows too; the Moon has no error.
+  EXPECT_EQ(Cell(kMoonRow, TStarColumn::Name), QStringLiteral("Луна"));
+  EXPECT_EQ(Cell(kMoonRow, TStarColumn::PlaceError), QString());
+  EXPECT_EQ(Cell(kSunRow, TStarColumn::Name), QStringLiteral("Солнце"));
+  EXPECT_FALSE(Cell(kSunRow, TStarColumn::PlaceError).isEmpty());
+  EXPECT_EQ(Rows()->headerData(static_cast<int>(TStarColumn::Magnitude), Qt::Horizontal, Qt::DisplayRole).toString(),
+            QStringLiteral("Зв. вел."));
 
   // The Sun exactly in the zenith at 11:12:53: the main window reports the
   // error, and the navigation window keeps the last completed instant.
@@ -204,7 +218,7 @@ TEST_F(NavigationTest, TableSortsByValueAndShowsAllStarsOnRequest) {
     EXPECT_EQ(rows(), StarOrder(view, column, !descending, false)) << section;
   }
   In<QCheckBox>("AllStars")->click();
-  EXPECT_EQ(Rows()->rowCount(), kStarCount);
+  EXPECT_EQ(Rows()->rowCount(), kSkyRowCount);  // the stars, the Sun, the Moon and the planets
   In<QCheckBox>("AllStars")->click();
   EXPECT_EQ(rows().size(), StarOrder(view, TStarColumn::Number, false, false).size());
 }
@@ -236,6 +250,28 @@ TEST_F(NavigationTest, BandGreysStarsAndNamesTheBestThree) {
   from->setValue(50);
   to->setValue(20);
   EXPECT_EQ(to->value(), 50);
+}
+
+TEST_F(NavigationTest, MagnitudeLimitBesideTheBandChoosesAmongBrighterBodies) {
+  Create();
+  Open();
+  EnterWorkedExample();
+  auto* limit = In<QDoubleSpinBox>("dsMagnitudeLimit");
+  EXPECT_EQ(limit->value(), 2.5);
+  EXPECT_EQ(limit->minimum(), 1.0);
+  EXPECT_EQ(limit->maximum(), 4.0);
+  EXPECT_EQ(limit->text(), QStringLiteral("2,5"));  // the decimal comma
+  for (double faintest : {1.0, 1.5, 4.0, 2.5}) {
+    limit->setValue(faintest);
+    const TSkyView view = SkyView(Inputs(), {15, 70, static_cast<Extended>(faintest)});
+    EXPECT_EQ(In<QLabel>("BestThree")->text(), QString::fromStdString(BestThreeText(view))) << faintest;
+    for (std::int32_t k : view.Best) EXPECT_LE(StarOf(view, k).Magnitude, faintest) << k;
+  }
+  // A typed value with a comma is read as the navigator means it.
+  limit->clear();
+  QTest::keyClicks(limit, QStringLiteral("1,8"));
+  EXPECT_DOUBLE_EQ(limit->value(), 1.8);
+  EXPECT_TRUE(errors.isEmpty());
 }
 
 TEST_F(NavigationTest, UnreliableStarPlaceIsMarkedAndNeverAmongTheBest) {
