@@ -274,6 +274,58 @@ TEST_F(NavigationTest, MagnitudeLimitBesideTheBandChoosesAmongBrighterBodies) {
   EXPECT_TRUE(errors.isEmpty());
 }
 
+// Dense skies on a small chart: no label covers another; a star whose label
+// had to be left out is still drawn and still named by its hover text; the
+// planets and the Moon cannot be chosen as the main window's star.
+TEST_F(NavigationTest, ChartLabelsNeverCoverOneAnother) {
+  Create();
+  for (const auto& [latitude, hour] : {std::pair{38.0L, 19}, std::pair{-33.0L, 20}, std::pair{55.75L, 2}}) {
+    TAlmanacInputs in;
+    in.Time = {11, hour, 45, 0, 19, 8, 2010};
+    in.Latitude = latitude;
+    in.Longitude = 170.73L;
+    in.StarNumber = 99;
+    const TSkyView view = SkyView(in, {});
+    TSkyChart chart;
+    chart.resize(300, 300);
+    chart.SetView(&view, in.StarNumber);
+    chart.show();
+    chart.grab();  // painted once
+    const auto& labels = chart.Labels();
+    std::size_t above = 0;
+    for (std::int32_t k = 1; k <= kSkyRowCount; ++k) above += StarOf(view, k).AboveHorizon ? 1 : 0;
+    ASSERT_GT(labels.size(), 10u);
+    EXPECT_LT(labels.size(), above) << "a chart this small cannot label every body";
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+      EXPECT_TRUE(StarOf(view, labels[i].first).AboveHorizon);
+      for (std::size_t j = i + 1; j < labels.size(); ++j) {
+        EXPECT_FALSE(labels[i].second.intersects(labels[j].second)) << labels[i].first << " " << labels[j].first;
+      }
+    }
+    if (StarOf(view, 99).AboveHorizon) EXPECT_EQ(labels.front().first, 99);  // the main window's star labelled first
+    // A star left without a label, clear of its neighbours, still names itself.
+    std::int32_t unlabelled = 0;
+    for (std::int32_t k = 1; k <= kStarCount && !unlabelled; ++k) {
+      const bool labelled = std::any_of(labels.begin(), labels.end(), [k](const auto& l) { return l.first == k; });
+      if (!labelled && StarOf(view, k).AboveHorizon && chart.StarAt(chart.StarPoint(k)) == k) unlabelled = k;
+    }
+    ASSERT_NE(unlabelled, 0);
+    const QPoint at = chart.StarPoint(unlabelled).toPoint();
+    QHelpEvent hover(QEvent::ToolTip, at, chart.mapToGlobal(at));
+    QApplication::sendEvent(&chart, &hover);
+    EXPECT_EQ(QToolTip::text(), QString::fromStdString(StarHoverText(view, unlabelled)));
+    QToolTip::hideText();
+    int clicked = 0;
+    QObject::connect(&chart, &TSkyChart::starClicked, [&](int k) { clicked = k; });
+    for (std::int32_t k = kMoonRow; k <= kSaturnRow; ++k) {
+      if (!StarOf(view, k).AboveHorizon || chart.StarAt(chart.StarPoint(k)) != k) continue;
+      QTest::mouseClick(&chart, Qt::LeftButton, {}, chart.StarPoint(k).toPoint());
+      EXPECT_EQ(clicked, 0) << k;
+    }
+  }
+  EXPECT_TRUE(errors.isEmpty());
+}
+
 TEST_F(NavigationTest, UnreliableStarPlaceIsMarkedAndNeverAmongTheBest) {
   Create();
   Open();
