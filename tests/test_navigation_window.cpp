@@ -302,7 +302,9 @@ TEST_F(NavigationTest, ChartLabelsNeverCoverOneAnother) {
         EXPECT_FALSE(labels[i].second.intersects(labels[j].second)) << labels[i].first << " " << labels[j].first;
       }
     }
-    if (StarOf(view, 99).AboveHorizon) EXPECT_EQ(labels.front().first, 99);  // the main window's star labelled first
+    if (StarOf(view, 99).AboveHorizon) {
+      EXPECT_EQ(labels.front().first, 99);  // the main window's star labelled first
+    }
     // A star left without a label, clear of its neighbours, still names itself.
     std::int32_t unlabelled = 0;
     for (std::int32_t k = 1; k <= kStarCount && !unlabelled; ++k) {
