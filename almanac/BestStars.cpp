@@ -33,11 +33,6 @@ Extended Turn(Extended azimuth) {
   return z;
 }
 
-struct TTriad {
-  std::array<std::size_t, 3> At;  // indices into the candidates sorted by number
-  Extended SmallestGap, Magnitudes, OffAltitude;
-};
-
 std::vector<std::int32_t> InAzimuthOrder(const std::vector<TSightCandidate>& stars, const std::array<std::size_t, 3>& at) {
   std::array<TSightCandidate, 3> chosen{stars[at[0]], stars[at[1]], stars[at[2]]};
   std::sort(chosen.begin(), chosen.end(),
@@ -95,43 +90,66 @@ bool Surrounds(Extended z1, Extended z2, Extended z3) {
 TBestThree BestThree(const std::vector<TSightCandidate>& candidates) {
   const std::size_t n = candidates.size();
   if (n < 3) return {};
-  // In order of number, so that the first of equal triads found is the one
-  // with the lowest numbers.
+  // In order of number, for the fallback: the first of equal triads it
+  // finds is the one with the lowest numbers.
   std::vector<TSightCandidate> stars = candidates;
   std::sort(stars.begin(), stars.end(),
             [](const TSightCandidate& a, const TSightCandidate& b) { return a.Number < b.Number; });
   std::vector<Extended> offAltitude(n);
   for (std::size_t i = 0; i < n; ++i) offAltitude[i] = std::fabs(stars[i].Altitude - 45);
 
-  std::vector<TTriad> surrounding;
-  Extended widest = -1;
-  for (std::size_t i = 0; i < n; ++i) {
-    for (std::size_t j = i + 1; j < n; ++j) {
-      for (std::size_t k = j + 1; k < n; ++k) {
-        const std::array<Extended, 3> gaps = AzimuthGaps(stars[i].Azimuth, stars[j].Azimuth, stars[k].Azimuth);
-        if (*std::max_element(gaps.begin(), gaps.end()) >= 180) continue;
-        const Extended smallest = *std::min_element(gaps.begin(), gaps.end());
-        if (smallest < widest - kGapTolerance) continue;
-        widest = std::max(widest, smallest);
-        surrounding.push_back({{i, j, k}, smallest, stars[i].Magnitude + stars[j].Magnitude + stars[k].Magnitude,
-                               offAltitude[i] + offAltitude[j] + offAltitude[k]});
+  // In order of azimuth (0 … 360) the gaps of a triad i < j < k are
+  // z[j] − z[i], z[k] − z[j] and 360 − (z[k] − z[i]); it surrounds the ship
+  // when each is below 180°. Three passes over the surrounding triads, each
+  // keeping those its step leaves equal to the best: the widest smallest
+  // gap, the brightest, the altitudes nearest 45° and the lowest numbers.
+  std::vector<std::size_t> order(n);
+  for (std::size_t i = 0; i < n; ++i) order[i] = i;
+  std::vector<Extended> z(n);
+  for (std::size_t i = 0; i < n; ++i) z[i] = Turn(stars[i].Azimuth);
+  std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return z[a] < z[b] || (z[a] == z[b] && a < b); });
+  const auto each = [&](auto&& visit) {
+    for (std::size_t i = 0; i < n; ++i) {
+      const Extended zi = z[order[i]];
+      for (std::size_t j = i + 1; j < n && z[order[j]] - zi < 180; ++j) {
+        const Extended zj = z[order[j]];
+        for (std::size_t k = j + 1; k < n && z[order[k]] - zj < 180; ++k) {
+          const Extended zk = z[order[k]];
+          if (zk - zi <= 180) continue;  // the gap from k round to i is 180° or more
+          visit(order[i], order[j], order[k], std::min({zj - zi, zk - zj, 360 - (zk - zi)}));
+        }
       }
     }
-  }
-  if (surrounding.empty()) return {InAzimuthOrder(stars, WidestCrossing(stars, offAltitude)), true};
+  };
+  Extended widest = -1;
+  each([&](std::size_t, std::size_t, std::size_t, Extended smallest) { widest = std::max(widest, smallest); });
+  if (widest < 0) return {InAzimuthOrder(stars, WidestCrossing(stars, offAltitude)), true};
 
-  // Step by step, each keeping the triads equal to its best; the order of
-  // finding (lowest numbers first) settles what is left.
-  Extended brightest = surrounding.front().Magnitudes + 1e9L;
-  for (const TTriad& t : surrounding) {
-    if (t.SmallestGap >= widest - kGapTolerance) brightest = std::min(brightest, t.Magnitudes);
-  }
-  const TTriad* best = nullptr;
-  for (const TTriad& t : surrounding) {
-    if (t.SmallestGap < widest - kGapTolerance || t.Magnitudes > brightest + kMagnitudeTolerance) continue;
-    if (!best || t.OffAltitude < best->OffAltitude) best = &t;
-  }
-  return {InAzimuthOrder(stars, best->At), false};
+  const auto magnitudes = [&](std::size_t i, std::size_t j, std::size_t k) {
+    return stars[i].Magnitude + stars[j].Magnitude + stars[k].Magnitude;
+  };
+  Extended brightest = 0;
+  bool any = false;
+  each([&](std::size_t i, std::size_t j, std::size_t k, Extended smallest) {
+    if (smallest < widest - kGapTolerance) return;
+    const Extended m = magnitudes(i, j, k);
+    if (!any || m < brightest) brightest = m;
+    any = true;
+  });
+  std::array<std::size_t, 3> best{};
+  Extended bestOff = 0;
+  bool found = false;
+  each([&](std::size_t i, std::size_t j, std::size_t k, Extended smallest) {
+    if (smallest < widest - kGapTolerance || magnitudes(i, j, k) > brightest + kMagnitudeTolerance) return;
+    std::array<std::size_t, 3> at{i, j, k};  // indices in order of number: lower numbers, lower indices
+    std::sort(at.begin(), at.end());
+    const Extended off = offAltitude[i] + offAltitude[j] + offAltitude[k];
+    if (found && (off > bestOff || (off == bestOff && at >= best))) return;
+    best = at;
+    bestOff = off;
+    found = true;
+  });
+  return {InAzimuthOrder(stars, best), false};
 }
 
 }  // namespace tarvel
