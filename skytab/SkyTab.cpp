@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QHBoxLayout>
@@ -12,8 +13,10 @@
 #include <QLocale>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "almanac/SkyTexts.h"
 #include "core/RuntimeErrors.h"
@@ -234,6 +237,12 @@ void TSkyTab::ConnectHandlers() {
   on(BandTo, &QSpinBox::valueChanged, &TSkyTab::BandChange);
   on(dsMagnitudeLimit, &QDoubleSpinBox::valueChanged, &TSkyTab::BandChange);
   on(AllStars, &QCheckBox::toggled, &TSkyTab::AllStarsClick);
+  StarList->viewport()->installEventFilter(this);
+  // The last column stretches with the table by itself: only another one
+  // sized tells of the user.
+  connect(StarList->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
+    if (!fitting_ && columnsFitted_ && column != kStarColumnCount - 1) userSizedColumns_ = true;
+  });
   on(MorningStars, &QPushButton::clicked, &TSkyTab::MorningStarsClick);
   on(EveningStars, &QPushButton::clicked, &TSkyTab::EveningStarsClick);
   connect(SkyChart, &TSkyChart::starClicked, this,
@@ -283,10 +292,34 @@ void TSkyTab::Refresh() {
   Show(SkyError, {});
   ShowSky();
   if (!columnsFitted_ && starListModel_->rowCount() > 0) {
-    // Once, to the first sky's texts; the user may change them later.
-    StarList->resizeColumnsToContents();
+    // To the first sky's texts, and again as the table's width changes
+    // until the user sizes a column himself.
     columnsFitted_ = true;
+    FitColumns();
   }
+}
+
+void TSkyTab::FitColumns() {
+  // The name column gives up what the columns need beyond the table's
+  // width, down to 140 pixels, so that the error column stays in sight (a
+  // long name is elided).
+  if (userSizedColumns_) return;
+  fitting_ = true;
+  StarList->resizeColumnsToContents();
+  QHeaderView* header = StarList->horizontalHeader();
+  // Room for the vertical scroll bar, whether or not the rows ask for it yet.
+  const int scrollBar = StarList->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, StarList);
+  const int over = header->length() - (StarList->viewport()->width() - 2 * scrollBar);
+  const int name = static_cast<int>(TStarColumn::Name);
+  if (over > 0) header->resizeSection(name, std::max(kNameColumnLeast, header->sectionSize(name) - over));
+  fitting_ = false;
+}
+
+bool TSkyTab::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == StarList->viewport() && event->type() == QEvent::Resize && columnsFitted_) {
+    Guarded([this] { FitColumns(); });
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void TSkyTab::ShowTwilight() {

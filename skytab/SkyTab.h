@@ -41,6 +41,10 @@ class TSkyTab : public QWidget {
   Q_OBJECT
 
  public:
+  // The least width of the star table's name column when the columns are
+  // fitted to the table, pixels.
+  static constexpr int kNameColumnLeast = 140;
+
   // Every handler runs through the program's error report (Guarded,
   // widgets/ErrorReport.h).
   explicit TSkyTab(QWidget* parent = nullptr);
@@ -57,6 +61,7 @@ class TSkyTab : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CreateControls();
@@ -66,6 +71,7 @@ class TSkyTab : public QWidget {
   void Refresh();
   void ShowSky();
   void SelectStarRow();
+  void FitColumns();
   TAltitudeBand Band() const;
   void ShowTwilight();
 
@@ -82,6 +88,8 @@ class TSkyTab : public QWidget {
   bool stale_ = false;     // inputs not yet shown
   bool arranging_ = false;  // the program, not the user, moves the table's selection
   bool columnsFitted_ = false;
+  bool fitting_ = false;            // the program, not the user, sizes the columns
+  bool userSizedColumns_ = false;   // the user sized a column: no more fitting
   std::unique_ptr<TSkyView> view_;
 
   // Twilight depends on the date, zone and position only: it is computed

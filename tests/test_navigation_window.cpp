@@ -23,6 +23,7 @@
 #include "almanac/TwilightView.h"
 #include "navigation/Navigation.h"
 #include "skytab/SkyChart.h"
+#include "skytab/SkyTab.h"
 #include "skytab/StarListModel.h"
 
 namespace tarvel {
@@ -217,6 +218,14 @@ TEST_F(NavigationTest, TableSortsByValueAndShowsAllStarsOnRequest) {
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
     EXPECT_EQ(rows(), StarOrder(view, column, !descending, false)) << section;
   }
+  // The error column in sight at the window's size, whole.
+  const int error = static_cast<int>(TStarColumn::PlaceError);
+  // The error column whole in sight, unless the name column is already at
+  // its least.
+  const int name = static_cast<int>(TStarColumn::Name);
+  QTRY_VERIFY(header->sectionViewportPosition(error) + header->sectionSize(error) <= Table()->viewport()->width() ||
+              header->sectionSize(name) == TSkyTab::kNameColumnLeast);
+  EXPECT_GE(header->sectionSize(error), Table()->fontMetrics().horizontalAdvance(QStringLiteral("0,00'")));
   In<QCheckBox>("AllStars")->click();
   EXPECT_EQ(Rows()->rowCount(), kSkyRowCount);  // the stars, the Sun, the Moon and the planets
   In<QCheckBox>("AllStars")->click();
