@@ -27,36 +27,29 @@ Extended PairStrength(const TNormal& a, const TNormal& b) {
   return cross * cross;
 }
 
-}  // namespace
-
-Extended CrossingStrength(Extended z1, Extended z2, Extended z3) {
-  const TNormal a = Normal(z1), b = Normal(z2), c = Normal(z3);
-  return PairStrength(a, b) + PairStrength(a, c) + PairStrength(b, c);
+Extended Turn(Extended azimuth) {
+  Extended z = std::fmod(azimuth, Extended{360});
+  if (z < 0) z += 360;
+  return z;
 }
 
-std::vector<std::int32_t> BestThree(const std::vector<TSightCandidate>& candidates) {
-  const std::size_t n = candidates.size();
-  if (n < 3) return {};
-  // In order of number, so that the first of equal triples found is the one
-  // with the lowest numbers.
-  std::vector<TSightCandidate> stars = candidates;
-  std::sort(stars.begin(), stars.end(),
-            [](const TSightCandidate& a, const TSightCandidate& b) { return a.Number < b.Number; });
+std::vector<std::int32_t> InAzimuthOrder(const std::vector<TSightCandidate>& stars, const std::array<std::size_t, 3>& at) {
+  std::array<TSightCandidate, 3> chosen{stars[at[0]], stars[at[1]], stars[at[2]]};
+  std::sort(chosen.begin(), chosen.end(),
+            [](const TSightCandidate& a, const TSightCandidate& b) { return Turn(a.Azimuth) < Turn(b.Azimuth); });
+  return {chosen[0].Number, chosen[1].Number, chosen[2].Number};
+}
 
-  // Every triple's measure is the sum of three pair measures: those are
-  // computed once, which keeps a sky of a hundred candidates well under a
-  // millisecond.
+// The widest crossing of the lines, then altitudes nearest 45°, then the
+// lowest numbers (the candidates come in order of number).
+std::array<std::size_t, 3> WidestCrossing(const std::vector<TSightCandidate>& stars, const std::vector<Extended>& offAltitude) {
+  const std::size_t n = stars.size();
   std::vector<TNormal> normals(n);
-  std::vector<Extended> offAltitude(n);
-  for (std::size_t i = 0; i < n; ++i) {
-    normals[i] = Normal(stars[i].Azimuth);
-    offAltitude[i] = std::fabs(stars[i].Altitude - 45);
-  }
+  for (std::size_t i = 0; i < n; ++i) normals[i] = Normal(stars[i].Azimuth);
   std::vector<Extended> pair(n * n);
   for (std::size_t i = 0; i < n; ++i) {
     for (std::size_t j = i + 1; j < n; ++j) pair[i * n + j] = PairStrength(normals[i], normals[j]);
   }
-
   Extended bestStrength = -1, bestOff = 0;
   std::array<std::size_t, 3> best{};
   for (std::size_t i = 0; i < n; ++i) {
@@ -73,11 +66,90 @@ std::vector<std::int32_t> BestThree(const std::vector<TSightCandidate>& candidat
       }
     }
   }
+  return best;
+}
 
-  std::array<TSightCandidate, 3> chosen{stars[best[0]], stars[best[1]], stars[best[2]]};
-  std::sort(chosen.begin(), chosen.end(),
-            [](const TSightCandidate& a, const TSightCandidate& b) { return a.Azimuth < b.Azimuth; });
-  return {chosen[0].Number, chosen[1].Number, chosen[2].Number};
+}  // namespace
+
+Extended CrossingStrength(Extended z1, Extended z2, Extended z3) {
+  const TNormal a = Normal(z1), b = Normal(z2), c = Normal(z3);
+  return PairStrength(a, b) + PairStrength(a, c) + PairStrength(b, c);
+}
+
+std::array<Extended, 3> AzimuthGaps(Extended z1, Extended z2, Extended z3) {
+  std::array<Extended, 3> z{Turn(z1), Turn(z2), Turn(z3)};
+  std::sort(z.begin(), z.end());
+  return {z[1] - z[0], z[2] - z[1], 360 - (z[2] - z[0])};
+}
+
+bool Surrounds(Extended z1, Extended z2, Extended z3) {
+  const std::array<Extended, 3> gaps = AzimuthGaps(z1, z2, z3);
+  return *std::max_element(gaps.begin(), gaps.end()) < 180;
+}
+
+TBestThree BestThree(const std::vector<TSightCandidate>& candidates) {
+  const std::size_t n = candidates.size();
+  if (n < 3) return {};
+  // In order of number, for the fallback: the first of equal triads it
+  // finds is the one with the lowest numbers.
+  std::vector<TSightCandidate> stars = candidates;
+  std::sort(stars.begin(), stars.end(),
+            [](const TSightCandidate& a, const TSightCandidate& b) { return a.Number < b.Number; });
+  std::vector<Extended> offAltitude(n);
+  for (std::size_t i = 0; i < n; ++i) offAltitude[i] = std::fabs(stars[i].Altitude - 45);
+
+  // In order of azimuth (0 … 360) the gaps of a triad i < j < k are
+  // z[j] − z[i], z[k] − z[j] and 360 − (z[k] − z[i]); it surrounds the ship
+  // when each is below 180°. Three passes over the surrounding triads, each
+  // keeping those its step leaves equal to the best: the widest smallest
+  // gap, the brightest, the altitudes nearest 45° and the lowest numbers.
+  std::vector<std::size_t> order(n);
+  for (std::size_t i = 0; i < n; ++i) order[i] = i;
+  std::vector<Extended> z(n);
+  for (std::size_t i = 0; i < n; ++i) z[i] = Turn(stars[i].Azimuth);
+  std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return z[a] < z[b] || (z[a] == z[b] && a < b); });
+  const auto each = [&](auto&& visit) {
+    for (std::size_t i = 0; i < n; ++i) {
+      const Extended zi = z[order[i]];
+      for (std::size_t j = i + 1; j < n && z[order[j]] - zi < 180; ++j) {
+        const Extended zj = z[order[j]];
+        for (std::size_t k = j + 1; k < n && z[order[k]] - zj < 180; ++k) {
+          const Extended zk = z[order[k]];
+          if (zk - zi <= 180) continue;  // the gap from k round to i is 180° or more
+          visit(order[i], order[j], order[k], std::min({zj - zi, zk - zj, 360 - (zk - zi)}));
+        }
+      }
+    }
+  };
+  Extended widest = -1;
+  each([&](std::size_t, std::size_t, std::size_t, Extended smallest) { widest = std::max(widest, smallest); });
+  if (widest < 0) return {InAzimuthOrder(stars, WidestCrossing(stars, offAltitude)), true};
+
+  const auto magnitudes = [&](std::size_t i, std::size_t j, std::size_t k) {
+    return stars[i].Magnitude + stars[j].Magnitude + stars[k].Magnitude;
+  };
+  Extended brightest = 0;
+  bool any = false;
+  each([&](std::size_t i, std::size_t j, std::size_t k, Extended smallest) {
+    if (smallest < widest - kGapTolerance) return;
+    const Extended m = magnitudes(i, j, k);
+    if (!any || m < brightest) brightest = m;
+    any = true;
+  });
+  std::array<std::size_t, 3> best{};
+  Extended bestOff = 0;
+  bool found = false;
+  each([&](std::size_t i, std::size_t j, std::size_t k, Extended smallest) {
+    if (smallest < widest - kGapTolerance || magnitudes(i, j, k) > brightest + kMagnitudeTolerance) return;
+    std::array<std::size_t, 3> at{i, j, k};  // indices in order of number: lower numbers, lower indices
+    std::sort(at.begin(), at.end());
+    const Extended off = offAltitude[i] + offAltitude[j] + offAltitude[k];
+    if (found && (off > bestOff || (off == bestOff && at >= best))) return;
+    best = at;
+    bestOff = off;
+    found = true;
+  });
+  return {InAzimuthOrder(stars, best), false};
 }
 
 }  // namespace tarvel

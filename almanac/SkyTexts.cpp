@@ -20,11 +20,19 @@ std::string Trimmed(std::string text) {
 }
 
 std::string Name(std::int32_t number) {
+  if (!IsStarRow(number)) return BodyName(number);
   const TStar& star = StarTable(number);
   return GreekLetter(star.Letter) + " " + Trimmed(star.Name);
 }
 
 std::string ErrorText(Extended minutes) { return FormatPicture("0.00", minutes) + "'"; }
+
+// Whole degrees cut toward zero and the minutes with the sign, as the engine
+// delivers them to the display texts.
+void Split(Extended degrees, Extended& whole, Extended& minutes) {
+  whole = arith::Trunc(degrees);
+  minutes = (degrees - whole) * 60;
+}
 
 // Degrees and minutes of a coordinate's magnitude, with its hemisphere.
 std::string CoordinateText(Extended value, const char* degrees, const char* positive, const char* negative) {
@@ -37,37 +45,55 @@ std::string CoordinateText(Extended value, const char* degrees, const char* posi
 }  // namespace
 
 TStarTexts StarTexts(const TSkyView& view, std::int32_t number) {
-  const TSkyStar& star = view.Sky.Stars[static_cast<std::size_t>(number - 1)];
+  const TStarView& s = StarOf(view, number);
   TStarTexts t;
-  t.Number = std::to_string(number);
+  if (IsStarRow(number)) t.Number = std::to_string(number);
   t.Name = Name(number);
-  t.Altitude = AltitudeText(star.Horizon.AltDeg, star.Horizon.AltMin);
-  t.Azimuth = AzimuthText(star.Horizon.Azimuth);
-  t.LocalHourAngle = LocalHourAngleText(star.Place.StarGha, view.Inputs.Longitude);
-  t.Declination = DeclinationText(star.Place.StarDecDeg, star.Place.StarDecMin);
-  t.PlaceError = ErrorText(StarOf(view, number).PlaceError);
+  t.Magnitude = MagnitudeText(s.Magnitude);
+  Extended whole, minutes;
+  Split(s.Altitude, whole, minutes);
+  t.Altitude = AltitudeText(whole, minutes);
+  t.Azimuth = AzimuthText(s.Azimuth);
+  t.LocalHourAngle = LocalHourAngleText(s.Gha, view.Inputs.Longitude);
+  Split(s.Declination, whole, minutes);
+  t.Declination = DeclinationText(whole, minutes);
+  if (s.HasPlaceError) t.PlaceError = ErrorText(s.PlaceError);
   return t;
 }
 
-std::string StarTitle(std::int32_t number) { return std::to_string(number) + " " + Name(number); }
+std::string StarTitle(std::int32_t number) {
+  return IsStarRow(number) ? std::to_string(number) + " " + Name(number) : Name(number);
+}
+
+std::string MagnitudeText(Extended magnitude) {
+  const std::string text = FormatPicture("0.0", std::fabs(magnitude));
+  return magnitude <= -0.05L ? "\u2212" + text : text;
+}
 
 std::string StarHoverText(const TSkyView& view, std::int32_t number) {
   const TStarTexts t = StarTexts(view, number);
-  std::string text = t.Number + " " + t.Name + "\nВысота " + t.Altitude + "   Азимут " + t.Azimuth;
-  if (StarOf(view, number).Unreliable) {
-    text += "\nПогрешность места звезды " + t.PlaceError + " — больше " + ErrorText(kStarPlaceErrorLimit);
+  const TStarView& s = StarOf(view, number);
+  std::string text = StarTitle(number) + ", зв. вел. " + t.Magnitude + "\nВысота " + t.Altitude + "   Азимут " + t.Azimuth;
+  if (number == kMoonRow) text += "\nОсвещено " + FormatPicture("0", s.Illuminated * 100) + "% диска";
+  if (s.Unreliable) {
+    text += std::string("\nМесто ") + (number == kSunRow ? "Солнца" : "звезды") + " в главном окне неточно на " +
+            t.PlaceError + " — больше " + ErrorText(kStarPlaceErrorLimit);
   }
   return text;
 }
 
 std::string BestThreeText(const TSkyView& view) {
-  if (view.Best.empty()) return "Лучшие три звезды: нет — в полосе высот меньше трёх надёжных звёзд";
-  std::string text = "Лучшие три звезды:";
+  const std::string limit = MagnitudeText(view.Band.FaintestMagnitude);
+  if (view.Best.empty()) {
+    return "Лучшие три светила: нет — в полосе высот меньше трёх надёжных звёзд и планет ярче " + limit;
+  }
+  std::string text = "Лучшие три светила:";
   const char* separator = " ";
   for (std::int32_t k : view.Best) {
     text += separator + StarTitle(k);
     separator = ", ";
   }
+  if (view.BestFallback) text += " — обступающих судно трёх светил нет, взяты наибольшие углы пересечения";
   return text;
 }
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 #pragma once
-// The texts of the navigation window's sky: each star's row of the star
-// table and the line shown when the mouse rests on it, the best three, the
+// The texts of the navigation window's sky: each row of the star table (a
+// star, the Sun, the Moon or a planet) and the line shown when the mouse
+// rests on it, the best three, the
 // ship's place, and ship's times of day. Angles in the main window's display
 // texts (display/AngleDisplay.h); UTF-8. Nothing raises.
 
@@ -16,28 +17,34 @@ namespace tarvel {
 
 // One row of the star table, column by column.
 struct TStarTexts {
-  std::string Number;          // "46"
-  std::string Name;            // "α Большого Пса (Сириус)"
+  std::string Number;          // "46"; empty for the Sun, the Moon and a planet
+  std::string Name;            // "α Большого Пса (Сириус)", "Венера"
+  std::string Magnitude;       // "−1,4"
   std::string Altitude;        // "23° 14,56'"
   std::string Azimuth;         // "213,61°"
   std::string LocalHourAngle;  // "216° 47,00'"
   std::string Declination;     // "016° 43,05' S"
-  std::string PlaceError;      // "0,06'"
+  std::string PlaceError;      // "0,06'": the main window's place from the precise one; empty
+                               // for the Moon and the planets
 };
 
 TStarTexts StarTexts(const TSkyView& view, std::int32_t number);
 
 // Number, Greek letter and name with the stored trailing blanks taken off:
-// "46 α Большого Пса (Сириус)".
+// "46 α Большого Пса (Сириус)"; a body's name alone: "Юпитер".
 std::string StarTitle(std::int32_t number);
 
-// What the chart shows for the star under the mouse: its title, altitude and
-// azimuth on a second line, and the expected error of a star whose place is
-// unreliable on a third.
+// A magnitude to one decimal with the minus sign U+2212: "−1,4", "2,0".
+std::string MagnitudeText(Extended magnitude);
+
+// What the chart shows for the body under the mouse: its title and
+// magnitude, altitude and azimuth on a second line, the lit fraction of the
+// Moon's disc, and the main window's error of a place that is unreliable.
 std::string StarHoverText(const TSkyView& view, std::int32_t number);
 
-// "Лучшие три звезды: …" naming them in order of azimuth, or the reason
-// there are none. The line changes only when the three do.
+// "Лучшие три светила: …" naming them in order of azimuth, saying so when
+// no three surround the ship, or the reason there are none. The line
+// changes only when the three or the limit do.
 std::string BestThreeText(const TSkyView& view);
 
 // The ship's place: "55°45,00' N  037°37,00' E".

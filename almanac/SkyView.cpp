@@ -3,13 +3,17 @@
 #include "almanac/SkyView.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "almanac/BestStars.h"
+#include "core/Arithmetic.h"
 #include "ephemeris/StarPlaceError.h"
 #include "ephemeris/Stars.h"
 
 namespace tarvel {
 namespace {
+
+constexpr Extended kRadToDeg = 57.2957795130823208768L;
 
 // As LocalHourAngleText brings it into one turn.
 Extended LocalHourAngle(Extended gha, Extended longitude) {
@@ -19,9 +23,23 @@ Extended LocalHourAngle(Extended gha, Extended longitude) {
   return x;
 }
 
-Extended Value(const TSkyView& view, std::int32_t number, TStarColumn column) {
-  const TStarView& s = StarOf(view, number);
+// The unit vector of a ground point: x toward Greenwich on the equator,
+// y toward 90° W, z north.
+struct TUnit {
+  Extended X, Y, Z;
+};
+
+TUnit GroundPoint(Extended dec, Extended gha) {
+  Extended sd, cd, sg, cg;
+  arith::SinCos(dec * DegToRad, sd, cd);
+  arith::SinCos(gha * DegToRad, sg, cg);
+  return {cd * cg, cd * sg, sd};
+}
+
+Extended Value(const TSkyView& view, std::int32_t row, TStarColumn column) {
+  const TStarView& s = StarOf(view, row);
   switch (column) {
+    case TStarColumn::Magnitude: return s.Magnitude;
     case TStarColumn::Altitude: return s.Altitude;
     case TStarColumn::Azimuth: return s.Azimuth;
     case TStarColumn::LocalHourAngle: return s.LocalHourAngle;
@@ -30,25 +48,72 @@ Extended Value(const TSkyView& view, std::int32_t number, TStarColumn column) {
     case TStarColumn::Number:
     case TStarColumn::Name: break;
   }
-  return number;
+  return row;
+}
+
+const std::string& NameOf(std::int32_t row) {
+  static const std::string kNames[] = {"Солнце", "Луна", "Венера", "Марс", "Юпитер", "Сатурн"};
+  return IsStarRow(row) ? StarTable(row).Name : kNames[row - kSunRow];
 }
 
 }  // namespace
+
+TCelestialBody BodyOfRow(std::int32_t row) {
+  if (IsStarRow(row)) return TCelestialBody::Star;
+  static const TCelestialBody kBodies[] = {TCelestialBody::Sun,  TCelestialBody::Moon,    TCelestialBody::Venus,
+                                           TCelestialBody::Mars, TCelestialBody::Jupiter, TCelestialBody::Saturn};
+  return kBodies[row - kSunRow];
+}
+
+std::string BodyName(std::int32_t row) { return IsStarRow(row) ? std::string() : NameOf(row); }
+
+void HorizonOf(Extended gha, Extended declination, Extended latitude, Extended longitude, Extended& altitude,
+               Extended& azimuth) {
+  Extended sd, cd, sf, cf, st, ct;
+  arith::SinCos(declination * DegToRad, sd, cd);
+  arith::SinCos(latitude * DegToRad, sf, cf);
+  arith::SinCos((gha + longitude) * DegToRad, st, ct);
+  // The body in the horizon frame: north, east, up.
+  const Extended north = sd * cf - cd * sf * ct;
+  const Extended east = -cd * st;
+  const Extended up = sd * sf + cd * cf * ct;
+  altitude = std::atan2(up, std::hypot(north, east)) * kRadToDeg;
+  azimuth = std::atan2(east, north) * kRadToDeg;
+  if (azimuth < 0) azimuth += 360;
+}
+
+Extended GroundDistance(Extended dec1, Extended gha1, Extended dec2, Extended gha2) {
+  const TUnit a = GroundPoint(dec1, gha1), b = GroundPoint(dec2, gha2);
+  const Extended cx = a.Y * b.Z - a.Z * b.Y, cy = a.Z * b.X - a.X * b.Z, cz = a.X * b.Y - a.Y * b.X;
+  const Extended dot = a.X * b.X + a.Y * b.Y + a.Z * b.Z;
+  return std::atan2(std::sqrt(cx * cx + cy * cy + cz * cz), dot) * kRadToDeg * 60;
+}
 
 TSkyView SkyView(const TAlmanacInputs& inputs, const TAltitudeBand& band) {
   TSkyView view;
   view.Inputs = inputs;
   view.Sky = ComputeSky(inputs);
-  for (std::int32_t k = 1; k <= kStarCount; ++k) {
-    const TSkyStar& star = view.Sky.Stars[static_cast<std::size_t>(k - 1)];
+  for (std::int32_t k = 1; k <= kSkyRowCount; ++k) {
+    const TBodyPlace place = BodyPlace(BodyOfRow(k), IsStarRow(k) ? k : 0, inputs.Time);
     TStarView& s = view.Stars[static_cast<std::size_t>(k - 1)];
-    s.Altitude = AltitudeDegrees(star.Horizon);
-    s.Azimuth = star.Horizon.Azimuth;
-    s.LocalHourAngle = LocalHourAngle(star.Place.StarGha, inputs.Longitude);
-    s.Declination = star.Place.StarDecMin * OneSixtieth + star.Place.StarDecDeg;
-    s.PlaceError = StarPlaceError(k, view.Sky.Sun.Years);
+    HorizonOf(place.Gha, place.Dec, inputs.Latitude, inputs.Longitude, s.Altitude, s.Azimuth);
+    s.Gha = place.Gha;
+    s.LocalHourAngle = LocalHourAngle(place.Gha, inputs.Longitude);
+    s.Declination = place.Dec;
+    s.Magnitude = place.Magnitude;
+    s.Illuminated = place.Illuminated;
     s.AboveHorizon = s.Altitude > 0;
-    s.Unreliable = s.PlaceError > kStarPlaceErrorLimit;
+    if (IsStarRow(k)) {
+      const TStarData& main = view.Sky.Stars[static_cast<std::size_t>(k - 1)].Place;
+      s.PlaceError = GroundDistance(main.StarDecMin * OneSixtieth + main.StarDecDeg,
+                                    main.StarGhaMin * OneSixtieth + main.StarGhaDeg, place.Dec, place.Gha);
+      s.HasPlaceError = true;
+    } else if (k == kSunRow) {
+      const TSunData& sun = view.Sky.Sun;
+      s.PlaceError = GroundDistance(sun.SunDecMin * OneSixtieth + sun.SunDecDeg, sun.SunGha, place.Dec, place.Gha);
+      s.HasPlaceError = true;
+    }
+    s.Unreliable = s.HasPlaceError && s.PlaceError > kStarPlaceErrorLimit;
   }
   SetBand(view, band);
   return view;
@@ -57,28 +122,37 @@ TSkyView SkyView(const TAlmanacInputs& inputs, const TAltitudeBand& band) {
 void SetBand(TSkyView& view, const TAltitudeBand& band) {
   view.Band = band;
   std::vector<TSightCandidate> candidates;
-  for (std::int32_t k = 1; k <= kStarCount; ++k) {
+  for (std::int32_t k = 1; k <= kSkyRowCount; ++k) {
     TStarView& s = view.Stars[static_cast<std::size_t>(k - 1)];
     s.InBand = s.AboveHorizon && s.Altitude >= band.From && s.Altitude <= band.To;
     s.Best = false;
-    if (s.InBand && !s.Unreliable) candidates.push_back({k, s.Altitude, s.Azimuth});
+    const bool shootable = IsStarRow(k) || IsPlanetRow(k);
+    if (shootable && s.InBand && !s.Unreliable && s.Magnitude <= band.FaintestMagnitude) {
+      candidates.push_back({k, s.Altitude, s.Azimuth, s.Magnitude});
+    }
   }
-  view.Best = BestThree(candidates);
+  const TBestThree best = BestThree(candidates);
+  view.Best = best.Numbers;
+  view.BestFallback = best.Fallback;
   for (std::int32_t k : view.Best) view.Stars[static_cast<std::size_t>(k - 1)].Best = true;
 }
 
 std::vector<std::int32_t> StarOrder(const TSkyView& view, TStarColumn column, bool descending, bool all) {
   std::vector<std::int32_t> order;
-  order.reserve(kStarCount);
-  for (std::int32_t k = 1; k <= kStarCount; ++k) {
+  order.reserve(kSkyRowCount);
+  for (std::int32_t k = 1; k <= kSkyRowCount; ++k) {
     if (all || StarOf(view, k).AboveHorizon) order.push_back(k);
   }
   const auto before = [&](std::int32_t a, std::int32_t b) {
     if (column == TStarColumn::Name) {
-      const std::string& x = StarTable(a).Name;
-      const std::string& y = StarTable(b).Name;
+      const std::string& x = NameOf(a);
+      const std::string& y = NameOf(b);
       if (x != y) return descending ? y < x : x < y;
       return a < b;
+    }
+    if (column == TStarColumn::PlaceError) {
+      const bool ha = StarOf(view, a).HasPlaceError, hb = StarOf(view, b).HasPlaceError;
+      if (ha != hb) return ha;  // the empty values last either way
     }
     const Extended x = Value(view, a, column), y = Value(view, b, column);
     if (x != y) return descending ? y < x : x < y;

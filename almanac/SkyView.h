@@ -2,33 +2,63 @@
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 #pragma once
 // The whole sky as the navigation window shows it: for one instant and
-// place, every catalogue star's altitude, azimuth, local hour angle,
-// declination and the expected error of its place; which stars stand in the
-// altitude band for sights; and the best three of those (BestStars.h),
-// leaving out every star whose place may be off by more than
-// kStarPlaceErrorLimit. Pure C++.
+// place, the 160 catalogue stars, the Sun, the Moon, Venus, Mars, Jupiter
+// and Saturn, each with its altitude, azimuth, local hour angle,
+// declination and magnitude from the precise places (bodies/BodyPlace.h);
+// which of them stand in the altitude band for sights; and the best three
+// (BestStars.h) of the stars and planets in the band no fainter than the
+// navigator's limit, leaving out every star whose place in the main window
+// is off by more than kStarPlaceErrorLimit (a sight of it reduced with the
+// main window's place would be off by as much).
 //
-// Units: degrees; the place error in minutes of arc. The values are those
-// the main window shows for the same inputs: altitude AltMin * k + AltDeg,
-// the local hour angle brought into 0 … 360 as its display text does, the
-// declination DecMin * k + DecDeg.
+// The rows: 1 … 160 are the catalogue's stars, kSunRow … kSaturnRow the
+// Sun, Moon and planets; Stars[k - 1] is row k.
 //
-// Errors: SkyView raises what ComputeSky and StarPlaceError raise and then
-// delivers nothing.
+// Units: degrees; magnitudes; the main window's error in minutes of arc
+// (nautical miles). Altitude and azimuth are geocentric, without refraction
+// or parallax: sin h = sin φ sin δ + cos φ cos δ cos t, t = LHA = GHA + λ
+// (east positive), brought into 0 … 360 as the main window's text does.
+// The main window's error is the great-circle distance between the ground
+// point of the main window's compact-theory place of the star or of the Sun
+// (ComputeSky) and that of the precise place; the Moon and the planets,
+// which the main window does not have, have none.
+//
+// Errors: SkyView raises what ComputeSky and BodyPlace raise (EBodyError for
+// a date outside 1930 … 2099 or a missing ephemeris) and then delivers
+// nothing.
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "almanac/Almanac.h"
+#include "bodies/BodyPlace.h"
 #include "core/Extended.h"
 
 namespace tarvel {
 
-// Sights are planned between these altitudes, both included.
+inline constexpr std::int32_t kSunRow = kStarCount + 1;
+inline constexpr std::int32_t kMoonRow = kStarCount + 2;
+inline constexpr std::int32_t kVenusRow = kStarCount + 3;
+inline constexpr std::int32_t kMarsRow = kStarCount + 4;
+inline constexpr std::int32_t kJupiterRow = kStarCount + 5;
+inline constexpr std::int32_t kSaturnRow = kStarCount + 6;
+inline constexpr std::int32_t kSkyRowCount = kSaturnRow;
+
+inline bool IsStarRow(std::int32_t row) { return row >= 1 && row <= kStarCount; }
+inline bool IsPlanetRow(std::int32_t row) { return row >= kVenusRow && row <= kSaturnRow; }
+// The body of a row, and the row of a body other than a star.
+TCelestialBody BodyOfRow(std::int32_t row);
+// "Солнце", "Луна", "Венера", "Марс", "Юпитер", "Сатурн"; empty for a star.
+std::string BodyName(std::int32_t row);
+
+// Sights are planned between these altitudes, both included, of the bodies
+// no fainter than the magnitude limit.
 struct TAltitudeBand {
   Extended From = 15;
   Extended To = 70;
+  Extended FaintestMagnitude = 2.5L;
 };
 
 struct TStarView {
@@ -36,38 +66,55 @@ struct TStarView {
   Extended Azimuth = 0;
   Extended LocalHourAngle = 0;
   Extended Declination = 0;
-  Extended PlaceError = 0;   // minutes of arc
-  bool AboveHorizon = false;  // altitude above 0
-  bool InBand = false;        // above the horizon and within the band
-  bool Unreliable = false;    // PlaceError above kStarPlaceErrorLimit
-  bool Best = false;          // one of the best three
+  Extended Gha = 0;
+  Extended Magnitude = 0;
+  Extended Illuminated = 1;        // the lit fraction of the disc, 0 … 1
+  Extended PlaceError = 0;         // the main window's place from the precise one, minutes of arc
+  bool HasPlaceError = false;      // the main window has this body (the stars and the Sun)
+  bool AboveHorizon = false;       // altitude above 0
+  bool InBand = false;             // above the horizon and within the band
+  bool Unreliable = false;         // PlaceError above kStarPlaceErrorLimit
+  bool Best = false;               // one of the best three
 };
 
 struct TSkyView {
   TAlmanacInputs Inputs;
-  TSky Sky;
-  std::array<TStarView, kStarCount> Stars;  // Stars[k - 1] is star k
+  TSky Sky;                                   // the main window's places
+  std::array<TStarView, kSkyRowCount> Stars;  // Stars[k - 1] is row k
   TAltitudeBand Band;
   std::vector<std::int32_t> Best;  // the best three by azimuth, or empty
+  bool BestFallback = false;       // no three surround the ship: the widest crossing instead
 };
 
 TSkyView SkyView(const TAlmanacInputs& inputs, const TAltitudeBand& band);
 
-// Marks the band and chooses the best three again for another band.
+// Marks the band and chooses the best three again for another band or limit.
 void SetBand(TSkyView& view, const TAltitudeBand& band);
 
-inline const TStarView& StarOf(const TSkyView& view, std::int32_t number) {
-  return view.Stars[static_cast<std::size_t>(number - 1)];
+inline const TStarView& StarOf(const TSkyView& view, std::int32_t row) {
+  return view.Stars[static_cast<std::size_t>(row - 1)];
 }
 
-// The star table's columns.
-enum class TStarColumn : std::uint8_t { Number, Name, Altitude, Azimuth, LocalHourAngle, Declination, PlaceError };
-inline constexpr int kStarColumnCount = 7;
+// Geocentric altitude and azimuth, degrees, of a place (GHA, declination)
+// seen from latitude and east longitude.
+void HorizonOf(Extended gha, Extended declination, Extended latitude, Extended longitude, Extended& altitude,
+               Extended& azimuth);
 
-// The star numbers of the table's rows: the stars above the horizon, or all
-// 160, ordered by the column's value (the name column by the name's text),
-// equal values in order of number; descending reverses the values' order
-// only.
+// The great-circle distance between two ground points (declination, GHA),
+// in minutes of arc.
+Extended GroundDistance(Extended dec1, Extended gha1, Extended dec2, Extended gha2);
+
+// The star table's columns.
+enum class TStarColumn : std::uint8_t {
+  Number, Name, Magnitude, Altitude, Azimuth, LocalHourAngle, Declination, PlaceError
+};
+inline constexpr int kStarColumnCount = 8;
+
+// The rows of the table: the stars and bodies above the horizon, or all,
+// ordered by the column's value (the name column by the name's text; a
+// body's number is its row, after the stars'; the error column's empty
+// values after every figure), equal values in order of row; descending
+// reverses the values' order only.
 std::vector<std::int32_t> StarOrder(const TSkyView& view, TStarColumn column, bool descending, bool all);
 
 }  // namespace tarvel

@@ -35,8 +35,10 @@ void Tick(tarvel::TAlmanacInputs& in) {
   }
 }
 
-// The model's part of one update: every star's place and horizon position,
-// the place errors, the band and the best three.
+// The model's part of one update: the precise place and horizon position of
+// the 160 stars, the Sun, the Moon and the four planets (BodyPlace at a new
+// instant), the main window's places for the error column, the band and the
+// best three.
 void BM_SkyView(benchmark::State& state) {
   tarvel::TAlmanacInputs in = Evening();
   for (auto _ : state) {
@@ -47,8 +49,9 @@ void BM_SkyView(benchmark::State& state) {
 BENCHMARK(BM_SkyView)->Unit(benchmark::kMicrosecond);
 
 // What one recalculation of the main window costs the shown navigation
-// window: the sky tab follows a new second, and the chart and the table are
-// painted (offscreen), at the window's default size.
+// window, the full update each second: the sky tab follows a new second
+// (the model with every body), the chart's labels are laid out, and the
+// chart and the table are painted (offscreen), at the window's default size.
 void BM_SkyTabFollow(benchmark::State& state) {
   tarvel::TForm3 form;
   tarvel::TAlmanacInputs in = Evening();
@@ -64,6 +67,18 @@ void BM_SkyTabFollow(benchmark::State& state) {
 BENCHMARK(BM_SkyTabFollow)->Unit(benchmark::kMicrosecond);
 
 // Painting the chart alone, for a sky that does not change.
+
+// The best three of a dense sky: every star and planet of a clear night
+// above the horizon, limit 4.0, no altitude band.
+void BM_BestThreeDenseSky(benchmark::State& state) {
+  tarvel::TSkyView view = tarvel::SkyView(Evening(), {});
+  for (auto _ : state) {
+    tarvel::SetBand(view, {0, 90, 4});
+    benchmark::DoNotOptimize(view.Best);
+  }
+}
+BENCHMARK(BM_BestThreeDenseSky)->Unit(benchmark::kMicrosecond);
+
 void BM_SkyChartPaint(benchmark::State& state) {
   tarvel::TForm3 form;
   form.Follow(Evening());

@@ -58,7 +58,11 @@ evening_stars() {  # output file
   navigation="$(xdotool search --sync --onlyvisible --name '^Навигация' | head -1)"
   xdotool windowmove "$navigation" 0 0
   sleep 0.5
-  xdotool mousemove --window "$navigation" 1059 671 click 1   # Вечерние звёзды
+  # "Вечерние звёзды" stands in the bottom right corner of the tab, however
+  # wide the window is: taken from the window's size, not from a fixed point.
+  local WIDTH HEIGHT
+  eval "$(xdotool getwindowgeometry --shell "$navigation" | grep -E '^(WIDTH|HEIGHT)=')"
+  xdotool mousemove --window "$navigation" $((WIDTH - 122)) $((HEIGHT - 49)) click 1
   xdotool mousemove 1279 899
   sleep 1
   import -window "$navigation" "$1"

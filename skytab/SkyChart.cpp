@@ -8,7 +8,9 @@
 #include <QTime>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QToolTip>
+#include <algorithm>
 #include <cmath>
 
 #include "almanac/SkyTexts.h"
@@ -33,6 +35,14 @@ QPointF Polar(const QPointF& centre, qreal distance, qreal azimuthDegrees) {
   return centre + QPointF(distance * std::sin(a), -distance * std::cos(a));
 }
 
+// A star's dot: Sirius (−1.5) 4.5 px across the radius, magnitude 1
+// 2.8 px, magnitude 3 1.6 px, never below 1.2 px.
+qreal DotRadius(Extended magnitude) { return std::clamp(3.4 - 0.6 * static_cast<qreal>(magnitude), 1.2, 4.5); }
+
+const QColor kPlanetColours[4] = {QColor(255, 255, 225), QColor(255, 120, 90), QColor(255, 215, 160), QColor(230, 200, 120)};
+const QColor kMoonLit(240, 240, 210);
+const QColor kMoonDark(55, 55, 60);
+
 void Ring(QPainter& p, const QPointF& at, qreal radius, const QColor& colour, qreal width) {
   p.setPen(QPen(colour, width));
   p.setBrush(Qt::NoBrush);
@@ -46,13 +56,18 @@ TSkyChart::TSkyChart(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   setFont(Face("Arial", 11));
-  for (std::int32_t k = 1; k <= kStarCount; ++k) {
-    QStaticText& text = numbers_[static_cast<std::size_t>(k - 1)];
-    text.setText(QString::number(k));
+  const auto prepare = [this](QStaticText& text, const QString& words, const QFont& face) {
+    text.setText(words);
     text.setTextFormat(Qt::PlainText);
     text.setPerformanceHint(QStaticText::AggressiveCaching);
-    text.prepare(QTransform(), font());
+    text.prepare(QTransform(), face);
+  };
+  for (std::int32_t k = 1; k <= kSkyRowCount; ++k) {
+    prepare(numbers_[static_cast<std::size_t>(k - 1)],
+            IsStarRow(k) ? QString::number(k) : QString::fromStdString(BodyName(k)), font());
   }
+  static const char* const kSigns[4] = {"♀", "♂", "♃", "♄"};
+  for (std::size_t i = 0; i < 4; ++i) prepare(signs_[i], QString::fromUtf8(kSigns[i]), Face("DejaVu Sans", 15, true));
 }
 
 void TSkyChart::SetView(const TSkyView* view, std::int32_t selected) {
@@ -70,6 +85,7 @@ void TSkyChart::SetView(const TSkyView* view, std::int32_t selected) {
                                : QStringLiteral("%1 %2").arg(std::abs(zone)).arg(QLatin1Char(zone > 0 ? 'E' : 'W')));
     where_ = QString::fromStdString(PlaceText(in.Latitude, in.Longitude)).replace(QStringLiteral("  "), QStringLiteral("\n"));
   }
+  labelsDue_ = true;
   update();
 }
 
@@ -78,7 +94,7 @@ QPointF TSkyChart::Project(Extended altitude, Extended azimuth) const {
 }
 
 QPointF TSkyChart::StarPoint(std::int32_t number) const {
-  if (!view_ || number < 1 || number > kStarCount) return {};
+  if (!view_ || number < 1 || number > kSkyRowCount) return {};
   const TStarView& s = StarOf(*view_, number);
   return Project(s.Altitude, s.Azimuth);
 }
@@ -87,7 +103,7 @@ std::int32_t TSkyChart::StarAt(const QPointF& point) const {
   if (!view_) return 0;
   std::int32_t nearest = 0;
   qreal best = kHitRadius * kHitRadius;
-  for (std::int32_t k = 1; k <= kStarCount; ++k) {
+  for (std::int32_t k = 1; k <= kSkyRowCount; ++k) {
     if (!StarOf(*view_, k).AboveHorizon) continue;
     const QPointF d = StarPoint(k) - point;
     const qreal distance = QPointF::dotProduct(d, d);
@@ -103,6 +119,7 @@ void TSkyChart::resizeEvent(QResizeEvent* event) {
   centre_ = QPointF(width() / 2.0, height() / 2.0);
   radius_ = std::max<qreal>(10, std::min(width(), height()) / 2.0 - kMargin);
   grid_ = QPixmap();
+  labelsDue_ = true;
   QWidget::resizeEvent(event);
 }
 
@@ -153,29 +170,108 @@ void TSkyChart::paintEvent(QPaintEvent*) {
   p.drawText(corners, Qt::AlignRight | Qt::AlignTop, where_);
   p.setRenderHint(QPainter::Antialiasing);
 
-  const Extended sunAltitude = AltitudeDegrees(view_->Sky.SunHorizon);
-  if (sunAltitude > 0) {
+  const TStarView& sun = StarOf(*view_, kSunRow);
+  if (sun.AboveHorizon) {
     p.setPen(QPen(QColor(200, 150, 0), 1));
     p.setBrush(kYellow);
-    p.drawEllipse(Project(sunAltitude, view_->Sky.SunHorizon.Azimuth), 7, 7);
+    p.drawEllipse(Project(sun.Altitude, sun.Azimuth), 7, 7);
+  }
+  if (StarOf(*view_, kMoonRow).AboveHorizon) DrawMoon(p, StarPoint(kMoonRow));
+
+  for (std::int32_t k = 1; k <= kSkyRowCount; ++k) {
+    const TStarView& s = StarOf(*view_, k);
+    if (!s.AboveHorizon || k == kSunRow || k == kMoonRow) continue;
+    const QPointF at = Project(s.Altitude, s.Azimuth);
+    const QColor colour = s.InBand ? kWhite : kDimColour;
+    if (IsPlanetRow(k)) {
+      const QStaticText& sign = signs_[static_cast<std::size_t>(k - kVenusRow)];
+      p.setPen(s.InBand ? kPlanetColours[k - kVenusRow] : kDimColour);
+      p.drawStaticText(at - QPointF(sign.size().width() / 2, sign.size().height() / 2), sign);
+    } else {
+      p.setPen(Qt::NoPen);
+      p.setBrush(colour);
+      const qreal r = DotRadius(s.Magnitude);
+      p.drawEllipse(at, r, r);
+    }
+    if (s.Unreliable) Ring(p, at, 5.5, kRed, 1.5);
+    if (s.Best) Ring(p, at, IsPlanetRow(k) ? 10 : 8, kLime, 2);
+    if (k == selected_) Ring(p, at, 11, kFuchsia, 2);
   }
 
   p.setFont(font());
-  for (std::int32_t k = 1; k <= kStarCount; ++k) {
+  for (const auto& [k, rect] : Labels()) {
     const TStarView& s = StarOf(*view_, k);
-    if (!s.AboveHorizon) continue;
+    p.setPen(k == selected_ ? kFuchsia : IsPlanetRow(k) && s.InBand ? kPlanetColours[k - kVenusRow]
+             : k == kSunRow ? kYellow : s.InBand ? kWhite : kDimColour);
+    p.drawStaticText(rect.topLeft(), numbers_[static_cast<std::size_t>(k - 1)]);
+  }
+}
+
+void TSkyChart::DrawMoon(QPainter& p, const QPointF& at) const {
+  constexpr qreal r = 7;
+  const TStarView& moon = StarOf(*view_, kMoonRow);
+  const QPointF toSun = StarPoint(kSunRow) - at;
+  const qreal k = std::clamp(static_cast<qreal>(moon.Illuminated), 0.0, 1.0);
+  p.save();
+  p.translate(at);
+  p.rotate(qRadiansToDegrees(std::atan2(toSun.y(), toSun.x())));  // +x toward the Sun
+  p.setPen(QPen(QColor(150, 150, 140), 1));
+  p.setBrush(kMoonDark);
+  p.drawEllipse(QPointF(0, 0), r, r);
+  // The lit half toward the Sun, and the terminator's half ellipse of
+  // semi-axis r |1 − 2k| added (gibbous) or taken away (crescent).
+  QPainterPath half;
+  half.moveTo(0, -r);
+  half.arcTo(QRectF(-r, -r, 2 * r, 2 * r), 90, -180);
+  half.closeSubpath();
+  QPainterPath terminator;
+  const qreal a = r * std::fabs(1 - 2 * k);
+  terminator.addEllipse(QRectF(-a, -r, 2 * a, 2 * r));
+  const QPainterPath lit = k >= 0.5 ? half.united(terminator) : half.subtracted(terminator);
+  p.setPen(Qt::NoPen);
+  p.setBrush(kMoonLit);
+  p.drawPath(lit);
+  p.restore();
+}
+
+const std::vector<std::pair<std::int32_t, QRectF>>& TSkyChart::Labels() const {
+  if (labelsDue_) LayOutLabels();
+  return labels_;
+}
+
+void TSkyChart::LayOutLabels() const {
+  labelsDue_ = false;
+  labels_.clear();
+  if (!view_) return;
+  std::vector<std::int32_t> rows;
+  for (std::int32_t k = 1; k <= kSkyRowCount; ++k) {
+    if (StarOf(*view_, k).AboveHorizon) rows.push_back(k);
+  }
+  const auto rank = [this](std::int32_t k) {
+    return k == selected_ ? 0 : StarOf(*view_, k).Best ? 1 : IsStarRow(k) ? 3 : 2;
+  };
+  std::stable_sort(rows.begin(), rows.end(), [&](std::int32_t a, std::int32_t b) {
+    if (rank(a) != rank(b)) return rank(a) < rank(b);
+    return StarOf(*view_, a).Magnitude < StarOf(*view_, b).Magnitude;
+  });
+  labels_.reserve(rows.size());
+  for (std::int32_t k : rows) {
+    const TStarView& s = StarOf(*view_, k);
     const QPointF at = Project(s.Altitude, s.Azimuth);
-    const QColor colour = s.InBand ? kWhite : kDimColour;
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour);
-    p.drawEllipse(at, 2.5, 2.5);
-    if (s.Unreliable) Ring(p, at, 5.5, kRed, 1.5);
-    if (s.Best) Ring(p, at, 8, kLime, 2);
-    if (k == selected_) Ring(p, at, 11, kFuchsia, 2);
-    // The number beside the outermost ring, clear of it.
-    const qreal off = k == selected_ ? 9 : s.Best ? 6 : 4;
-    p.setPen(k == selected_ ? kFuchsia : colour);
-    p.drawStaticText(at + QPointF(off + 1, -off - 11), numbers_[static_cast<std::size_t>(k - 1)]);
+    // Clear of the outermost ring or sign.
+    const qreal off = k == selected_ ? 9 : !IsStarRow(k) ? 8 : s.Best ? 6 : 4;
+    const QSizeF size = numbers_[static_cast<std::size_t>(k - 1)].size();
+    const qreal w = size.width(), h = size.height();
+    const QPointF corners[] = {{off + 1, -off - h + 2}, {-off - 1 - w, -off - h + 2}, {off + 1, off - 2},
+                               {-off - 1 - w, off - 2},  {off + 2, -h / 2},           {-off - 2 - w, -h / 2}};
+    for (const QPointF& corner : corners) {
+      const QRectF rect(at + corner, size);
+      const bool covers = std::any_of(labels_.begin(), labels_.end(),
+                                      [&](const auto& placed) { return placed.second.intersects(rect); });
+      if (covers) continue;
+      labels_.emplace_back(k, rect);
+      break;
+    }
   }
 }
 
@@ -203,7 +299,7 @@ void TSkyChart::mouseMoveEvent(QMouseEvent* event) {
 
 void TSkyChart::mousePressEvent(QMouseEvent* event) {
   const std::int32_t star = event->button() == Qt::LeftButton ? StarAt(event->position()) : 0;
-  if (star == 0) {
+  if (!IsStarRow(star)) {
     QWidget::mousePressEvent(event);
     return;
   }

@@ -3,6 +3,8 @@
 #include "skytab/SkyTab.h"
 
 #include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QHBoxLayout>
@@ -11,8 +13,10 @@
 #include <QLocale>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "almanac/SkyTexts.h"
 #include "core/RuntimeErrors.h"
@@ -114,9 +118,9 @@ void TSkyTab::CreateControls() {
   StarList->setSortingEnabled(true);
   StarList->sortByColumn(static_cast<int>(TStarColumn::Altitude), Qt::DescendingOrder);
 
-  AllStars = new QCheckBox(QStringLiteral("Все 160 звёзд"), this);
+  AllStars = new QCheckBox(QStringLiteral("Все светила"), this);
   AllStars->setObjectName(QStringLiteral("AllStars"));
-  AllStars->setToolTip(QStringLiteral("Показать в таблице и звёзды под горизонтом"));
+  AllStars->setToolTip(QStringLiteral("Показать в таблице и светила под горизонтом"));
   SetColour(AllStars, QPalette::Base, kWhite);  // the box, on the black page
   SetColour(AllStars, QPalette::Text, kBlack);
 
@@ -125,16 +129,30 @@ void TSkyTab::CreateControls() {
   BandFrom->setMaximum(BandTo->value());
   BandTo->setMinimum(BandFrom->value());
 
+  dsMagnitudeLimit = new QDoubleSpinBox(this);
+  dsMagnitudeLimit->setObjectName(QStringLiteral("dsMagnitudeLimit"));
+  dsMagnitudeLimit->setLocale(RussianLocale());  // the decimal comma
+  dsMagnitudeLimit->setRange(1.0, 4.0);
+  dsMagnitudeLimit->setDecimals(1);
+  dsMagnitudeLimit->setSingleStep(0.1);
+  dsMagnitudeLimit->setValue(2.5);
+  dsMagnitudeLimit->setToolTip(QStringLiteral("Светила для наблюдений не слабее этой звёздной величины"));
+  UseInputStyle(*dsMagnitudeLimit);
+  SetInputColours(*dsMagnitudeLimit);
+
   BestThree = NamedLabel(this, "BestThree", kLime);
   BestThree->setWordWrap(true);
   BestThree->setFont(Face("MS Sans Serif", 14, true));
-  BestThree->setToolTip(QStringLiteral("Три звезды в полосе высот, линии положения которых пересекутся "
-                                       "лучше всего (азимуты ближе всего к 120° друг от друга)"));
+  BestThree->setToolTip(QStringLiteral("Три звезды или планеты в полосе высот, не слабее заданной величины, "
+                                       "азимуты которых обступают судно и дальше всего друг от друга (лучше "
+                                       "всего через 120°); из почти равных (до 5°) — самые яркие"));
   SkyError = NamedLabel(this, "SkyError", kRed);
 
   auto* legend = NamedLabel(this, "SkyLegend", kSilver);
   legend->setText(QStringLiteral("Кольца на карте: фиолетовое — звезда главного окна, зелёное — лучшие три, "
-                                 "красное — место звезды неточно (больше 0,5'); тусклые — вне полосы высот."));
+                                 "красное — место в главном окне неточно (больше 0,5'); тусклые — вне полосы "
+                                 "высот. Чем ярче звезда, тем крупнее точка; ♀ ♂ ♃ ♄ — Венера, Марс, Юпитер, "
+                                 "Сатурн; Луна — в своей фазе."));
   legend->setWordWrap(true);
 
   auto* splitter = new QSplitter(Qt::Horizontal, this);
@@ -150,6 +168,8 @@ void TSkyTab::CreateControls() {
   band->addWidget(BandFrom);
   band->addWidget(new QLabel(QStringLiteral("до"), this));
   band->addWidget(BandTo);
+  band->addWidget(new QLabel(QStringLiteral("ярче"), this));
+  band->addWidget(dsMagnitudeLimit);
   band->addSpacing(24);
   band->addWidget(AllStars);
   band->addStretch(1);
@@ -215,7 +235,14 @@ void TSkyTab::ConnectHandlers() {
   };
   on(BandFrom, &QSpinBox::valueChanged, &TSkyTab::BandChange);
   on(BandTo, &QSpinBox::valueChanged, &TSkyTab::BandChange);
+  on(dsMagnitudeLimit, &QDoubleSpinBox::valueChanged, &TSkyTab::BandChange);
   on(AllStars, &QCheckBox::toggled, &TSkyTab::AllStarsClick);
+  StarList->viewport()->installEventFilter(this);
+  // The last column stretches with the table by itself: only another one
+  // sized tells of the user.
+  connect(StarList->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
+    if (!fitting_ && columnsFitted_ && column != kStarColumnCount - 1) userSizedColumns_ = true;
+  });
   on(MorningStars, &QPushButton::clicked, &TSkyTab::MorningStarsClick);
   on(EveningStars, &QPushButton::clicked, &TSkyTab::EveningStarsClick);
   connect(SkyChart, &TSkyChart::starClicked, this,
@@ -242,7 +269,10 @@ void TSkyTab::showEvent(QShowEvent* event) {
   if (stale_) Guarded([this] { Refresh(); });
 }
 
-TAltitudeBand TSkyTab::Band() const { return {static_cast<Extended>(BandFrom->value()), static_cast<Extended>(BandTo->value())}; }
+TAltitudeBand TSkyTab::Band() const {
+  return {static_cast<Extended>(BandFrom->value()), static_cast<Extended>(BandTo->value()),
+          static_cast<Extended>(dsMagnitudeLimit->value())};
+}
 
 void TSkyTab::Refresh() {
   stale_ = false;
@@ -262,10 +292,34 @@ void TSkyTab::Refresh() {
   Show(SkyError, {});
   ShowSky();
   if (!columnsFitted_ && starListModel_->rowCount() > 0) {
-    // Once, to the first sky's texts; the user may change them later.
-    StarList->resizeColumnsToContents();
+    // To the first sky's texts, and again as the table's width changes
+    // until the user sizes a column himself.
     columnsFitted_ = true;
+    FitColumns();
   }
+}
+
+void TSkyTab::FitColumns() {
+  // The name column gives up what the columns need beyond the table's
+  // width, down to 140 pixels, so that the error column stays in sight (a
+  // long name is elided).
+  if (userSizedColumns_) return;
+  fitting_ = true;
+  StarList->resizeColumnsToContents();
+  QHeaderView* header = StarList->horizontalHeader();
+  // Room for the vertical scroll bar, whether or not the rows ask for it yet.
+  const int scrollBar = StarList->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, StarList);
+  const int over = header->length() - (StarList->viewport()->width() - 2 * scrollBar);
+  const int name = static_cast<int>(TStarColumn::Name);
+  if (over > 0) header->resizeSection(name, std::max(kNameColumnLeast, header->sectionSize(name) - over));
+  fitting_ = false;
+}
+
+bool TSkyTab::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == StarList->viewport() && event->type() == QEvent::Resize && columnsFitted_) {
+    Guarded([this] { FitColumns(); });
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void TSkyTab::ShowTwilight() {
@@ -316,7 +370,8 @@ void TSkyTab::AllStarsClick() {
 }
 
 void TSkyTab::StarListChoice(std::int32_t star) {
-  if (star != 0 && star != inputs_.StarNumber) emit starChosen(star);
+  // The Sun, the Moon and the planets are not the main window's to choose.
+  if (IsStarRow(star) && star != inputs_.StarNumber) emit starChosen(star);
 }
 
 void TSkyTab::SkyChartClick(int number) { emit starChosen(number); }

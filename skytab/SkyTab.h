@@ -2,8 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 #pragma once
 // The "Небосвод" tab of the navigation window: for the main window's
-// instant, zone and position, the sky chart, the table of the stars, the
-// altitude band for sights with the best three stars, and the twilight of
+// instant, zone and position, the sky chart, the table of the stars, the Sun,
+// the Moon and the planets, the altitude band and the magnitude limit for
+// sights with the best three bodies, and the twilight of
 // the main window's date with the two buttons that set its pickers to the
 // morning or evening star time.
 //
@@ -25,6 +26,7 @@
 #include "almanac/TwilightView.h"
 
 class QCheckBox;
+class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -39,6 +41,10 @@ class TSkyTab : public QWidget {
   Q_OBJECT
 
  public:
+  // The least width of the star table's name column when the columns are
+  // fitted to the table, pixels.
+  static constexpr int kNameColumnLeast = 140;
+
   // Every handler runs through the program's error report (Guarded,
   // widgets/ErrorReport.h).
   explicit TSkyTab(QWidget* parent = nullptr);
@@ -55,6 +61,7 @@ class TSkyTab : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CreateControls();
@@ -64,6 +71,7 @@ class TSkyTab : public QWidget {
   void Refresh();
   void ShowSky();
   void SelectStarRow();
+  void FitColumns();
   TAltitudeBand Band() const;
   void ShowTwilight();
 
@@ -80,6 +88,8 @@ class TSkyTab : public QWidget {
   bool stale_ = false;     // inputs not yet shown
   bool arranging_ = false;  // the program, not the user, moves the table's selection
   bool columnsFitted_ = false;
+  bool fitting_ = false;            // the program, not the user, sizes the columns
+  bool userSizedColumns_ = false;   // the user sized a column: no more fitting
   std::unique_ptr<TSkyView> view_;
 
   // Twilight depends on the date, zone and position only: it is computed
@@ -98,6 +108,7 @@ class TSkyTab : public QWidget {
   QCheckBox* AllStars = nullptr;  // the stars below the horizon too
   QSpinBox* BandFrom = nullptr;   // the altitude band for sights, degrees
   QSpinBox* BandTo = nullptr;
+  QDoubleSpinBox* dsMagnitudeLimit = nullptr;  // the faintest body for sights
   QLabel* BestThree = nullptr;
   QLabel* SkyError = nullptr;     // an arithmetic fault of the last attempt
   QLabel* TwilightDate = nullptr;

@@ -24,12 +24,14 @@ struct TColumnHead {
 
 const TColumnHead kHeads[kStarColumnCount] = {
     {"№", "Номер звезды по каталогу"},
-    {"Звезда", "Греческая буква и название"},
+    {"Светило", "Греческая буква и название звезды, Солнце, Луна, планета"},
+    {"Зв. вел.", "Звёздная величина: чем меньше, тем ярче"},
     {"Высота", "Высота над горизонтом"},
     {"Азимут", "Азимут от севера через восток"},
     {"Час. угол", "Часовой угол местный"},
     {"Склонение", "Склонение"},
-    {"Погр.", "Ожидаемая погрешность места звезды на эту дату, минуты дуги (мили)"},
+    {"Погр.", "Насколько место звезды или Солнца в главном окне отстоит от точного, минуты дуги (мили); "
+              "у Луны и планет пусто — в главном окне их нет"},
 };
 
 }  // namespace
@@ -70,7 +72,7 @@ void TStarListModel::Arrange() {
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
   }
   // A row's number and name stay with it; the figures change.
-  const int firstFigure = static_cast<int>(TStarColumn::Altitude);
+  const int firstFigure = static_cast<int>(TStarColumn::Magnitude);
   if (!rows_.empty()) emit dataChanged(index(0, firstFigure), index(rowCount() - 1, kStarColumnCount - 1));
 }
 
@@ -102,7 +104,7 @@ const QString& TStarListModel::Text(std::int32_t number, int column) const {
   if (!haveTexts_[k]) {
     const TStarTexts t = StarTexts(*view_, number);
     int c = 0;
-    for (const std::string* text : {&t.Number, &t.Name, &t.Altitude, &t.Azimuth, &t.LocalHourAngle,
+    for (const std::string* text : {&t.Number, &t.Name, &t.Magnitude, &t.Altitude, &t.Azimuth, &t.LocalHourAngle,
                                     &t.Declination, &t.PlaceError}) {
       texts[static_cast<std::size_t>(c++)] = QString::fromStdString(*text);
     }
@@ -131,9 +133,10 @@ QVariant TStarListModel::data(const QModelIndex& index, int role) const {
       return {};
     case Qt::ToolTipRole:
       if (column == TStarColumn::PlaceError && s.Unreliable) {
-        return QStringLiteral("Место звезды может быть неверно больше чем на 0,5' — для наблюдений не годится");
+        return QStringLiteral("Место в главном окне неточно больше чем на 0,5' — для наблюдений по главному окну "
+                              "не годится");
       }
-      if (s.Best) return QStringLiteral("Одна из трёх звёзд, линии положения которых пересекутся лучше всего");
+      if (s.Best) return QStringLiteral("Одно из трёх светил, линии положения которых лучше всего обступают судно");
       if (!s.InBand) return QStringLiteral("Вне полосы высот для наблюдений");
       return {};
     default:

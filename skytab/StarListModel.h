@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 #pragma once
-// The star table's rows: one per star above the horizon (or all 160), with
-// number, Greek letter and name, altitude, azimuth, local hour angle,
-// declination and the expected error of the star's place, in the main
-// window's display texts. Sorting by a column orders by the value (StarOrder)
-// and stays in force as the sky moves. Stars outside the altitude band are
-// greyed, the best three bold and lime, an unreliable place red.
+// The star table's rows: one per star, the Sun, the Moon and each planet
+// above the horizon (or all of them), with number, Greek letter and name,
+// magnitude, altitude, azimuth, local hour angle, declination from the
+// precise places, and how far the main window's place of the star or the Sun
+// is from the precise one (empty for the Moon and the planets), in the main
+// window's display texts. Sorting by a column orders by the value
+// (StarOrder) and stays in force as the sky moves. Rows outside the altitude
+// band are greyed, the best three bold and lime, an unreliable main window's
+// place red.
 //
 // The model reads a sky view that its owner keeps (SetView). A new instant
 // with the same rows in the same order only changes the data; a new order
@@ -58,8 +61,8 @@ class TStarListModel : public QAbstractTableModel {
   QFont bold_;
 
   // Texts of the current view, made when first asked for.
-  mutable std::array<std::array<QString, kStarColumnCount>, kStarCount> texts_;
-  mutable std::bitset<kStarCount> haveTexts_;
+  mutable std::array<std::array<QString, kStarColumnCount>, kSkyRowCount> texts_;
+  mutable std::bitset<kSkyRowCount> haveTexts_;
 };
 
 }  // namespace tarvel

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
@@ -22,6 +23,7 @@
 #include "almanac/TwilightView.h"
 #include "navigation/Navigation.h"
 #include "skytab/SkyChart.h"
+#include "skytab/SkyTab.h"
 #include "skytab/StarListModel.h"
 
 namespace tarvel {
@@ -120,10 +122,23 @@ TEST_F(NavigationTest, FollowsCompletedRecalculationsOnly) {
   Get<TSpinEdit>("seNumStar")->setValue(46);
   EXPECT_EQ(Chart()->When(), QStringLiteral("1 января 2000 г.\n12:00:00, пояс 0"));
   EXPECT_EQ(Chart()->Where(), QStringLiteral("55°45,00' N\n037°37,00' E"));
-  EXPECT_EQ(Cell(46, TStarColumn::Altitude), Caption("Label23"));
-  EXPECT_EQ(Cell(46, TStarColumn::Azimuth), Caption("Label25"));
-  EXPECT_EQ(Cell(46, TStarColumn::LocalHourAngle), Caption("Label12"));
-  EXPECT_EQ(Cell(46, TStarColumn::Declination), Caption("Label11"));
+  // The precise place of the main window's star; its distance from the
+  // main window's place in the error column.
+  const TStarTexts sirius = StarTexts(SkyView(Inputs(), {}), 46);
+  EXPECT_EQ(Cell(46, TStarColumn::Magnitude), QString::fromStdString(sirius.Magnitude));
+  EXPECT_EQ(Cell(46, TStarColumn::Altitude), QString::fromStdString(sirius.Altitude));
+  EXPECT_EQ(Cell(46, TStarColumn::Azimuth), QString::fromStdString(sirius.Azimuth));
+  EXPECT_EQ(Cell(46, TStarColumn::LocalHourAngle), QString::fromStdString(sirius.LocalHourAngle));
+  EXPECT_EQ(Cell(46, TStarColumn::Declination), QString::fromStdString(sirius.Declination));
+  EXPECT_EQ(Cell(46, TStarColumn::PlaceError), QString::fromStdString(sirius.PlaceError));
+  EXPECT_EQ(Caption("Label11").left(6), Cell(46, TStarColumn::Declination).left(6));  // the same degrees and minutes' tens
+  // The Sun, the Moon and the planets are rows too; the Moon has no error.
+  EXPECT_EQ(Cell(kMoonRow, TStarColumn::Name), QStringLiteral("Луна"));
+  EXPECT_EQ(Cell(kMoonRow, TStarColumn::PlaceError), QString());
+  EXPECT_EQ(Cell(kSunRow, TStarColumn::Name), QStringLiteral("Солнце"));
+  EXPECT_FALSE(Cell(kSunRow, TStarColumn::PlaceError).isEmpty());
+  EXPECT_EQ(Rows()->headerData(static_cast<int>(TStarColumn::Magnitude), Qt::Horizontal, Qt::DisplayRole).toString(),
+            QStringLiteral("Зв. вел."));
 
   // The Sun exactly in the zenith at 11:12:53: the main window reports the
   // error, and the navigation window keeps the last completed instant.
@@ -203,8 +218,16 @@ TEST_F(NavigationTest, TableSortsByValueAndShowsAllStarsOnRequest) {
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
     EXPECT_EQ(rows(), StarOrder(view, column, !descending, false)) << section;
   }
+  // The error column in sight at the window's size, whole.
+  const int error = static_cast<int>(TStarColumn::PlaceError);
+  // The error column whole in sight, unless the name column is already at
+  // its least.
+  const int name = static_cast<int>(TStarColumn::Name);
+  QTRY_VERIFY(header->sectionViewportPosition(error) + header->sectionSize(error) <= Table()->viewport()->width() ||
+              header->sectionSize(name) == TSkyTab::kNameColumnLeast);
+  EXPECT_GE(header->sectionSize(error), Table()->fontMetrics().horizontalAdvance(QStringLiteral("0,00'")));
   In<QCheckBox>("AllStars")->click();
-  EXPECT_EQ(Rows()->rowCount(), kStarCount);
+  EXPECT_EQ(Rows()->rowCount(), kSkyRowCount);  // the stars, the Sun, the Moon and the planets
   In<QCheckBox>("AllStars")->click();
   EXPECT_EQ(rows().size(), StarOrder(view, TStarColumn::Number, false, false).size());
 }
@@ -236,6 +259,82 @@ TEST_F(NavigationTest, BandGreysStarsAndNamesTheBestThree) {
   from->setValue(50);
   to->setValue(20);
   EXPECT_EQ(to->value(), 50);
+}
+
+TEST_F(NavigationTest, MagnitudeLimitBesideTheBandChoosesAmongBrighterBodies) {
+  Create();
+  Open();
+  EnterWorkedExample();
+  auto* limit = In<QDoubleSpinBox>("dsMagnitudeLimit");
+  EXPECT_EQ(limit->value(), 2.5);
+  EXPECT_EQ(limit->minimum(), 1.0);
+  EXPECT_EQ(limit->maximum(), 4.0);
+  EXPECT_EQ(limit->text(), QStringLiteral("2,5"));  // the decimal comma
+  for (double faintest : {1.0, 1.5, 4.0, 2.5}) {
+    limit->setValue(faintest);
+    const TSkyView view = SkyView(Inputs(), {15, 70, static_cast<Extended>(faintest)});
+    EXPECT_EQ(In<QLabel>("BestThree")->text(), QString::fromStdString(BestThreeText(view))) << faintest;
+    for (std::int32_t k : view.Best) EXPECT_LE(StarOf(view, k).Magnitude, faintest) << k;
+  }
+  // A typed value with a comma is read as the navigator means it.
+  limit->clear();
+  QTest::keyClicks(limit, QStringLiteral("1,8"));
+  EXPECT_DOUBLE_EQ(limit->value(), 1.8);
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+// Dense skies on a small chart: no label covers another; a star whose label
+// had to be left out is still drawn and still named by its hover text; the
+// planets and the Moon cannot be chosen as the main window's star.
+TEST_F(NavigationTest, ChartLabelsNeverCoverOneAnother) {
+  Create();
+  for (const auto& [latitude, hour] : {std::pair{38.0L, 19}, std::pair{-33.0L, 20}, std::pair{55.75L, 2}}) {
+    TAlmanacInputs in;
+    in.Time = {11, hour, 45, 0, 19, 8, 2010};
+    in.Latitude = latitude;
+    in.Longitude = 170.73L;
+    in.StarNumber = 99;
+    const TSkyView view = SkyView(in, {});
+    TSkyChart chart;
+    chart.resize(300, 300);
+    chart.SetView(&view, in.StarNumber);
+    chart.show();
+    chart.grab();  // painted once
+    const auto& labels = chart.Labels();
+    std::size_t above = 0;
+    for (std::int32_t k = 1; k <= kSkyRowCount; ++k) above += StarOf(view, k).AboveHorizon ? 1 : 0;
+    ASSERT_GT(labels.size(), 10u);
+    EXPECT_LT(labels.size(), above) << "a chart this small cannot label every body";
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+      EXPECT_TRUE(StarOf(view, labels[i].first).AboveHorizon);
+      for (std::size_t j = i + 1; j < labels.size(); ++j) {
+        EXPECT_FALSE(labels[i].second.intersects(labels[j].second)) << labels[i].first << " " << labels[j].first;
+      }
+    }
+    if (StarOf(view, 99).AboveHorizon) {
+      EXPECT_EQ(labels.front().first, 99);  // the main window's star labelled first
+    }
+    // A star left without a label, clear of its neighbours, still names itself.
+    std::int32_t unlabelled = 0;
+    for (std::int32_t k = 1; k <= kStarCount && !unlabelled; ++k) {
+      const bool labelled = std::any_of(labels.begin(), labels.end(), [k](const auto& l) { return l.first == k; });
+      if (!labelled && StarOf(view, k).AboveHorizon && chart.StarAt(chart.StarPoint(k)) == k) unlabelled = k;
+    }
+    ASSERT_NE(unlabelled, 0);
+    const QPoint at = chart.StarPoint(unlabelled).toPoint();
+    QHelpEvent hover(QEvent::ToolTip, at, chart.mapToGlobal(at));
+    QApplication::sendEvent(&chart, &hover);
+    EXPECT_EQ(QToolTip::text(), QString::fromStdString(StarHoverText(view, unlabelled)));
+    QToolTip::hideText();
+    int clicked = 0;
+    QObject::connect(&chart, &TSkyChart::starClicked, [&](int k) { clicked = k; });
+    for (std::int32_t k = kMoonRow; k <= kSaturnRow; ++k) {
+      if (!StarOf(view, k).AboveHorizon || chart.StarAt(chart.StarPoint(k)) != k) continue;
+      QTest::mouseClick(&chart, Qt::LeftButton, {}, chart.StarPoint(k).toPoint());
+      EXPECT_EQ(clicked, 0) << k;
+    }
+  }
+  EXPECT_TRUE(errors.isEmpty());
 }
 
 TEST_F(NavigationTest, UnreliableStarPlaceIsMarkedAndNeverAmongTheBest) {

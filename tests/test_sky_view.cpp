@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "almanac/BestStars.h"
 #include "almanac/SkyTexts.h"
 #include "almanac/SkyView.h"
+#include "display/AngleDisplay.h"
+#include "ephemeris/CStars.h"
 #include "ephemeris/StarPlaceError.h"
 
 namespace tarvel {
@@ -21,62 +24,168 @@ TAlmanacInputs WorkedInstant() {
   return in;
 }
 
-// Every star's values and texts are the main window's for that star.
-TEST(SkyView, EachStarAsTheMainWindowShowsIt) {
+// Every row from its precise place: the horizon by the main window's own
+// routine from the same GHA and declination, the texts in the main window's
+// display rules, and within the error column of the main window's values.
+TEST(SkyView, EachBodyFromItsPrecisePlace) {
   TAlmanacInputs in = WorkedInstant();
   in.Time.Zone = -5;
   in.Longitude = -in.Longitude;  // local hour angles that wrap below zero
   const TSkyView view = SkyView(in, {});
-  for (std::int32_t k = 1; k <= kStarCount; ++k) {
-    in.StarNumber = k;
-    const TAlmanacResults r = ComputeAlmanac(in);
-    const TAlmanacTexts main = AlmanacTexts(r, in.Longitude);
-    const TStarTexts row = StarTexts(view, k);
+  const TObserver observer = Observer(in.Latitude, in.Longitude);
+  for (std::int32_t k = 1; k <= kSkyRowCount; ++k) {
+    const TBodyPlace place = BodyPlace(BodyOfRow(k), IsStarRow(k) ? k : 0, in.Time);
+    const THorizonData horizon = HorizonCoordsFrom(place.Dec, place.Gha, observer);
     const TStarView& s = StarOf(view, k);
-    EXPECT_EQ(s.Altitude, AltitudeDegrees(r.StarHorizon)) << k;
-    EXPECT_EQ(s.Azimuth, r.StarHorizon.Azimuth) << k;
-    EXPECT_EQ(s.Declination, r.Star.StarDecMin * OneSixtieth + r.Star.StarDecDeg) << k;
-    EXPECT_EQ(s.PlaceError, StarPlaceError(k, r.Sun.Years)) << k;
+    EXPECT_NEAR(static_cast<double>(s.Altitude), static_cast<double>(AltitudeDegrees(horizon)), 1e-9) << k;
+    EXPECT_NEAR(static_cast<double>(s.Azimuth), static_cast<double>(horizon.Azimuth), 1e-9) << k;
+    EXPECT_EQ(s.Declination, place.Dec) << k;
+    EXPECT_EQ(s.Magnitude, place.Magnitude) << k;
     EXPECT_EQ(s.AboveHorizon, s.Altitude > 0) << k;
-    EXPECT_EQ(s.Unreliable, s.PlaceError > kStarPlaceErrorLimit) << k;
     EXPECT_GE(s.LocalHourAngle, 0) << k;
     EXPECT_LE(s.LocalHourAngle, 360) << k;
-    EXPECT_EQ(row.Altitude, main.StarAlt) << k;
-    EXPECT_EQ(row.Azimuth, main.StarAz) << k;
-    EXPECT_EQ(row.LocalHourAngle, main.StarLha) << k;
-    EXPECT_EQ(row.Declination, main.StarDec) << k;
+    const TStarTexts row = StarTexts(view, k);
+    EXPECT_EQ(row.LocalHourAngle, LocalHourAngleText(place.Gha, in.Longitude)) << k;
+    EXPECT_EQ(row.Azimuth, AzimuthText(s.Azimuth)) << k;
+    EXPECT_EQ(row.Magnitude, MagnitudeText(place.Magnitude)) << k;
+    EXPECT_EQ(s.HasPlaceError, IsStarRow(k) || k == kSunRow) << k;
+    EXPECT_EQ(row.PlaceError.empty(), !s.HasPlaceError) << k;
+    EXPECT_EQ(row.Number.empty(), !IsStarRow(k)) << k;
+    if (!IsStarRow(k)) continue;
+    // The main window's altitude and declination differ from the precise
+    // ones by no more than the distance of the two places.
+    in.StarNumber = k;
+    const TAlmanacResults main = ComputeAlmanac(in);
+    const long double miles = s.PlaceError + 1e-6L;
+    EXPECT_LE(std::fabs(AltitudeDegrees(main.StarHorizon) - s.Altitude) * 60, miles) << k;
+    EXPECT_LE(std::fabs(main.Star.StarDecMin * OneSixtieth + main.Star.StarDecDeg - s.Declination) * 60, miles) << k;
+    EXPECT_EQ(s.Unreliable, s.PlaceError > kStarPlaceErrorLimit) << k;
   }
+  EXPECT_EQ(StarTexts(view, kMoonRow).Name, "Луна");
+  EXPECT_EQ(StarTitle(kJupiterRow), "Юпитер");
 }
 
-TEST(SkyView, BandAndBestThreeLeaveOutUnreliableStars) {
-  // Polaris' place is off by about 1.6' in the 2020s; at 50° N it stands at
-  // 50° all night, so a narrow band round it holds it and few others.
+// Values a navigator knows: the brightest stars and planets, a new and a
+// full Moon, and the main window's Sun within a fraction of a mile.
+TEST(SkyView, MagnitudesPhasesAndTheMainWindowsError) {
+  const TSkyView view = SkyView(WorkedInstant(), {});
+  const struct { std::int32_t row; double magnitude, within; } bright[] = {
+      {46, -1.46, 0.05}, {139, 0.03, 0.05}, {99, -0.05, 0.1}, {160, 2.0, 0.1}, {kSunRow, -26.74, 0.05},
+      {kVenusRow, -3.9, 0.5}, {kJupiterRow, -2.5, 0.5}};
+  for (const auto& b : bright) EXPECT_NEAR(static_cast<double>(StarOf(view, b.row).Magnitude), b.magnitude, b.within) << b.row;
+  EXPECT_EQ(MagnitudeText(-1.46L), "\u22121,5");
+  EXPECT_EQ(MagnitudeText(2.04L), "2,0");
+  EXPECT_EQ(MagnitudeText(-0.04L), "0,0");
+  EXPECT_LT(StarOf(view, kSunRow).PlaceError, kStarPlaceErrorLimit);
+  EXPECT_FALSE(StarOf(view, kMoonRow).HasPlaceError);
+  // 6 January 2000 a new Moon, 21 January a full one.
   TAlmanacInputs in = WorkedInstant();
-  in.Time.Year = 2026;
+  in.Time.Day = 6;
+  in.Time.Hour = 18;
+  EXPECT_LT(StarOf(SkyView(in, {}), kMoonRow).Illuminated, 0.01L);
+  in.Time.Day = 21;
+  in.Time.Hour = 4;
+  EXPECT_GT(StarOf(SkyView(in, {}), kMoonRow).Illuminated, 0.99L);
+  // The distance of two ground points: a minute of latitude is a mile; a
+  // minute of hour angle on the equator too, at 60° of declination half of one.
+  EXPECT_NEAR(static_cast<double>(GroundDistance(10, 20, 10 + OneSixtieth, 20)), 1, 1e-9);
+  EXPECT_NEAR(static_cast<double>(GroundDistance(0, 359.99L, 0, 0.01L)), 1.2, 1e-9);
+  EXPECT_NEAR(static_cast<double>(GroundDistance(60, 100, 60, 100 + OneSixtieth)), 0.5, 1e-4);
+}
+
+TEST(SkyView, BandAndBestThreeLeaveOutUnreliableAndFaintStarsAndTheSunAndMoon) {
+  // Polaris' place in the main window is off by more than 0.5' in the 2050s;
+  // at 50° N it stands at 50° all night, so a narrow band round it holds it
+  // and few others.
+  TAlmanacInputs in = WorkedInstant();
+  in.Time.Year = 2050;
   in.Latitude = 50;
   TSkyView view = SkyView(in, {});
   ASSERT_TRUE(StarOf(view, 160).Unreliable);
   const Extended polaris = StarOf(view, 160).Altitude;
-  for (const TAltitudeBand band : {TAltitudeBand{}, TAltitudeBand{0, 90}, TAltitudeBand{polaris - 3, polaris + 3},
+  for (const TAltitudeBand band : {TAltitudeBand{}, TAltitudeBand{0, 90}, TAltitudeBand{0, 90, 4},
+                                   TAltitudeBand{0, 90, 1}, TAltitudeBand{polaris - 3, polaris + 3},
                                    TAltitudeBand{polaris - 0.1L, polaris + 0.1L}, TAltitudeBand{40, 30}}) {
     SetBand(view, band);
-    std::vector<TSightCandidate> reliable;
-    for (std::int32_t k = 1; k <= kStarCount; ++k) {
+    std::vector<TSightCandidate> shootable;
+    for (std::int32_t k = 1; k <= kSkyRowCount; ++k) {
       const TStarView& s = StarOf(view, k);
       EXPECT_EQ(s.InBand, s.Altitude > 0 && s.Altitude >= band.From && s.Altitude <= band.To) << k;
-      if (s.InBand && !s.Unreliable) reliable.push_back({k, s.Altitude, s.Azimuth});
+      if (s.InBand && !s.Unreliable && s.Magnitude <= band.FaintestMagnitude && k != kSunRow && k != kMoonRow)
+        shootable.push_back({k, s.Altitude, s.Azimuth, s.Magnitude});
       EXPECT_EQ(s.Best, std::count(view.Best.begin(), view.Best.end(), k) == 1) << k;
     }
-    EXPECT_EQ(view.Best, BestThree(reliable)) << static_cast<double>(band.From);
+    EXPECT_EQ(view.Best, BestThree(shootable).Numbers) << static_cast<double>(band.From);
   }
   SetBand(view, {polaris - 0.1L, polaris + 0.1L});  // Polaris alone
   EXPECT_TRUE(StarOf(view, 160).InBand);
   EXPECT_TRUE(view.Best.empty());
-  EXPECT_EQ(BestThreeText(view), "Лучшие три звезды: нет — в полосе высот меньше трёх надёжных звёзд");
+  EXPECT_EQ(BestThreeText(view), "Лучшие три светила: нет — в полосе высот меньше трёх надёжных звёзд и планет ярче 2,5");
   SetBand(view, {});
   EXPECT_EQ(view.Best.size(), 3u);
-  EXPECT_EQ(BestThreeText(view), "Лучшие три звезды: " + StarTitle(view.Best[0]) + ", " + StarTitle(view.Best[1]) +
+  EXPECT_EQ(BestThreeText(view), "Лучшие три светила: " + StarTitle(view.Best[0]) + ", " + StarTitle(view.Best[1]) +
                                      ", " + StarTitle(view.Best[2]));
+}
+
+// A star put by hand into an empty sky: three stars of magnitude 1 and a
+// fourth of 3.0 that would complete the spread.
+TEST(SkyView, MagnitudeLimitLeavesOutAFaintStarAtAnyAzimuth) {
+  for (int azimuth = 0; azimuth < 360; azimuth += 15) {
+    TSkyView view;
+    const auto put = [&](std::int32_t k, Extended z, Extended magnitude) {
+      TStarView& s = view.Stars[static_cast<std::size_t>(k - 1)];
+      s.Altitude = 40;
+      s.Azimuth = z;
+      s.Magnitude = magnitude;
+      s.AboveHorizon = true;
+    };
+    put(1, 0, 1);
+    put(2, 20, 1);
+    put(3, 120, 1);
+    put(4, azimuth, 3.0L);
+    SetBand(view, {});
+    EXPECT_FALSE(StarOf(view, 4).Best) << azimuth;
+    EXPECT_EQ(view.Best, (std::vector<std::int32_t>{1, 2, 3})) << azimuth;
+    EXPECT_TRUE(view.BestFallback) << azimuth;
+    EXPECT_NE(BestThreeText(view).find("обступающих судно трёх светил нет"), std::string::npos);
+    SetBand(view, {15, 70, 3.0L});
+    if (azimuth > 200 && azimuth < 300) {  // completes the spread with stars 2 and 3 when let in
+      EXPECT_TRUE(StarOf(view, 4).Best) << azimuth;
+      EXPECT_FALSE(view.BestFallback) << azimuth;
+    }
+  }
+}
+
+// Evening twilight of 19 August 2010 in the North Pacific: the old choice,
+// δ Sco, η Boo and β UMa, stood all in the west; Arcturus, Antares, Altair,
+// Deneb and Kochab were in the band. Then the same evening at 33° S.
+TEST(SkyView, RealEveningsChooseBrightStarsRoundTheShip) {
+  for (const auto& [latitude, longitude] : {std::pair{38 + 1.54L / 60, 170 + 43.92L / 60}, std::pair{-33.0L, 170 + 43.92L / 60}}) {
+    for (int minute : {30, 45, 59}) {
+      TAlmanacInputs in;
+      in.Time = {11, 19, minute, 0, 19, 8, 2010};
+      in.Latitude = latitude;
+      in.Longitude = longitude;
+      const TSkyView view = SkyView(in, {});
+      ASSERT_EQ(view.Best.size(), 3u) << minute;
+      EXPECT_FALSE(view.BestFallback);
+      std::string names;
+      Extended magnitudes = 0;
+      for (std::int32_t k : view.Best) {
+        names += StarTitle(k) + "; ";
+        EXPECT_TRUE(IsStarRow(k) || IsPlanetRow(k)) << names;
+        EXPECT_LE(StarOf(view, k).Magnitude, 2.5L) << names;
+        magnitudes += StarOf(view, k).Magnitude;
+      }
+      // δ Sco 2.29, η Boo 2.68, β UMa 2.34: 7.31 together.
+      EXPECT_LT(magnitudes, 6.5L) << names;
+      EXPECT_TRUE(Surrounds(StarOf(view, view.Best[0]).Azimuth, StarOf(view, view.Best[1]).Azimuth,
+                            StarOf(view, view.Best[2]).Azimuth)) << names;
+      const auto gaps = AzimuthGaps(StarOf(view, view.Best[0]).Azimuth, StarOf(view, view.Best[1]).Azimuth,
+                                    StarOf(view, view.Best[2]).Azimuth);
+      EXPECT_GE(*std::min_element(gaps.begin(), gaps.end()), 60) << names;
+    }
+  }
 }
 
 TEST(StarOrder, SortsByValueNotByText) {
@@ -84,16 +193,22 @@ TEST(StarOrder, SortsByValueNotByText) {
   const auto above = StarOrder(view, TStarColumn::Number, false, false);
   EXPECT_EQ(static_cast<long>(above.size()),
             std::count_if(view.Stars.begin(), view.Stars.end(), [](const TStarView& s) { return s.AboveHorizon; }));
-  ASSERT_EQ(StarOrder(view, TStarColumn::Number, true, true).front(), 160);  // text order would put 99 first
+  const auto numbers = StarOrder(view, TStarColumn::Number, true, true);
+  ASSERT_EQ(numbers.front(), kSaturnRow);  // the bodies after the stars
+  ASSERT_EQ(numbers[6], 160);              // text order would put 99 first
   const struct { TStarColumn column; Extended TStarView::*value; } columns[] = {
-      {TStarColumn::Altitude, &TStarView::Altitude}, {TStarColumn::Azimuth, &TStarView::Azimuth},
+      {TStarColumn::Magnitude, &TStarView::Magnitude}, {TStarColumn::Altitude, &TStarView::Altitude}, {TStarColumn::Azimuth, &TStarView::Azimuth},
       {TStarColumn::LocalHourAngle, &TStarView::LocalHourAngle}, {TStarColumn::Declination, &TStarView::Declination},
       {TStarColumn::PlaceError, &TStarView::PlaceError}};
   for (const auto& c : columns) {
     for (bool descending : {false, true}) {
       const auto order = StarOrder(view, c.column, descending, true);
-      ASSERT_EQ(order.size(), 160u);
+      ASSERT_EQ(order.size(), static_cast<std::size_t>(kSkyRowCount));
       for (std::size_t i = 1; i < order.size(); ++i) {
+        if (c.column == TStarColumn::PlaceError && !StarOf(view, order[i]).HasPlaceError) {
+          EXPECT_GE(i, order.size() - 5) << "the Moon and the planets, without a figure, come last";
+          continue;
+        }
         const Extended a = StarOf(view, order[i - 1]).*c.value, b = StarOf(view, order[i]).*c.value;
         EXPECT_TRUE(descending ? a >= b : a <= b) << static_cast<int>(c.column) << " row " << i;
         if (a == b) {
@@ -125,12 +240,15 @@ TEST(SkyTexts, TimesPlacesAndStretches) {
 TEST(SkyTexts, HoverNamesTheStarAndWarnsOfAnUnreliablePlace) {
   const TSkyView view = SkyView(WorkedInstant(), {});
   const TStarTexts sirius = StarTexts(view, 46);
-  EXPECT_EQ(StarHoverText(view, 46), "46 " + sirius.Name + "\nВысота " + sirius.Altitude + "   Азимут " + sirius.Azimuth);
-  EXPECT_EQ(StarTexts(view, 160).PlaceError, "0,11'");
+  EXPECT_EQ(StarHoverText(view, 46), "46 α Большого Пса (Сириус), зв. вел. \u22121,4\nВысота " + sirius.Altitude +
+                                         "   Азимут " + sirius.Azimuth);
+  EXPECT_NE(StarHoverText(view, kMoonRow).find("\nОсвещено "), std::string::npos);
+  EXPECT_EQ(StarHoverText(view, kMarsRow).rfind("Марс, зв. вел. ", 0), 0u);
   TAlmanacInputs in = WorkedInstant();
   in.Time.Year = 2050;
-  const std::string polaris = StarHoverText(SkyView(in, {}), 160);
-  EXPECT_NE(polaris.find("\nПогрешность места звезды 4,"), std::string::npos) << polaris;
+  const TSkyView later = SkyView(in, {});
+  const std::string polaris = StarHoverText(later, 160);
+  EXPECT_NE(polaris.find("\nМесто звезды в главном окне неточно на " + StarTexts(later, 160).PlaceError), std::string::npos) << polaris;
   EXPECT_NE(polaris.find("больше 0,50'"), std::string::npos) << polaris;
 }
 
