@@ -85,7 +85,7 @@ std::string StarHoverText(const TSkyView& view, std::int32_t number) {
 std::string BestThreeText(const TSkyView& view) {
   const std::string limit = MagnitudeText(view.Band.FaintestMagnitude);
   if (view.Best.empty()) {
-    return "Лучшие три светила: нет — в полосе высот меньше трёх надёжных звёзд и планет ярче " + limit;
+    return "Лучшие три светила: нет — в полосе высот меньше трёх звёзд и планет ярче " + limit;
   }
   std::string text = "Лучшие три светила:";
   const char* separator = " ";

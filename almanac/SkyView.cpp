@@ -127,7 +127,7 @@ void SetBand(TSkyView& view, const TAltitudeBand& band) {
     s.InBand = s.AboveHorizon && s.Altitude >= band.From && s.Altitude <= band.To;
     s.Best = false;
     const bool shootable = IsStarRow(k) || IsPlanetRow(k);
-    if (shootable && s.InBand && !s.Unreliable && s.Magnitude <= band.FaintestMagnitude) {
+    if (shootable && s.InBand && s.Magnitude <= band.FaintestMagnitude) {
       candidates.push_back({k, s.Altitude, s.Azimuth, s.Magnitude});
     }
   }

@@ -7,9 +7,10 @@
 // declination and magnitude from the precise places (bodies/BodyPlace.h);
 // which of them stand in the altitude band for sights; and the best three
 // (BestStars.h) of the stars and planets in the band no fainter than the
-// navigator's limit, leaving out every star whose place in the main window
-// is off by more than kStarPlaceErrorLimit (a sight of it reduced with the
-// main window's place would be off by as much).
+// navigator's limit. A star whose place in the main window is off by more
+// than kStarPlaceErrorLimit is marked (Unreliable) for a navigator who also
+// uses the main window, but stays a candidate: sights are reduced with the
+// precise places.
 //
 // The rows: 1 … 160 are the catalogue's stars, kSunRow … kSaturnRow the
 // Sun, Moon and planets; Stars[k - 1] is row k.
