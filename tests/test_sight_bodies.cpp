@@ -54,18 +54,6 @@ const BodyRow kBodyRows[] = {
 
 void PrintTo(const BodyRow& r, std::ostream* os) { *os << r.name; }
 
-TCelestialBody Celestial(TBody b) {
-  switch (b) {
-    case TBody::MoonLowerLimb:
-    case TBody::MoonUpperLimb: return TCelestialBody::Moon;
-    case TBody::Venus: return TCelestialBody::Venus;
-    case TBody::Mars: return TCelestialBody::Mars;
-    case TBody::Jupiter: return TCelestialBody::Jupiter;
-    case TBody::Saturn: return TCelestialBody::Saturn;
-    default: return TCelestialBody::Sun;
-  }
-}
-
 class MoonAndPlanetSight : public ::testing::TestWithParam<BodyRow> {};
 
 // The Nautical Almanac's "altitude corrections by direct computation",
@@ -79,7 +67,7 @@ TEST_P(MoonAndPlanetSight, FollowsTheAlmanacsDirectComputation) {
   const BodyRow& row = GetParam();
   const TSight& s = row.sight;
   const bool moon = s.Body == kMoonLower || s.Body == kMoonUpper;
-  const TBodyPlace place = BodyPlace(Celestial(s.Body), 0, s.Time);
+  const TBodyPlace place = BodyPlace(CelestialBody(s.Body), 0, s.Time);
 
   // The triangle: the polar distance, the colatitude and the hour angle.
   const long double p = (90 - place.Dec) * kRad, c = (90 - row.lat) * kRad;
