@@ -22,7 +22,7 @@ std::vector<TSight> DuskSights() {
   for (int k = 0; k < 5; ++k) {
     TSight s{tarvel::TBody::Star, stars[k], -2, 19, 30 + 2 * k, 0, 20, 3, 2025, 45, 1.2L, 15, 8, 1018};
     const tarvel::TPosition at = tarvel::CarryPosition({45, -30}, kCourse, kSpeed, (2 * k - 8) / 60.0L);
-    s.Hs = tarvel::SextantAltitude(s, tarvel::ReduceSight(s, at.Lat, at.Lon).Hc);
+    s.Hs = tarvel::SextantAltitude(s, tarvel::ReduceSight(s, at.Lat, at.Lon).Hc, at.Lat, at.Lon);
     sights.push_back(s);
   }
   return sights;

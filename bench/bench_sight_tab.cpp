@@ -47,7 +47,7 @@ struct TFourSights {
       TSight s{TBody::Star, star, -2, 19, minute, second, 20, 3, 2025, 45, 0, 10, 10, 1010};
       const TPosition there = CarryPosition({45.02L, -29.95L}, 60, 12, ((minute - 52) * 60 + second) / 3600.0L);
       tab.findChild<TMaskEdit*>(QStringLiteral("meHs"))
-          ->setMaskedText(HsText(SextantAltitude(s, ReduceSight(s, there.Lat, there.Lon).Hc)));
+          ->setMaskedText(HsText(SextantAltitude(s, ReduceSight(s, there.Lat, there.Lon).Hc, there.Lat, there.Lon)));
       tab.findChild<QPushButton*>(QStringLiteral("btnAdd"))->click();
     }
     tab.show();

@@ -47,7 +47,6 @@ TFixOutcome WorkFix(const std::vector<TLoggedSight>& sights, const TDeadReckonin
     TFix fix = FixPosition(used, dr, settings);
     outcome.Last = outcome.Used[LastSight(used)];
     outcome.Reckoning = ReckoningAt(dr, SightSeconds(sights[outcome.Last].Sight));
-    outcome.FromReckoning = {fix.ReckoningDistance, fix.ReckoningBearing};
     outcome.Fix = std::move(fix);
   } catch (const Exception& error) {
     outcome = TFixOutcome{};
@@ -93,8 +92,7 @@ std::vector<std::string> FixLines(const std::vector<TLoggedSight>& sights, const
       "эллипс 95 % при СКП высоты " + FormatPicture("0.0", outcome.Settings.SightError) + "′: полуоси " +
           FormatPicture("0.0", fix.SemiMajor) + " и " + MilesText(fix.SemiMinor) + ", большая ось " +
           DegreesText(fix.MajorAzimuth),
-      "от счислимого места " + MilesText(outcome.FromReckoning.Distance) + ", пеленг " +
-          DegreesText(outcome.FromReckoning.Bearing),
+      "от счислимого места " + MilesText(fix.ReckoningDistance) + ", пеленг " + DegreesText(fix.ReckoningBearing),
   };
   if (!fix.Consistent && fix.Suspect >= 0 && static_cast<std::size_t>(fix.Suspect) < outcome.Used.size()) {
     const std::size_t row = outcome.Used[static_cast<std::size_t>(fix.Suspect)];

@@ -36,7 +36,6 @@ struct TFixOutcome {
   std::vector<std::size_t> Used;   // the list's sights in the fix: Fix->Residuals[k] is Used[k]'s
   std::size_t Last = 0;            // the sight whose time is the fix's time
   TPosition Reckoning{};           // the dead reckoning carried to the fix's time
-  TRhumb FromReckoning;            // from there to the fix
   TFixSettings Settings;           // the accuracy the fix was worked with
 };
 

@@ -2,14 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 #include "reports/Reckoning.h"
 
-#include <cmath>
-
-#include "angles/Wrap.h"
-#include "core/Arithmetic.h"
-#include "ephemeris/CStars.h"
 #include "shiptime/ShipTime.h"
 
 namespace tarvel {
+
 std::int64_t SightSeconds(const TSight& s) {
   return UniversalSeconds(s.Time);
 }
@@ -21,11 +17,6 @@ std::int64_t ReckoningSeconds(const TDeadReckoning& dr) {
 TPosition ReckoningAt(const TDeadReckoning& dr, std::int64_t seconds) {
   const Extended hours = static_cast<Extended>(seconds - ReckoningSeconds(dr)) / 3600;
   return CarryPosition({dr.Lat, dr.Lon}, dr.Course, dr.Speed, hours);
-}
-
-TRhumb RhumbLine(const TPosition& from, const TPosition& to) {
-  const TCourseDistance leg = RhumbCourseDistance(from, to);
-  return {leg.Distance, leg.Course};
 }
 
 }  // namespace tarvel

@@ -3,8 +3,8 @@
 #pragma once
 // The ship's track as the fix carries it (sights/Sailing.h: a rhumb line at
 // the dead reckoning's course and speed, by Mercator sailing), the
-// universal time that orders the sights and the reckoning, and the course
-// and distance from one position to another by the same sailing. Pure C++.
+// universal time that orders the sights and the reckoning (the course and
+// distance from one position to another: RhumbCourseDistance). Pure C++.
 //
 // Units: degrees (north and east positive, longitudes in −180 … +180),
 // seconds of universal time, nautical miles. The instants must be valid (as
@@ -25,14 +25,5 @@ std::int64_t ReckoningSeconds(const TDeadReckoning& dr);
 
 // The dead-reckoning position at a universal time in seconds.
 TPosition ReckoningAt(const TDeadReckoning& dr, std::int64_t seconds);
-
-struct TRhumb {
-  Extended Distance = 0;  // nautical miles
-  Extended Bearing = 0;   // degrees, 0 ≤ Bearing < 360; 0 for no distance
-};
-
-// From `from` to `to` by Mercator sailing, the short way round in
-// longitude.
-TRhumb RhumbLine(const TPosition& from, const TPosition& to);
 
 }  // namespace tarvel

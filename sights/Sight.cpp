@@ -8,7 +8,6 @@
 #include "sights/Sight.h"
 
 #include <cmath>
-#include <stdexcept>
 
 #include "almanac/Almanac.h"
 #include "angles/Wrap.h"
@@ -171,11 +170,6 @@ TSightReduction ReduceSight(const TSight& sight, Extended Lat, Extended Lon, TBe
   r.Zn = horizon.Zn;
   r.Intercept = (r.Ho - r.Hc) * 60;
   return r;
-}
-
-Extended SextantAltitude(const TSight& sight, Extended Ho) {
-  if (IsMoon(sight.Body)) throw std::invalid_argument("SextantAltitude: the Moon needs the position");
-  return SextantAltitude(sight, Ho, 0, 0);
 }
 
 Extended SextantAltitude(const TSight& sight, Extended Ho, Extended Lat, Extended Lon) {

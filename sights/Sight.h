@@ -103,10 +103,6 @@ void ValidateSight(const TSight& sight);
 // for an Hs outside (0°, 90°).
 Extended SextantAltitude(const TSight& sight, Extended Ho, Extended Lat, Extended Lon);
 
-// The same for any body but the Moon, whose corrections need no position;
-// for the Moon it raises std::invalid_argument (a caller's fault).
-Extended SextantAltitude(const TSight& sight, Extended Ho);
-
 // The body of a sight in the bodies library.
 TCelestialBody CelestialBody(TBody body);
 

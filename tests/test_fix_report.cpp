@@ -26,7 +26,7 @@ const TDeadReckoning kReckoning{44 + 55 / 60.0L, -(30 + 17 / 60.0L), -2, 19, 0, 
 TLoggedSight Taken(std::int32_t star, std::int32_t minute, std::int32_t second, Extended error = 0) {
   TSight s{TBody::Star, star, -2, 19, minute, second, 20, 3, 2025, 45, 0, 10, 10, 1010};
   const TPosition there = CarryPosition(kTruth, kCourse, kSpeed, ((minute - 52) * 60 + second) / 3600.0L);
-  s.Hs = SextantAltitude(s, ReduceSight(s, there.Lat, there.Lon).Hc + error / 60);
+  s.Hs = SextantAltitude(s, ReduceSight(s, there.Lat, there.Lon).Hc + error / 60, there.Lat, there.Lon);
   TLoggedSight logged{s, kReckoning.Lat, kReckoning.Lon, ReduceSight(s, kReckoning.Lat, kReckoning.Lon), true};
   return logged;
 }
@@ -46,12 +46,12 @@ TEST_F(FixReportTest, TheFixOfTheSightsSwitchedOn) {
   EXPECT_TRUE(outcome.Error.empty());
   EXPECT_EQ(outcome.Used, (std::vector<std::size_t>{1, 2, 3}));
   EXPECT_EQ(outcome.Last, 3U);
-  EXPECT_LT(D(RhumbLine({outcome.Fix->Lat, outcome.Fix->Lon}, kTruth).Distance), 0.01);
+  EXPECT_LT(D(RhumbCourseDistance({outcome.Fix->Lat, outcome.Fix->Lon}, kTruth).Distance), 0.01);
   EXPECT_FALSE(ResidualAt(outcome, 0));
   for (std::size_t i = 1; i < 4; ++i) EXPECT_LT(D(std::fabs(*ResidualAt(outcome, i))), 0.01);
   const TPosition reckoned = ReckoningAt(kReckoning, SightSeconds(sights[3].Sight));
   EXPECT_NEAR(D(outcome.Reckoning.Lat), D(reckoned.Lat), 1e-15);
-  EXPECT_NEAR(D(outcome.FromReckoning.Distance), D(RhumbLine(reckoned, kTruth).Distance), 0.01);
+  EXPECT_NEAR(D(outcome.Fix->ReckoningDistance), D(RhumbCourseDistance(reckoned, kTruth).Distance), 0.01);
 
   // With the blunder switched on it shows as the largest residual.
   sights[0].Enabled = true;
@@ -200,7 +200,7 @@ TEST_F(FixReportTest, SuspectSightAndFarFixAreNamed) {
   const TPosition reckoned = ReckoningAt(far, SightSeconds(sights[3].Sight));
   EXPECT_GT(D(distant.Fix->ReckoningDistance), 30);
   EXPECT_NEAR(D(distant.Fix->ReckoningDistance),
-              D(RhumbLine(reckoned, {distant.Fix->Lat, distant.Fix->Lon}).Distance), 1e-9);
+              D(RhumbCourseDistance(reckoned, {distant.Fix->Lat, distant.Fix->Lon}).Distance), 1e-9);
   EXPECT_TRUE(has(FixLines(sights, distant, false), "Обсервация в " + MilesText(distant.Fix->ReckoningDistance) +
                                                       " от счислимого места: проверьте наблюдения, время и счисление"));
   for (const std::string& line : FixLines(sights, WorkFix(sights, kReckoning), false))

@@ -101,7 +101,7 @@ Trial RunTrial(std::mt19937_64& random, const std::vector<std::int32_t>& stars, 
     const TPosition seen{onTrack.Lat + north / 60, onTrack.Lon + east / (60 * std::cos(onTrack.Lat * kRad))};
     TSight s{TBody::Star, stars[k], t, 45, 0.8L, 12, 10, 1013};
     const Extended ho = ReduceSight(s, seen.Lat, seen.Lon, TBelowHorizon::Allow).Hc;
-    s.Hs = SextantAltitude(s, ho) + settings.SightError * gauss(random) / 60;
+    s.Hs = SextantAltitude(s, ho, seen.Lat, seen.Lon) + settings.SightError * gauss(random) / 60;
     sights.push_back(s);
   }
   // The dead reckoning an hour before the last sight, a few miles off.

@@ -52,7 +52,7 @@ TEST_F(MainWindowTest, TheFixButtonSetsTheMainWindowsPosition) {
     TSight s{TBody::Star, star, -2, 19, minute, second, 20, 3, 2025, 45, 0, 10, 10, 1010};
     const TPosition there = CarryPosition(kTruth, 60, 12, ((minute - 52) * 60 + second) / 3600.0L);
     child(static_cast<TMaskEdit*>(nullptr), "meHs")
-        ->setMaskedText(HsText(SextantAltitude(s, ReduceSight(s, there.Lat, there.Lon).Hc)));
+        ->setMaskedText(HsText(SextantAltitude(s, ReduceSight(s, there.Lat, there.Lon).Hc, there.Lat, there.Lon)));
     child(static_cast<QPushButton*>(nullptr), "btnAdd")->click();
   }
   ASSERT_TRUE(sights->Fix().Fix);

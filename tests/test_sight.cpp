@@ -5,7 +5,6 @@
 #include <cmath>
 #include <functional>
 #include <limits>
-#include <stdexcept>
 #include <string>
 
 #include "almanac/Almanac.h"
@@ -103,7 +102,6 @@ TEST_P(ReduceSightRow, FollowsTheAlmanacFormulas) {
   EXPECT_NEAR(D(r.Zn), D(window.Azimuth), 1.0 / 60 / std::cos(D(r.Hc) * 0.017453292519943295));
 
   // Run backwards, the corrections give the sextant altitude again.
-  EXPECT_NEAR(D(SextantAltitude(s, r.Ho)), D(s.Hs), 1e-15);
   EXPECT_NEAR(D(SextantAltitude(s, r.Ho, row.lat, row.lon)), D(s.Hs), 1e-15);
 }
 
@@ -215,8 +213,8 @@ TEST(ReduceSight, EdgesOfTheRangesAreAccepted) {
       EXPECT_NO_THROW(ReduceSight(s, 45, -30, TBelowHorizon::Allow)) << static_cast<int>(body) << " " << star;
     }
   }
-  EXPECT_THROW(SextantAltitude(kValid, -0.6L), ESightError);     // Ha below 0°
-  EXPECT_THROW(SextantAltitude(kValid, 89.999L), ESightError);  // Hs past 90°
+  EXPECT_THROW(SextantAltitude(kValid, -0.6L, 45, -30), ESightError);     // Ha below 0°
+  EXPECT_THROW(SextantAltitude(kValid, 89.999L, 45, -30), ESightError);  // Hs past 90°
 }
 
 // Near the horizon the refraction takes Ho below 0° while Ha is still above
@@ -230,10 +228,10 @@ TEST(SextantAltitude, ObservedAltitudeBelowTheHorizon) {
       s.Hs = ha + (s.IndexError + 1.76L * std::sqrt(s.EyeHeight)) / 60;
       const TSightReduction r = ReduceSight(s, 45, -30, TBelowHorizon::Allow);
       ASSERT_LT(r.Ho, 0);
-      EXPECT_NEAR(D(SextantAltitude(s, r.Ho)), D(s.Hs), 1e-15) << static_cast<int>(body) << " " << D(ha);
+      EXPECT_NEAR(D(SextantAltitude(s, r.Ho, 45, -30)), D(s.Hs), 1e-15) << static_cast<int>(body) << " " << D(ha);
     }
     s.Hs = 0.001L + (s.IndexError + 1.76L * std::sqrt(s.EyeHeight)) / 60;
-    EXPECT_THROW(SextantAltitude(s, ReduceSight(s, 45, -30, TBelowHorizon::Allow).Ho - 0.01L), ESightError);
+    EXPECT_THROW(SextantAltitude(s, ReduceSight(s, 45, -30, TBelowHorizon::Allow).Ho - 0.01L, 45, -30), ESightError);
   }
 }
 
@@ -253,7 +251,8 @@ TEST(SextantAltitude, TheMoonNearTheHorizonRunsBackwards) {
     }
     s.Hs = 0.001L + (s.IndexError + 1.76L * std::sqrt(s.EyeHeight)) / 60;
     EXPECT_THROW(SextantAltitude(s, ReduceSight(s, 45, -30, TBelowHorizon::Allow).Ho - 0.01L, 45, -30), ESightError);
-    EXPECT_THROW(SextantAltitude(s, 30), std::invalid_argument);
+    // Its oblateness depends on where it is seen from: one Ho, two Hs.
+    EXPECT_NE(SextantAltitude(s, 30, 60, -30), SextantAltitude(s, 30, -60, -30));
   }
 }
 

@@ -23,7 +23,7 @@ const TDeadReckoning kReckoning{44 + 55 / 60.0L, -(30 + 17 / 60.0L), -2, 19, 0, 
 TLoggedSight Taken(std::int32_t star, std::int32_t minute, std::int32_t second, Extended error = 0) {
   TSight s{TBody::Star, star, -2, 19, minute, second, 20, 3, 2025, 45, 0, 10, 10, 1010};
   const TPosition there = CarryPosition(kTruth, 60, 12, ((minute - 52) * 60 + second) / 3600.0L);
-  s.Hs = SextantAltitude(s, ReduceSight(s, there.Lat, there.Lon).Hc + error / 60);
+  s.Hs = SextantAltitude(s, ReduceSight(s, there.Lat, there.Lon).Hc + error / 60, there.Lat, there.Lon);
   return {s, kReckoning.Lat, kReckoning.Lon, ReduceSight(s, kReckoning.Lat, kReckoning.Lon), true};
 }
 

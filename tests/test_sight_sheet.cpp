@@ -115,7 +115,7 @@ TEST(SightSheet, WarningsForLowAndHighAltitudesAndUntrustedStars) {
   for (const Extended miles : {29.9L, -29.9L, 30.1L, -30.1L}) {
     TSight s = Sight(TBody::Star, 46, 27.4L);
     const Extended hc = ReduceSight(s, 44.9L, -30.3L).Hc;
-    s.Hs = SextantAltitude(s, hc + miles / 60);
+    s.Hs = SextantAltitude(s, hc + miles / 60, 44.9L, -30.3L);
     const auto w = warnings(s);
     ASSERT_EQ(w.size(), std::fabs(miles) > 30 ? 1U : 0U) << static_cast<double>(miles);
     if (!w.empty()) EXPECT_EQ(w[0], intercept(s));
@@ -206,9 +206,9 @@ TEST(Reckoning, CourseAndDistanceAndTheTrackInTime) {
       {{10, 10}, {10, 10}, 0, 0},
   };
   for (const auto& r : rhumbs) {
-    const TRhumb rhumb = RhumbLine(r.from, r.to);
+    const TCourseDistance rhumb = RhumbCourseDistance(r.from, r.to);
     EXPECT_NEAR(static_cast<double>(rhumb.Distance), static_cast<double>(r.distance), 2e-3);
-    EXPECT_NEAR(static_cast<double>(rhumb.Bearing), static_cast<double>(r.bearing), 2e-2);
+    EXPECT_NEAR(static_cast<double>(rhumb.Course), static_cast<double>(r.bearing), 2e-2);
   }
   // Twelve knots due east for half an hour, reckoned in another zone.
   const TDeadReckoning dr{0, 0, -2, 19, 0, 0, 20, 3, 2025, 90, 12};

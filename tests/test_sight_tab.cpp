@@ -92,7 +92,7 @@ class SightTabTest : public ::testing::Test {
     Get<QTimeEdit>("tpSight")->setTime(QTime(19, minute, second));
     TSight s{TBody::Star, star, -2, 19, minute, second, 20, 3, 2025, 45, 0, 10, 10, 1010};
     const TPosition there = CarryPosition(kTruth, 60, 12, ((minute - 52) * 60 + second) / 3600.0L);
-    Get<TMaskEdit>("meHs")->setMaskedText(HsText(SextantAltitude(s, ReduceSight(s, there.Lat, there.Lon).Hc + error / 60)));
+    Get<TMaskEdit>("meHs")->setMaskedText(HsText(SextantAltitude(s, ReduceSight(s, there.Lat, there.Lon).Hc + error / 60, there.Lat, there.Lon)));
   }
   void AddRunningFix() {
     Get<QDoubleSpinBox>("dsCourse")->setValue(60);
@@ -339,7 +339,7 @@ TEST_F(SightTabTest, TheListTheFixAndThePlottingSheet) {
   ASSERT_TRUE(tab->Fix().Fix);
   EXPECT_EQ(tab->Fix().Used, (std::vector<std::size_t>{1, 2, 3}));
   EXPECT_FALSE(tab->Sights()[0].Enabled);
-  EXPECT_LT(static_cast<double>(RhumbLine({tab->Fix().Fix->Lat, tab->Fix().Fix->Lon}, kTruth).Distance), 0.1);
+  EXPECT_LT(static_cast<double>(RhumbCourseDistance({tab->Fix().Fix->Lat, tab->Fix().Fix->Lon}, kTruth).Distance), 0.1);
   EXPECT_TRUE(Cell(0, 6).isEmpty());
   EXPECT_FALSE(Cell(1, 6).isEmpty());
   EXPECT_FALSE(sheet->Plot().Lines[0].Enabled);
