@@ -8,6 +8,7 @@
 #include <cmath>
 #include <vector>
 
+#include "core/Arithmetic.h"
 #include "widgets/Look.h"
 #include "widgets/Texts.h"
 
@@ -61,7 +62,7 @@ QFont SheetFace(int pixels, bool bold, double pixel) {
 }  // namespace
 
 TSheetMapping::TSheetMapping(const TSheetBox& box, const QRectF& area)
-    : box_(box), area_(area), unitsPerMile_(area.width() / static_cast<double>(box.Width())) {}
+    : box_(box), area_(area), unitsPerMile_(static_cast<double>(arith::Divide(area.width(), box.Width()))) {}
 
 QPointF TSheetMapping::operator()(const TSheetPoint& p) const {
   return {area_.left() + static_cast<double>(p.East - box_.West) * unitsPerMile_,
@@ -71,7 +72,8 @@ QPointF TSheetMapping::operator()(const TSheetPoint& p) const {
 TSheetBox SheetBoxAt(const TPlot& plot, const QRectF& area, double unitsPerMile) {
   const TSheetBox fit = FitBox(plot);
   const Extended eastMid = (fit.West + fit.East) / 2, northMid = (fit.South + fit.North) / 2;
-  const Extended halfWidth = area.width() / 2 / unitsPerMile, halfHeight = area.height() / 2 / unitsPerMile;
+  const Extended halfWidth = arith::Divide(area.width() / 2, unitsPerMile);
+  const Extended halfHeight = arith::Divide(area.height() / 2, unitsPerMile);
   return {eastMid - halfWidth, eastMid + halfWidth, northMid - halfHeight, northMid + halfHeight};
 }
 
@@ -132,7 +134,8 @@ void DrawPlottingSheet(QPainter& painter, const TPlot& plot, const QRectF& area,
     painter.drawLine(left + P(0, -4), left + P(0, 4));
     painter.drawLine(right + P(0, -4), right + P(0, 4));
     const QString text = Text(grid.ScaleLabel);
-    painter.drawText(QPointF(right.x() - smallMetrics.horizontalAdvance(text), right.y() + 16 * px), text);
+    const QFontMetrics whole(small, painter.device());  // whole device units, as the sheet always placed it
+    painter.drawText(QPointF(right.x() - whole.horizontalAdvance(text), right.y() + 16 * px), text);
     // North is up: an arrow under the bar says so.
     const QPointF n(right.x() - 6 * px, right.y() + 50 * px);
     painter.drawLine(n, n + P(0, -22));

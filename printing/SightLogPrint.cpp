@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Arithmetic.h"
 #include "core/NumberPicture.h"
 #include "display/GreekLetter.h"
 #include "ephemeris/Stars.h"
@@ -131,7 +132,7 @@ TFlowBlock SheetBlock(const TFlowWriter& w, const TPrintedLog& log, double bodyH
   block.Lines = w.Paragraph(Text(ScaleText(scale)), bold);
   block.Lines.push_back({w.Millimetres(1), [](QPainter&, const QRectF&) {}});
   block.Lines.push_back({height, [plot, scale, dotsPerCm, dotsPerInch](QPainter& painter, const QRectF& box) {
-                           DrawPlottingSheet(painter, plot, box, dotsPerCm / static_cast<double>(scale),
+                           DrawPlottingSheet(painter, plot, box, static_cast<double>(arith::Divide(dotsPerCm, scale)),
                                              TSheetLook{dotsPerInch / 96});
                          }});
   return block;
@@ -196,12 +197,13 @@ std::vector<TFlowBlock> WorksheetBlocks(const TFlowWriter& w, const TPrintedLog&
 
 Extended PrintedSheetScale(const TPlot& plot, double widthCm, double heightCm) {
   const TSheetBox fit = FitBox(plot);
-  return RoundScale(std::max(fit.Width() / widthCm, fit.Height() / heightCm));
+  return RoundScale(std::max(arith::Divide(fit.Width(), widthCm), arith::Divide(fit.Height(), heightCm)));
 }
 
 void PrintSightLog(QPagedPaintDevice& device, const TPrintedLog& log) {
   const double width = device.width(), height = device.height();
   const double dotsPerInch = device.logicalDpiX();
+  if (dotsPerInch <= 0 || width <= 0 || height <= 0) throw EPrintError("Печать невозможна: у страницы нет размера.");
   const TFlowWriter w(device, width);
   const QFont headerFont = PrintFace(8.5);
   const QFontMetricsF header(headerFont, &device);
