@@ -200,6 +200,16 @@ TEST_F(SightLogPdf, AFileThatCannotBeWrittenIsRefusedInRussianAndLeavesNothing) 
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
 }
 
+// A new log replaces the old file whole, and no scratch file is left beside it.
+TEST_F(SightLogPdf, ANewLogReplacesTheOldFileWhole) {
+  const QString path = Save(Log(3));
+  const int few = Pages(path);
+  Save(Log(40));
+  EXPECT_GT(Pages(path), few);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+            QStringList{QStringLiteral("log.pdf")});
+}
+
 // Random blocks against the page's rules, checked line by line. Two headings
 // in a row are not promised to stay together (the log has none).
 TEST(PageFlow, NoLineCrossesThePageAndBlocksKeepTogether) {
