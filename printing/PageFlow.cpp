@@ -52,7 +52,14 @@ std::vector<TFlowPage> Paginate(const std::vector<TFlowBlock>& blocks, double he
       y += space;
     }
     for (const TFlowLine& line : block.Lines) {
-      if (y > 0 && y + line.Height > height) newPage();
+      if (y > 0 && y + line.Height > height) {
+        newPage();
+        const TFlowLine& first = block.Lines.front();
+        if (block.RepeatFirstLine && &line != &first && first.Height + line.Height <= height) {
+          pages.back().push_back({&first, 0});
+          y = first.Height;
+        }
+      }
       pages.back().push_back({&line, y});
       y += line.Height;
     }

@@ -29,6 +29,7 @@ struct TFlowBlock {
   double SpaceBefore = 0;     // dropped at the top of a page
   bool KeepTogether = false;  // a worksheet, the plotting sheet
   bool KeepWithNext = false;  // a heading
+  bool RepeatFirstLine = false;  // a table's captions, again atop each page it runs on to
 };
 
 struct TPlacedLine {

@@ -108,6 +108,7 @@ std::vector<TFlowBlock> SightListBlocks(const TFlowWriter& w, const TPrintedLog&
   const std::vector<double> left = w.Columns(rows, font, gap);
   TFlowBlock table;
   table.SpaceBefore = w.Millimetres(1.5);
+  table.RepeatFirstLine = true;
   QFont bold = font;
   bold.setBold(true);
   table.Lines.push_back(w.Row(rows[0], w.Columns(rows, bold, gap), bold));

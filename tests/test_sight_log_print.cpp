@@ -31,9 +31,9 @@ const TDeadReckoning kReckoning{44 + 55 / 60.0L, -(30 + 17 / 60.0L), {-2, 19, 0,
 
 // A sight taken from the true track with a small error, reduced at the
 // dead reckoning as the tab reduces it.
-TLoggedSight Taken(TBody body, std::int32_t star, std::int32_t minute, std::int32_t second, Extended error) {
-  TSight sight{body, star, {-2, 19, minute, second, 20, 3, 2025}, 45, 0, 10, 10, 1010};  // Hs for now
-  const Extended hours = static_cast<Extended>((minute - 52) * 60 + second) / 3600;
+TLoggedSight Taken(TBody body, std::int32_t star, std::int32_t seconds, Extended error) {  // seconds after 19:00
+  TSight sight{body, star, {-2, 19 + seconds / 3600, seconds / 60 % 60, seconds % 60, 20, 3, 2025}, 45, 0, 10, 10, 1010};
+  const Extended hours = static_cast<Extended>(seconds - 52 * 60) / 3600;
   const TPosition there = CarryPosition(kTruth, 60, 12, hours);
   const Extended hc = ReduceSight(sight, there.Lat, there.Lon).Hc;
   sight.Hs = SextantAltitude(sight, hc + error / 60, there.Lat, there.Lon);
@@ -49,8 +49,7 @@ TPrintedLog Log(int n, const QString& title = QStringLiteral("вахта 20 ма
   log.Settings = {0.8L, 0.5L};
   for (int i = 0; i < n; ++i) {
     const std::int32_t star = stars[i % std::size(stars)];
-    log.Sights.push_back(Taken(star ? TBody::Star : TBody::Jupiter, star, 30 + i / 2, (i % 2) * 30,
-                               0.1L * ((i * 7) % 11 - 5)));
+    log.Sights.push_back(Taken(star ? TBody::Star : TBody::Jupiter, star, 30 * 60 + 30 * i, 0.1L * ((i * 7) % 11 - 5)));
   }
   if (n > 3) log.Sights[1].Enabled = false;
   log.Fix = WorkFix(log.Sights, kReckoning, log.Settings);
@@ -98,6 +97,17 @@ TEST_F(SightLogPdf, A4PagesThatGrowWithTheSights) {
   }
   EXPECT_GE(Pages(few), 2);  // the sheet and the worksheets do not share the first page
   EXPECT_GT(Pages(many), Pages(few) + 5);  // forty worksheets, four or five to a page
+
+  // A list longer than a page has its captions atop each page it runs on.
+  const QString text = Tool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), Save(Log(90), QStringLiteral("long.pdf")),
+                                                          QStringLiteral("-")});
+  const QStringList pages = text.split(u'\f');
+  ASSERT_GE(pages.size(), 3);
+  for (int p : {0, 1}) {
+    EXPECT_TRUE(pages[p].contains(QRegularExpression(QStringLiteral("№ +Время +Светило +Hs +Ho +Zn +Перенос, мили +Невязка"))))
+        << pages[p].toStdString();
+  }
+  EXPECT_TRUE(pages[1].contains(QRegularExpression(QStringLiteral("\\n *90 +20:14:30 ")))) << "the list's last row";
 }
 
 // Every part of the log is in the text, each row of the list and each line
@@ -221,6 +231,7 @@ TEST(PageFlow, NoLineCrossesThePageAndBlocksKeepTogether) {
       block.SpaceBefore = random() % 6;
       block.KeepTogether = random() % 3 == 0;
       block.KeepWithNext = random() % 5 == 0;
+      block.RepeatFirstLine = random() % 3 == 0;
       const int lines = random() % 4 == 0 ? 40 : 1 + random() % 12;  // some longer than a page
       for (int l = 0; l < lines; ++l) block.Lines.push_back({3.0 + random() % 10, {}});
     }
@@ -231,7 +242,7 @@ TEST(PageFlow, NoLineCrossesThePageAndBlocksKeepTogether) {
       for (const TPlacedLine& placed : pages[p]) {
         EXPECT_LE(placed.Top + placed.Line->Height, height);
         EXPECT_GE(placed.Top, 0);
-        at[placed.Line] = {p, placed.Top};
+        at.emplace(placed.Line, std::make_pair(p, placed.Top));  // a repeated caption counts where it first stands
       }
     }
     std::pair<std::size_t, double> previous{0, -1};
@@ -247,6 +258,18 @@ TEST(PageFlow, NoLineCrossesThePageAndBlocksKeepTogether) {
         previous = at[&line];
       }
       const auto page = [&](const TFlowLine& line) { return at[&line].first; };
+      // A table that runs on to another page has its captions atop it again.
+      if (blocks[b].RepeatFirstLine) {
+        for (const TFlowLine& line : blocks[b].Lines) {
+          const auto [p, top] = at[&line];
+          if (&line == &blocks[b].Lines.front() || p == page(blocks[b].Lines.front())) continue;
+          ASSERT_FALSE(pages[p].empty());
+          if (pages[p].front().Line != &blocks[b].Lines.front()) {
+            ADD_FAILURE() << "a page of the table without its captions, run " << run;
+            break;
+          }
+        }
+      }
       if (blocks[b].KeepTogether && total(blocks[b]) <= height) {
         EXPECT_EQ(page(blocks[b].Lines.front()), page(blocks[b].Lines.back()));
       }
