@@ -6,7 +6,8 @@
 // dashed), and the fix with its 95 % error ellipse, on a grid of minutes of
 // latitude and longitude at the mid-latitude scale, north up, zoomed so that
 // everything fits. It draws the plot it is given (reports/PlotGeometry.h)
-// and computes nothing of its own.
+// and computes nothing of its own; the drawing itself is shared with the
+// printed log (fixpanel/SheetDrawing.h).
 
 #include <QWidget>
 

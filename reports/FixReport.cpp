@@ -22,6 +22,7 @@ std::string ClockText(std::int32_t hour, std::int32_t minute) {
 
 std::string DegreesText(Extended degrees) { return FormatPicture("000.0", degrees) + "°"; }
 
+}  // namespace
 
 std::string ReckoningText(const TDeadReckoning& dr) {
   return PositionText(dr.Lat, dr.Lon) + " на " + TwoDigits(dr.Time.Day) + "." + TwoDigits(dr.Time.Month) + "." +
@@ -29,8 +30,6 @@ std::string ReckoningText(const TDeadReckoning& dr) {
          TwoDigits(dr.Time.Second) + ", пояс " + ZoneText(dr.Time.Zone) +
          ", курс " + DegreesText(dr.Course) + ", скорость " + FormatPicture("0.0", dr.Speed) + " уз";
 }
-
-}  // namespace
 
 TFixOutcome WorkFix(const std::vector<TLoggedSight>& sights, const TDeadReckoning& dr,
                     const TFixSettings& settings) {

@@ -73,6 +73,10 @@ TSightRow SightRowTexts(const TLoggedSight& sight, std::optional<Extended> resid
 std::vector<std::string> FixLines(const std::vector<TLoggedSight>& sights, const TFixOutcome& outcome,
                                   bool withResiduals);
 
+// The dead reckoning in one line: "44°55,0'N 030°17,0'W на 20.03.2025
+// 19:00:00, пояс 2 W, курс 060,0°, скорость 12,0 уз".
+std::string ReckoningText(const TDeadReckoning& dr);
+
 // The list and the fix as text for the clipboard.
 std::string ListText(const std::vector<TLoggedSight>& sights, const TDeadReckoning& dr, const TFixOutcome& outcome);
 

@@ -140,6 +140,22 @@ Extended GridStep(Extended span, int lines) {
   return kSteps[std::size(kSteps) - 1];
 }
 
+Extended RoundScale(Extended least) {
+  Extended scale = 0.1L;
+  for (Extended decade = 0.1L; decade < 1e7L; decade *= 10) {
+    for (Extended f : {1.0L, 2.0L, 5.0L}) {
+      scale = f * decade;
+      if (scale >= least * (1 - 1e-12L)) return scale;
+    }
+  }
+  return scale;
+}
+
+std::string ScaleText(Extended milesPerCentimetre) {
+  const Extended m = milesPerCentimetre;
+  return "Масштаб: 1 см = " + (m < 1 ? FormatPicture("0.0", m) : FormatPicture("0", m)) + " " + MilesWord(m);
+}
+
 TSheetGrid SheetGrid(const TSheetOrigin& origin, const TSheetBox& visible) {
   TSheetGrid grid;
   const Extended cosLat = CosLat(origin);

@@ -105,6 +105,12 @@ struct TSheetGrid {
 
 TSheetGrid SheetGrid(const TSheetOrigin& origin, const TSheetBox& visible);
 
+// The scale of a printed sheet in miles to a centimetre: the least of 1, 2,
+// 5 × 10^k (0,1 and up) not below `least`, so that the content fits.
+Extended RoundScale(Extended least);
+// "Масштаб: 1 см = 2 мили", "Масштаб: 1 см = 0,5 мили".
+std::string ScaleText(Extended milesPerCentimetre);
+
 // The round step (… 0,1 0,2 0,5 1 2 5 10 15 30 60 120 300 600 …) nearest above
 // `span / lines`, in the span's own unit.
 Extended GridStep(Extended span, int lines);

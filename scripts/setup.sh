@@ -14,6 +14,7 @@ packages=(
   kstars-data stellarium-data
   fonts-liberation
   desktop-file-utils appstream dpkg-dev lintian
+  poppler-utils
   "$@"
 )
 

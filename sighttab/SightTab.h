@@ -19,6 +19,7 @@
 // again. Every handler runs through the program's error report (Guarded,
 // widgets/ErrorReport.h).
 
+#include <QString>
 #include <QWidget>
 #include <optional>
 #include <vector>
@@ -43,6 +44,7 @@ class TFixPanel;
 class TMaskEdit;
 class TSightListModel;
 class TSpinEdit;
+struct TPrintedLog;
 
 class TSightTab : public QWidget {
   Q_OBJECT
@@ -57,6 +59,14 @@ class TSightTab : public QWidget {
   const std::vector<TLoggedSight>& Sights() const;
   // The last fix worked, if the sights switched on give one.
   const TFixOutcome& Fix() const;
+
+  // Printing the log (sighttab/SightTabPrint.cpp): "Печать…" through the
+  // print dialog, "PDF…" to a file chosen in a save dialog; the log's title
+  // heads every page.
+  void PrintClick();
+  void PdfClick();
+  void SetLogTitle(const QString& title) { logTitle_ = title; }
+  TPrintedLog PrintedLog() const;
 
  signals:
   // "Перенести в главное окно": the fix, north and east positive degrees.
@@ -101,6 +111,7 @@ class TSightTab : public QWidget {
   std::optional<TLoggedSight> shown_;
   TSightListModel* sights_ = nullptr;
   TFixPanel* fixPanel_ = nullptr;
+  QString logTitle_ = QStringLiteral("Журнал наблюдений");
 
   // The sight form, named as their objectName.
   QComboBox* cbBody = nullptr;

@@ -121,5 +121,21 @@ TEST(PlotGeometry, RoundGridStepsAndLabels) {
   }
 }
 
+// The printed sheet's scale: the least of 1, 2, 5 × 10^k miles to a
+// centimetre that lets the content fit, and its text with the right word.
+TEST(PlotGeometry, RoundPrintScaleAndItsText) {
+  const struct { Extended least, scale; } scales[] = {
+      {0.01L, 0.1L}, {0.1L, 0.1L}, {0.11L, 0.2L}, {0.5L, 0.5L}, {0.51L, 1}, {1, 1},
+      {1.0001L, 2}, {2.5L, 5}, {7, 10}, {30, 50}, {101, 200},
+  };
+  for (const auto& s : scales) EXPECT_NEAR(RoundScale(s.least), s.scale, 1e-15L) << static_cast<double>(s.least);
+
+  const struct { Extended scale; const char* text; } texts[] = {
+      {0.2L, "Масштаб: 1 см = 0,2 мили"}, {1, "Масштаб: 1 см = 1 миля"}, {2, "Масштаб: 1 см = 2 мили"},
+      {5, "Масштаб: 1 см = 5 миль"}, {20, "Масштаб: 1 см = 20 миль"},
+  };
+  for (const auto& t : texts) EXPECT_EQ(ScaleText(t.scale), t.text);
+}
+
 }  // namespace
 }  // namespace tarvel

@@ -22,6 +22,7 @@
 
 #include "MainWindowFixture.h"
 #include "fixpanel/PlottingSheet.h"
+#include "printing/SightLogPrint.h"
 #include "reports/PositionText.h"
 #include "reports/SightSheet.h"
 #include "sights/FixErrors.h"
@@ -412,6 +413,34 @@ TEST_F(SightTabTest, AccuracySettingsAndTheSameSightTwice) {
   EXPECT_EQ(Get<QTableView>("Sights")->model()->rowCount(), rows);
   EXPECT_EQ(Text("lbSightError"), QStringLiteral("Такое наблюдение уже есть в списке: строка 4"));
   EXPECT_EQ(Get<TMaskEdit>("meHs")->text(), hs);
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+// What "Печать…" and "PDF…" print is what the tab shows: its list, the dead
+// reckoning of its fields, the accuracy set and the fix worked with it.
+TEST_F(SightTabTest, ThePrintedLogIsTheTabsListReckoningAndFix) {
+  AddRunningFix();
+  Get<QDoubleSpinBox>("dsSightError")->setValue(5);
+  Get<QTableView>("Sights")->model()->setData(Get<QTableView>("Sights")->model()->index(0, 0), Qt::Unchecked,
+                                              Qt::CheckStateRole);
+  tab->SetLogTitle(QStringLiteral("вахта.tlog"));
+  const TPrintedLog log = tab->PrintedLog();
+  EXPECT_EQ(log.Title, QStringLiteral("вахта.tlog"));
+  ASSERT_EQ(log.Sights.size(), 4u);
+  const std::int32_t stars[] = {160, 46, 67, 28};
+  for (std::size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(log.Sights[i].Sight.StarNumber, stars[i]);
+    EXPECT_EQ(log.Sights[i].Enabled, i != 0);
+  }
+  ASSERT_TRUE(log.Reckoning);
+  EXPECT_NEAR(log.Reckoning->Lat, 44 + 55 / 60.0L, 1e-12L);
+  EXPECT_NEAR(log.Reckoning->Lon, -(30 + 17 / 60.0L), 1e-12L);
+  EXPECT_EQ(log.Reckoning->Course, 60);
+  EXPECT_EQ(log.Reckoning->Speed, 12);
+  EXPECT_EQ(log.Settings.SightError, 5);
+  ASSERT_TRUE(log.Fix.Fix);
+  EXPECT_EQ(log.Fix.Used, (std::vector<std::size_t>{1, 2, 3}));
+  EXPECT_NEAR(log.Fix.Fix->Lat, kTruth.Lat, 2 / 60.0L);  // the fix of the three stars, near the truth
   EXPECT_TRUE(errors.isEmpty());
 }
 

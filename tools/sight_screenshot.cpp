@@ -7,10 +7,11 @@
 //         list;
 //   star  a sight of Polaris, with the warning on its star's place;
 //   fix   a three-star running fix (Sirius, Regulus, Capella) with Polaris
-//         switched off, and the plotting sheet.
+//         switched off, and the plotting sheet;
+//   log   that fix's log printed to a PDF (OUTPUT.pdf) as "PDF…" prints it.
 // The sextant altitudes are worked backwards from a known position with
 // small errors of observation, so the fix lands where a real one would.
-// Usage: tarvel_sight_screenshot sun|star|fix OUTPUT.png [--show]
+// Usage: tarvel_sight_screenshot sun|star|fix|log OUTPUT.png|OUTPUT.pdf [--show]
 // (--show keeps the window open on the display instead of grabbing it.)
 
 #include <QApplication>
@@ -28,8 +29,10 @@
 #include "app/Main.h"
 #include "app/StartUp.h"
 #include "navfields/Fields.h"
+#include "printing/SightLogPrint.h"
 #include "sights/Sailing.h"
 #include "sights/Sight.h"
+#include "sighttab/SightTab.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"
 #include "widgets/SpinEdit.h"
@@ -75,8 +78,9 @@ void Enter(QWidget& tab, TBody body, std::int32_t star, std::int32_t h, std::int
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc < 3 || (std::strcmp(argv[1], "sun") && std::strcmp(argv[1], "star") && std::strcmp(argv[1], "fix"))) {
-    std::fprintf(stderr, "usage: %s sun|star|fix OUTPUT.png [--show]\n", argv[0]);
+  if (argc < 3 || (std::strcmp(argv[1], "sun") && std::strcmp(argv[1], "star") && std::strcmp(argv[1], "fix") &&
+                   std::strcmp(argv[1], "log"))) {
+    std::fprintf(stderr, "usage: %s sun|star|fix|log OUTPUT.png|OUTPUT.pdf [--show]\n", argv[0]);
     return 2;
   }
   const bool show = argc > 3 && std::strcmp(argv[3], "--show") == 0;
@@ -140,6 +144,17 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
   }
   if (show) return QApplication::exec();
+  if (mode == "log") {
+    auto* sightTab = qobject_cast<TSightTab*>(&tab);
+    sightTab->SetLogTitle(QStringLiteral("вахта 20.03.2025.tlog"));
+    try {
+      SaveSightLogPdf(QString::fromLocal8Bit(argv[2]), sightTab->PrintedLog());
+    } catch (const Exception& error) {
+      std::fprintf(stderr, "%s\n", error.what());
+      return 1;
+    }
+    return 0;
+  }
   if (!window->grab().save(QString::fromLocal8Bit(argv[2]))) {
     std::fprintf(stderr, "cannot write %s\n", argv[2]);
     return 1;
