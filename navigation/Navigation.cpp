@@ -4,14 +4,17 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "navigation/SightLogKeeper.h"
 #include "sighttab/SightTab.h"
 #include "skytab/SkyTab.h"
+#include "widgets/ErrorReport.h"
 #include "widgets/Look.h"
 
 namespace tarvel {
@@ -82,8 +85,15 @@ TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Window) {
   SkyTab->setFont(look::Face("MS Sans Serif", 14));
   SightTab->setFont(look::Face("MS Sans Serif", 14));
 
+  auto* menus = new QMenuBar(this);
+  menus->setObjectName(QStringLiteral("Menus"));
+  QMenu* logMenu = menus->addMenu(QStringLiteral("Журнал"));
+  logMenu->setObjectName(QStringLiteral("LogMenu"));
+  LogKeeper = new TSightLogKeeper(SightTab, this, logMenu);
+
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
+  layout->setMenuBar(menus);
   layout->addWidget(Tabs);
 
   // Large enough for both pages with the worksheet filled in, no larger
@@ -97,6 +107,10 @@ TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(SkyTab, &TSkyTab::starChosen, this, &TForm3::starChosen);
   connect(SkyTab, &TSkyTab::shipTimeChosen, this, &TForm3::shipTimeChosen);
   connect(SightTab, &TSightTab::positionChosen, this, &TForm3::positionChosen);
+
+  // The log of the last run, before the main window's first values: a
+  // restored dead reckoning is the navigator's own and stays.
+  Guarded([this] { LogKeeper->Restore(); });
 }
 
 void TForm3::Follow(const TAlmanacInputs& inputs) {
