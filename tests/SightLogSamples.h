@@ -22,14 +22,13 @@ inline Extended Angle(const std::string& text) {
   return degrees.DecimalDegrees();
 }
 
-// "d.d" with a decimal comma, as a spin box's text.
+// A number of a spin box with `decimals` (0 or 1) places, read from its
+// text with the decimal comma.
 inline Extended Number(std::mt19937& random, int low, int high, int decimals) {
   const int scale = decimals == 0 ? 1 : 10;
   const int value = std::uniform_int_distribution<int>(low * scale, high * scale)(random);
-  std::string text = std::to_string(value / scale);
-  if (value < 0 && value / scale == 0) text = "-0";
-  if (decimals) text += "," + std::to_string(std::abs(value % scale));
-  return StrToFloat(text);
+  const std::string whole = (value < 0 ? "-" : "") + std::to_string(std::abs(value) / scale);
+  return StrToFloat(decimals ? whole + "," + std::to_string(std::abs(value) % scale) : whole);
 }
 
 inline std::string TwoDigits(int value) { return (value < 10 ? "0" : "") + std::to_string(value); }

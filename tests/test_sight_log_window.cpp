@@ -195,6 +195,29 @@ TEST_F(SightLogWindowTest, SavedUnderANameItsTitleAndTheNextStart) {
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Навигация — рейс.json"));
 }
 
+TEST_F(SightLogWindowTest, AFailedWriteIsReportedAndShownInTheTitle) {
+  Make();
+  FillLog();
+  chosen = QDir(DataFolder()).filePath(QStringLiteral("нет/такой/папки.json"));
+  Trigger("actSaveLogAs");
+  ASSERT_EQ(errors.size(), 1);
+  EXPECT_TRUE(errors[0].startsWith(QStringLiteral("Не удалось сохранить файл «") + QDir::toNativeSeparators(chosen)));
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Навигация"));
+
+  // The named log's folder goes away: the next change cannot be kept.
+  ASSERT_TRUE(QDir(DataFolder()).mkdir(QStringLiteral("рейсы")));
+  chosen = QDir(DataFolder()).filePath(QStringLiteral("рейсы/рейс.json"));
+  Trigger("actSaveLogAs");
+  ASSERT_TRUE(QDir(QDir(DataFolder()).filePath(QStringLiteral("рейсы"))).removeRecursively());
+  AddStar(160, 30);
+  ASSERT_EQ(errors.size(), 2);
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Навигация — рейс.json (не сохранён)"));
+  ASSERT_TRUE(QDir(DataFolder()).mkdir(QStringLiteral("рейсы")));
+  AddStar(67, 52);  // kept again once it can be
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Навигация — рейс.json"));
+  EXPECT_EQ(ReadSightLog(chosen).Sights.size(), 5u);
+}
+
 // A log that cannot be read at start is never written over.
 TEST_F(SightLogWindowTest, AnUnreadableLogAtStartIsLeftAsItIs) {
   Make();
