@@ -4,11 +4,12 @@
 
 #include <QEvent>
 #include <QGuiApplication>
-#include <QMenuBar>
+#include <QMenu>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "navigation/SightLogKeeper.h"
@@ -85,15 +86,23 @@ TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Window) {
   SkyTab->setFont(look::Face("MS Sans Serif", 14));
   SightTab->setFont(look::Face("MS Sans Serif", 14));
 
-  auto* menus = new QMenuBar(this);
-  menus->setObjectName(QStringLiteral("Menus"));
-  QMenu* logMenu = menus->addMenu(QStringLiteral("Журнал"));
+  // The "Журнал" menu drops from a button in the tab bar's free corner: a
+  // menu bar would take its height from the pages. Its actions belong to
+  // the window as well, so that their keys work while the menu is closed.
+  auto* logMenu = new QMenu(QStringLiteral("Журнал"), this);
   logMenu->setObjectName(QStringLiteral("LogMenu"));
   LogKeeper = new TSightLogKeeper(SightTab, this, logMenu);
+  addActions(logMenu->actions());
+  auto* logButton = new QToolButton(Tabs);
+  logButton->setObjectName(QStringLiteral("btnLog"));
+  logButton->setText(logMenu->title());
+  logButton->setMenu(logMenu);
+  logButton->setPopupMode(QToolButton::InstantPopup);
+  logButton->setAutoRaise(true);
+  Tabs->setCornerWidget(logButton, Qt::TopRightCorner);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
-  layout->setMenuBar(menus);
   layout->addWidget(Tabs);
 
   // Large enough for both pages with the worksheet filled in, no larger

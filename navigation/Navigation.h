@@ -11,7 +11,7 @@
 // which the main window connects to its own methods; the window changes
 // nothing of the main window itself.
 //
-// Its "Журнал" menu keeps the sight log (navigation/SightLogKeeper.h): the
+// Its "Журнал" menu, a button beside the tabs, keeps the sight log (navigation/SightLogKeeper.h): the
 // log of the last run comes back when the window is made, and its file's
 // name is in the title.
 

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
+#include <QTest>
 #include <QTimeEdit>
 #include <memory>
 
@@ -46,7 +47,7 @@ class SightLogWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     previousSink = SetErrorSink([this](const QString& message) { errors << message; });
-    previousDialogs = SetLogDialogs({[this](QWidget*, const QString&, const QString&) { return chosen; },
+    previousDialogs = SetLogDialogs({[this](QWidget*, const QString&, const QString&) { ++opened; return chosen; },
                                      [this](QWidget*, const QString&, const QString&, const QString&) { return chosen; },
                                      [this](QWidget*, const QString&) { ++questions; return agree; }});
   }
@@ -112,6 +113,7 @@ class SightLogWindowTest : public ::testing::Test {
   QString chosen;  // what the file dialogs answer
   bool agree = true;
   int questions = 0;
+  int opened = 0;  // the open dialog shown
 };
 
 TEST_F(SightLogWindowTest, TheLogComesBackInTheNextWindow) {
@@ -120,6 +122,12 @@ TEST_F(SightLogWindowTest, TheLogComesBackInTheNextWindow) {
   EXPECT_EQ(Get<QAction>("actNewLog")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
   EXPECT_EQ(Get<QAction>("actOpenLog")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
   EXPECT_EQ(Get<QAction>("actSaveLogAs")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+  // The keys work with the menu closed.
+  window->show();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+  EXPECT_EQ(opened, 1);
   FillLog();
   ASSERT_EQ(Tab()->Sights().size(), 3u);
   const QStringList before = Shown();
