@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
-// The panel's part of the sight log: the reckoning and accuracy shown.
+// The sight log's reckoning and accuracy shown in the panel.
 
 #include <QDoubleSpinBox>
 
