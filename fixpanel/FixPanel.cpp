@@ -152,7 +152,7 @@ void TFixPanel::ConnectHandlers() {
 void TFixPanel::Follow(const TAlmanacInputs& inputs) {
   const bool first = !main_;
   main_ = inputs;
-  if (first) ApplyMainValuesToReckoning();
+  if (first && !reckoningKept_) ApplyMainValuesToReckoning();
 }
 
 void TFixPanel::ApplyMainValuesToReckoning() {

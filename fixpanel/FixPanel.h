@@ -52,6 +52,12 @@ class TFixPanel : public QWidget {
   // The dead reckoning in force, once one could be read.
   const std::optional<TDeadReckoning>& Reckoning() const { return reckoning_; }
 
+  // The dead reckoning and the accuracy of a sight log opened, shown in the
+  // fields; the fix is worked again (reckoningChanged). From then on the
+  // main window's first values no longer replace the reckoning: the log's
+  // is the navigator's own.
+  void ShowLog(const TDeadReckoning& dr, const TFixSettings& settings);
+
  signals:
   // The dead reckoning was changed: the fix is to be worked again.
   void reckoningChanged();
@@ -72,6 +78,7 @@ class TFixPanel : public QWidget {
 
   std::optional<TAlmanacInputs> main_;  // the main window's latest values
   bool applying_ = false;               // the program is filling the inputs
+  bool reckoningKept_ = false;          // a log's reckoning is shown: the first Follow keeps it
   std::optional<TDeadReckoning> reckoning_;
   TFixOutcome fix_;
 

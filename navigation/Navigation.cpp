@@ -4,14 +4,18 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
+#include "navigation/SightLogKeeper.h"
 #include "sighttab/SightTab.h"
 #include "skytab/SkyTab.h"
+#include "widgets/ErrorReport.h"
 #include "widgets/Look.h"
 
 namespace tarvel {
@@ -82,6 +86,21 @@ TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Window) {
   SkyTab->setFont(look::Face("MS Sans Serif", 14));
   SightTab->setFont(look::Face("MS Sans Serif", 14));
 
+  // The "Журнал" menu drops from a button in the tab bar's free corner: a
+  // menu bar would take its height from the pages. Its actions belong to
+  // the window as well, so that their keys work while the menu is closed.
+  auto* logMenu = new QMenu(QStringLiteral("Журнал"), this);
+  logMenu->setObjectName(QStringLiteral("LogMenu"));
+  LogKeeper = new TSightLogKeeper(SightTab, this, logMenu);
+  addActions(logMenu->actions());
+  auto* logButton = new QToolButton(Tabs);
+  logButton->setObjectName(QStringLiteral("btnLog"));
+  logButton->setText(logMenu->title());
+  logButton->setMenu(logMenu);
+  logButton->setPopupMode(QToolButton::InstantPopup);
+  logButton->setAutoRaise(true);
+  Tabs->setCornerWidget(logButton, Qt::TopRightCorner);
+
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
   layout->addWidget(Tabs);
@@ -97,6 +116,10 @@ TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(SkyTab, &TSkyTab::starChosen, this, &TForm3::starChosen);
   connect(SkyTab, &TSkyTab::shipTimeChosen, this, &TForm3::shipTimeChosen);
   connect(SightTab, &TSightTab::positionChosen, this, &TForm3::positionChosen);
+
+  // The log of the last run, before the main window's first values: a
+  // restored dead reckoning is the navigator's own and stays.
+  Guarded([this] { LogKeeper->Restore(); });
 }
 
 void TForm3::Follow(const TAlmanacInputs& inputs) {

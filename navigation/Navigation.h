@@ -10,6 +10,10 @@
 // completed there. What the user chooses here goes back through the signals,
 // which the main window connects to its own methods; the window changes
 // nothing of the main window itself.
+//
+// Its "Журнал" menu, a button beside the tabs, keeps the sight log (navigation/SightLogKeeper.h): the
+// log of the last run comes back when the window is made, and its file's
+// name is in the title.
 
 #include <QDate>
 #include <QTime>
@@ -22,6 +26,7 @@ class QTabWidget;
 
 namespace tarvel {
 
+class TSightLogKeeper;
 class TSightTab;
 class TSkyTab;
 
@@ -49,6 +54,7 @@ class TForm3 : public QWidget {
   QTabWidget* Tabs = nullptr;
   TSkyTab* SkyTab = nullptr;
   TSightTab* SightTab = nullptr;
+  TSightLogKeeper* LogKeeper = nullptr;  // the "Журнал" menu and the log kept between runs
 };
 
 }  // namespace tarvel

@@ -28,6 +28,7 @@
 #include "core/Extended.h"
 #include "navfields/Fields.h"
 #include "reports/FixReport.h"
+#include "reports/SightLog.h"
 #include "sights/Sight.h"
 
 class QComboBox;
@@ -68,9 +69,19 @@ class TSightTab : public QWidget {
   void SetLogTitle(const QString& title) { logTitle_ = title; }
   TPrintedLog PrintedLog() const;
 
+  // The sight log (reports/SightLog.h): the list, the dead reckoning in
+  // force and the fix's accuracy; none before a reckoning could be read.
+  std::optional<TSightLog> Log() const;
+  // Shows a log in place of the list, reckoning and accuracy: the sight
+  // form keeps what it holds. The sights come with their reductions.
+  void SetLog(const TSightLog& log);
+
  signals:
   // "Перенести в главное окно": the fix, north and east positive degrees.
   void positionChosen(tarvel::Extended lat, tarvel::Extended lon);
+  // The log may have changed: a sight added, replaced, removed or switched,
+  // the reckoning or the accuracy changed, a log shown.
+  void logChanged();
 
  private:
   void CreateControls();
@@ -105,6 +116,7 @@ class TSightTab : public QWidget {
 
   std::optional<TAlmanacInputs> main_;  // the main window's latest values
   bool applying_ = false;               // the program is filling the inputs
+  Extended clockCorrection_ = 0;        // the log's "поправка часов", seconds
   // The sight as last reduced; empty while the inputs give none.
   std::optional<TLoggedSight> reduced_;
   // The sight the worksheet shows.

@@ -25,6 +25,7 @@ void TSightTab::WorkFix() {
   sights_->SetFix(fixPanel_->WorkFix(Sights()));
   EnableListButtons();
   btnCopyList->setEnabled(!Sights().empty());
+  emit logChanged();
 }
 
 void TSightTab::EnableListButtons() {

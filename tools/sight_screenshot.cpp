@@ -15,6 +15,7 @@
 // (--show keeps the window open on the display instead of grabbing it.)
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDateTime>
@@ -87,6 +88,10 @@ int main(int argc, char* argv[]) {
   if (!show && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   SetUpApplication();
+  // The navigation window keeps its sight log in a data folder of this
+  // run's own: never the user's log, and nothing of an earlier run.
+  QTemporaryDir data;
+  qputenv("TARVEL_DATA_DIR", data.path().toUtf8());
 
   // The main window at the dead reckoning of 19:00, some miles off the true
   // track, opens the navigation window, which takes its values.

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
+#include "reports/SightCsv.h"
+
+#include <algorithm>
+
+#include "core/NumberPicture.h"
+#include "display/GreekLetter.h"
+#include "ephemeris/Stars.h"
+#include "reports/SightSheet.h"
+
+namespace tarvel {
+namespace {
+
+const std::vector<std::string> kCsvCaptions = {
+    "№", "Включено", "Светило", "Дата", "Время", "Зона", "Hs, °", "Поправка индекса, ′", "Высота глаза, м",
+    "Температура, °C", "Давление, гПа", "Широта счислимая, °", "Долгота счислимая, °", "Ho, °", "Hc, °", "Zn, °",
+    "Перенос, мили", "Невязка, ′"};
+
+// The number with a decimal point, whatever the picture's comma.
+std::string Number(std::string_view picture, Extended x) {
+  std::string text = FormatPicture(picture, x);
+  std::replace(text.begin(), text.end(), ',', '.');
+  return text;
+}
+
+std::string TwoDigits(std::int32_t value) { return (value < 10 ? "0" : "") + std::to_string(value); }
+
+std::string Trimmed(const std::string& text) {
+  const auto begin = text.find_first_not_of(' ');
+  if (begin == std::string::npos) return {};
+  return text.substr(begin, text.find_last_not_of(' ') - begin + 1);
+}
+
+}  // namespace
+
+std::string CsvLine(const std::vector<std::string>& fields) {
+  std::string line;
+  for (std::size_t k = 0; k < fields.size(); ++k) {
+    const std::string& field = fields[k];
+    if (k > 0) line += ',';
+    if (field.find_first_of(",\"\r\n") == std::string::npos) {
+      line += field;
+      continue;
+    }
+    line += '"';
+    for (const char c : field) line += c == '"' ? std::string("\"\"") : std::string(1, c);
+    line += '"';
+  }
+  return line + "\r\n";
+}
+
+std::string CsvBodyText(const TSight& sight) {
+  if (sight.Body != TBody::Star) return BodyText(sight);
+  const TStar& star = StarTable(sight.StarNumber);
+  return std::to_string(sight.StarNumber) + " " + GreekLetter(star.Letter) + " " + Trimmed(star.Name);
+}
+
+std::string SightsCsv(const std::vector<TLoggedSight>& sights, const TFixOutcome& fix) {
+  std::string text = CsvLine(kCsvCaptions);
+  for (std::size_t k = 0; k < sights.size(); ++k) {
+    const TLoggedSight& logged = sights[k];
+    const TSight& s = logged.Sight;
+    const TSightReduction& r = logged.Reduction;
+    const std::optional<Extended> residual = ResidualAt(fix, k);
+    text += CsvLine({std::to_string(k + 1), logged.Enabled ? "да" : "нет", CsvBodyText(s),
+                     std::to_string(s.Time.Year) + "-" + TwoDigits(s.Time.Month) + "-" + TwoDigits(s.Time.Day),
+                     TwoDigits(s.Time.Hour) + ":" + TwoDigits(s.Time.Minute) + ":" + TwoDigits(s.Time.Second),
+                     std::to_string(s.Time.Zone), Number("0.000000", s.Hs), Number("0.0", s.IndexError),
+                     Number("0.0", s.EyeHeight), Number("0.0", s.Temperature), Number("0", s.Pressure),
+                     Number("0.000000", logged.Lat), Number("0.000000", logged.Lon), Number("0.0000", r.Ho),
+                     Number("0.0000", r.Hc), Number("0.0", r.Zn), Number("0.00", r.Intercept),
+                     residual ? Number("0.00", *residual) : std::string()});
+  }
+  return text;
+}
+
+}  // namespace tarvel

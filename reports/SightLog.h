@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
+#pragma once
+// The sight log ("Журнал"): what the navigator has entered on the
+// "Обработка наблюдений" tab and wants back tomorrow: the list of sights with
+// every input, the dead reckoning, the accuracy the fix is worked with and
+// the chronometer's correction. Pure C++; the file is sightlog/, the window's
+// side navigation/. The reductions in Sights are worked again whenever a log
+// is read, never stored.
+
+#include <string>
+#include <vector>
+
+#include "core/Extended.h"
+#include "reports/FixReport.h"
+#include "sights/Fix.h"
+
+namespace tarvel {
+
+struct TSightLog {
+  std::vector<TLoggedSight> Sights;  // in the list's order
+  TDeadReckoning Reckoning{};
+  TFixSettings Settings{};
+  Extended ClockCorrection = 0;      // "поправка часов", seconds added to the sights' times
+};
+
+// The key of a body in the log file: "sunLowerLimb", "star", "saturn", …
+std::string BodyKey(TBody body);
+
+}  // namespace tarvel

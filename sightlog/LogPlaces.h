@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
+#pragma once
+// Where the sight log is kept between runs. The data folder is the user's
+// application data folder (QStandardPaths::AppDataLocation, e.g.
+// ~/.local/share/tarvel), or the folder named by the environment variable
+// TARVEL_DATA_DIR when it is set (tests, a second log on one account).
+// It holds the log not saved under a name of its own ("journal.json") and
+// a one-line file naming the log in use ("last-log"), written atomically.
+// Qt Core only; raises ESightLogError (sightlog/SightLogFile.h) when the
+// folder or the note cannot be written.
+
+#include <QString>
+
+namespace tarvel {
+
+QString DataFolder();
+// The log not saved under a name of its own.
+QString UnnamedLogPath();
+// The log in use when the program last ran: a named file, or the unnamed log.
+QString LastLogPath();
+void RememberLastLog(const QString& path);
+// Moves an unnamed log that cannot be read aside, under a name with the
+// time, so the next one does not overwrite it; returns its new path.
+QString SetAside(const QString& path);
+
+}  // namespace tarvel
