@@ -149,6 +149,13 @@ std::string ListText(const std::vector<TLoggedSight>& sights, const TDeadReckoni
     line.erase(line.find_last_not_of(' ') + 1);
     text += line + "\n";
   }
+  // Every input of each sight, so that it can be entered again.
+  text += "\nНаблюдения:\n";
+  for (std::size_t i = 0; i < sights.size(); ++i) {
+    const TSight& s = sights[i].Sight;
+    text += std::to_string(i + 1) + ". " + BodyText(s) + "; " + SightTimeText(s) + ", пояс " + ZoneText(s.Time.Zone) +
+            "; " + SightInputsText(s) + "; счислимое место " + PositionText(sights[i].Lat, sights[i].Lon) + "\n";
+  }
   text += "\nСчисление: " + ReckoningText(dr) + "\n";
   if (outcome.Fix) {
     text += "\nОбсервация:\n";
