@@ -34,6 +34,8 @@ TFixPanel::TFixPanel(QWidget* parent) : QWidget(parent) {
   column->addWidget(CreateReckoningGroup());
   column->addWidget(CreateFixGroup());
   sheet_ = new TPlottingSheet(this);
+  // The sheet takes what the tab leaves, on a small screen a strip.
+  sheet_->setMinimumHeight(80);
   column->addWidget(sheet_, 1);
   ConnectHandlers();
 }

@@ -120,23 +120,28 @@ void TSightTab::CreateControls() {
   setAutoFillBackground(true);
   SetColour(this, QPalette::Window, kBlack);
   SetColour(this, QPalette::WindowText, kWhite);
-  // Left, the way from the sextant to the list; right, from the list to the
-  // fix and the sheet.
+  // Left, the way from the sextant to the line of position; right, from
+  // the list to the fix and the sheet. So the page, the Moon's longer
+  // worksheet too, fits a 1366 × 768 screen without scrolling.
   auto* columns = new QHBoxLayout(this);
+  columns->setContentsMargins(4, 4, 4, 4);
   auto* left = new QVBoxLayout;
   left->addWidget(CreateSightGroup());
   left->addWidget(CreateWorksheetGroup());
-  left->addWidget(CreateListGroup(), 1);
+  left->addStretch(1);
+  auto* right = new QVBoxLayout;
+  right->addWidget(CreateListGroup());
   fixPanel_ = new TFixPanel(this);
+  right->addWidget(fixPanel_, 1);
   columns->addLayout(left, 0);
-  columns->addWidget(fixPanel_, 1);
+  columns->addLayout(right, 1);
   SetTabOrder();
 }
 
 QGroupBox* TSightTab::CreateSightGroup() {
   QGroupBox* group = Group(this, QStringLiteral("Наблюдение"));
   auto* grid = new QGridLayout(group);
-  grid->setVerticalSpacing(5);
+  grid->setVerticalSpacing(3);
 
   cbBody = Input(new QComboBox(group), "cbBody");
   // In the order of TBody: the index is the body.
@@ -197,29 +202,31 @@ QGroupBox* TSightTab::CreateSightGroup() {
   dsClockCorrection->setToolTip(QStringLiteral(
       "Поправка часов: сколько секунд прибавить к часам компьютера, чтобы получить точное время\n"
       "(часы отстают — поправка положительна, спешат — отрицательна). Её учитывает «Засечка»."));
-  if (auto* timeLine = qobject_cast<QHBoxLayout*>(grid->itemAtPosition(2, 1)->layout())) {
-    const int end = timeLine->count() - 1;  // before the stretch
-    timeLine->insertSpacing(end, 8);
-    timeLine->insertWidget(end + 1, btnMark);
-    timeLine->insertWidget(end + 2, dsClockCorrection);
-  }
+  auto* markLine = new QHBoxLayout;
+  markLine->addWidget(btnMark);
+  markLine->addSpacing(12);
+  markLine->addWidget(new QLabel(QStringLiteral("Поправка часов:"), group));
+  markLine->addWidget(dsClockCorrection);
+  markLine->addStretch();
+  grid->addWidget(new QLabel(QStringLiteral("С часов (F5):"), group), 3, 0);
+  grid->addLayout(markLine, 3, 1, 1, 3);
 
   meHs = Input(new TMaskEdit(QStringLiteral("Hs = ##°##,#'"), group), "meHs");
   meHs->setFixedWidth(122);
   dsIndex = Number(group, "dsIndex", QStringLiteral("Индексная ошибка"), -99.9, 99.9, 0, QStringLiteral("′"));
-  grid->addWidget(new QLabel(QStringLiteral("Высота по секстану:"), group), 3, 0);
+  grid->addWidget(new QLabel(QStringLiteral("Высота по секстану:"), group), 4, 0);
   auto* hsLine = new QHBoxLayout;
   hsLine->addWidget(meHs);
   hsLine->addSpacing(12);
   hsLine->addWidget(new QLabel(QStringLiteral("Индексная ошибка:"), group));
   hsLine->addWidget(dsIndex);
   hsLine->addStretch();
-  grid->addLayout(hsLine, 3, 1, 1, 3);
+  grid->addLayout(hsLine, 4, 1, 1, 3);
 
   dsEye = Number(group, "dsEye", QStringLiteral("Высота глаза"), 0, 999.9, 10, QStringLiteral(" м"));
   dsTemperature = Number(group, "dsTemperature", QStringLiteral("Температура"), -99.9, 99.9, 10, QStringLiteral(" °C"));
   dsPressure = Number(group, "dsPressure", QStringLiteral("Давление"), 0, 9999, 1010, QStringLiteral(" гПа"), 0);
-  grid->addWidget(new QLabel(QStringLiteral("Высота глаза:"), group), 4, 0);
+  grid->addWidget(new QLabel(QStringLiteral("Высота глаза:"), group), 5, 0);
   auto* airLine = new QHBoxLayout;
   airLine->addWidget(dsEye);
   airLine->addSpacing(8);
@@ -229,19 +236,19 @@ QGroupBox* TSightTab::CreateSightGroup() {
   airLine->addWidget(new QLabel(QStringLiteral("Давление:"), group));
   airLine->addWidget(dsPressure);
   airLine->addStretch();
-  grid->addLayout(airLine, 4, 1, 1, 3);
+  grid->addLayout(airLine, 5, 1, 1, 3);
 
   const char* const placeNames[4] = {"meFi", "sbFi", "meLam", "sbLam"};
-  grid->addWidget(new QLabel(QStringLiteral("Счислимое место:"), group), 5, 0);
-  assumed_ = PositionRow(group, grid, 5, placeNames);
+  grid->addWidget(new QLabel(QStringLiteral("Счислимое место:"), group), 6, 0);
+  assumed_ = PositionRow(group, grid, 6, placeNames);
   btnTakeMain = Button(group, "btnTakeMain", QStringLiteral("Из главного окна"));
   btnTakeMain->setToolTip(QStringLiteral("Взять дату, время, пояс, место и звезду из главного окна"));
   grid->addWidget(btnTakeMain, 0, 2, 1, 2, Qt::AlignRight);
 
   lbSightError = Message(group, "lbSightError", kRed);
   lbSightWarning = Message(group, "lbSightWarning", kAmber);
-  grid->addWidget(lbSightError, 6, 0, 1, 4);
-  grid->addWidget(lbSightWarning, 7, 0, 1, 4);
+  grid->addWidget(lbSightError, 7, 0, 1, 4);
+  grid->addWidget(lbSightWarning, 8, 0, 1, 4);
   grid->setColumnStretch(3, 1);
   PlainChildren(group);
   return group;
@@ -322,7 +329,6 @@ QGroupBox* TSightTab::CreateListGroup() {
   auto* boxes = new TBoxesOnBlack;
   boxes->setParent(tvSights);
   tvSights->setStyle(boxes);
-  tvSights->setMinimumHeight(80);
   box->addWidget(tvSights);
   btnRemove = Button(group, "btnRemove", QStringLiteral("Удалить"));
   btnCopyList = Button(group, "btnCopyList", QStringLiteral("Копировать"));
@@ -333,6 +339,11 @@ QGroupBox* TSightTab::CreateListGroup() {
   buttons->addWidget(btnCopyList);
   box->addLayout(buttons);
   PlainChildren(group);
+  // Six rows at least, in the list's own face.
+  constexpr int kListRows = 6;
+  tvSights->setMinimumHeight(tvSights->horizontalHeader()->sizeHint().height() +
+                             kListRows * tvSights->verticalHeader()->defaultSectionSize() + 2 * tvSights->frameWidth());
+  tvSights->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Minimum);
   return group;
 }
 
