@@ -133,6 +133,16 @@ std::string SameSightText(std::size_t row) {
   return "Такое наблюдение уже есть в списке: строка " + std::to_string(row + 1);
 }
 
+namespace {
+
+// On the sheet a star goes by its own name alone: the labels are small, and
+// the list beside names it in full.
+std::string PlotName(const TSight& sight) {
+  return sight.Body == TBody::Star ? StarShortName(sight.StarNumber) : BodyShortText(sight);
+}
+
+}  // namespace
+
 std::string ListText(const std::vector<TLoggedSight>& sights, const TDeadReckoning& dr, const TFixOutcome& outcome) {
   std::vector<TSightRow> rows = {kSightRowCaptions};
   for (std::size_t i = 0; i < sights.size(); ++i) {
@@ -216,7 +226,7 @@ TPlot SightsPlot(const std::vector<TLoggedSight>& sights, const TDeadReckoning& 
       const TSightReduction r = ReduceSight(logged.Sight, then.Lat, then.Lon);
       const TSheetPoint foot = Offset(onSheet(centre), r.Zn, r.Intercept);
       plot.Lines.push_back({foot, r.Zn,
-                            BodyShortText(logged.Sight) + " " + ClockText(logged.Sight.Time.Hour, logged.Sight.Time.Minute),
+                            PlotName(logged.Sight) + " " + ClockText(logged.Sight.Time.Hour, logged.Sight.Time.Minute),
                             logged.Enabled});
     } catch (const Exception&) {
       // A sight that cannot be reduced at this position has no line to draw.
