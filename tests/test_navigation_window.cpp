@@ -373,7 +373,7 @@ TEST_F(NavigationTest, TwilightButtonsSetTheShipsTimeAndStopAutomaticTime) {
   EXPECT_FALSE(Get<QTimer>("Timer1")->isActive());
   EXPECT_EQ(Get<QDateEdit>("DatePicker")->date(), QDate(2026, 12, 9));
   EXPECT_EQ(Get<QTimeEdit>("TimePicker")->time(), QTime(0, 0).addSecs(twilight.MorningStars));
-  EXPECT_EQ(Chart()->When().section('\n', 1), QTime(0, 0).addSecs(twilight.MorningStars).toString("H:mm:ss") + ", пояс 3 E");
+  EXPECT_EQ(Chart()->When().section('\n', 1), QTime(0, 0).addSecs(twilight.MorningStars).toString("HH:mm:ss") + ", пояс 3 E");
   In<QPushButton>("EveningStars")->click();
   EXPECT_EQ(Get<QTimeEdit>("TimePicker")->time(), QTime(0, 0).addSecs(twilight.EveningStars));
 
