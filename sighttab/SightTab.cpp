@@ -28,7 +28,6 @@
 #include "fixpanel/FixPanel.h"
 #include "navfields/NumberField.h"
 #include "reports/SightSheet.h"
-#include "sights/SightErrors.h"
 #include "sighttab/SightListModel.h"
 #include "widgets/ErrorReport.h"
 #include "widgets/HemisphereKeys.h"
@@ -161,15 +160,24 @@ void TSightTab::FindStar(const QString& choice) {
 
 void TSightTab::MarkClick() {
   // The clock's instant in universal time, corrected, then in the form's
-  // zone; to the nearest second, as the time field holds it.
-  const Extended correction = ClockCorrection();
+  // zone; to the nearest second, as the time field holds it. A correction
+  // that is no number, or a date the field cannot hold, is said in the form
+  // and changes nothing.
+  Extended correction = 0;
+  try {
+    correction = ClockCorrection();
+  } catch (const EFieldError& error) {
+    lbSightError->setText(Text(error.Message()));
+    return;
+  }
   const QDateTime clock = clock_ ? clock_() : QDateTime::currentDateTime();
   const std::int32_t zone = ReadZone(sightTime_.Zone, sightTime_.ZoneSign);
   const qint64 ms = clock.toUTC().toMSecsSinceEpoch() + std::llround(static_cast<double>(correction) * 1000) +
                     qint64{zone} * 3600 * 1000 + 500;
   const QDateTime ship = QDateTime::fromMSecsSinceEpoch(ms - ((ms % 1000) + 1000) % 1000, Qt::UTC);
   if (ship.date() < sightTime_.Date->minimumDate() || ship.date() > sightTime_.Date->maximumDate()) {
-    throw ESightError("Дата засечки вне допустимых пределов");
+    lbSightError->setText(QStringLiteral("Дата засечки вне допустимых пределов (1930–2099)"));
+    return;
   }
   applying_ = true;
   try {

@@ -673,6 +673,12 @@ TEST_F(SightTabTest, TheMarkTakesTheCorrectedClockInTheFormsZone) {
     EXPECT_EQ(Get<TSpinEdit>("seStar")->value(), 46);
     EXPECT_EQ(ReadZone(Get<TSpinEdit>("seZone"), Get<TSpeedButton>("sbZone")), c.zone);
   }
+  // A clock past the fields' last date changes nothing, and says so.
+  const QDate before = Get<QDateEdit>("dpSight")->date();
+  clock = QDateTime(QDate(2100, 1, 1), QTime(12, 0, 0), Qt::UTC);
+  Get<QPushButton>("btnMark")->click();
+  EXPECT_EQ(Get<QDateEdit>("dpSight")->date(), before);
+  EXPECT_EQ(Text("lbSightError"), QStringLiteral("Дата засечки вне допустимых пределов (1930–2099)"));
   EXPECT_FALSE(Get("btnMark")->toolTip().isEmpty());
   EXPECT_FALSE(Get("dsClockCorrection")->toolTip().isEmpty());
   EXPECT_TRUE(errors.isEmpty());
