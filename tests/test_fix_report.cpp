@@ -8,6 +8,7 @@
 
 #include "reports/FixReport.h"
 #include "reports/PositionText.h"
+#include "reports/SightSheet.h"
 #include "sights/FixErrors.h"
 
 namespace tarvel {

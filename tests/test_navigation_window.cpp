@@ -161,7 +161,7 @@ TEST_F(NavigationTest, FollowsCompletedRecalculationsOnly) {
   Get<QTimeEdit>("TimePicker")->setTime(QTime(6, 0, 0));
   EXPECT_EQ(Chart()->When(), before);
   Open();
-  EXPECT_EQ(Chart()->When(), QStringLiteral("7 августа 2000 г.\n6:00:00, пояс 0"));
+  EXPECT_EQ(Chart()->When(), QStringLiteral("7 августа 2000 г.\n06:00:00, пояс 0"));  // one time format, HH:mm:ss
 }
 
 TEST_F(NavigationTest, ChartAndTableChooseTheMainWindowsStar) {

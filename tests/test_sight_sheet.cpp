@@ -20,9 +20,13 @@ TSight Sight(TBody body, std::int32_t star, Extended hs, Extended ie = 0, Extend
   return {body, star, -2, 19, 40, 12, 20, 3, 2025, hs, ie, eye, 10, 1010};
 }
 
+// The main window's altitude text, with the navigation window's minus
+// (U+2212, as its formulas) for the main window's ASCII one.
 std::string AltitudeOf(Extended degrees) {
   const Extended whole = std::trunc(degrees);
-  return AltitudeText(whole, (degrees - whole) * 60);
+  std::string text = AltitudeText(whole, (degrees - whole) * 60);
+  if (text.starts_with('-')) text.replace(0, 1, "−");
+  return text;
 }
 
 TEST(SightSheet, CorrectionsSignedAsAppliedAndInterceptsWithTheirDirection) {
