@@ -190,8 +190,10 @@ void TForm1::SpeedButton3Click() {
             [this](int number) { Guarded([this, number] { SelectStar(number); }); });
     connect(FForm3.get(), &TForm3::shipTimeChosen, this,
             [this](QDate date, QTime time) { Guarded([this, date, time] { SetShipDateTime(date, time); }); });
-    connect(FForm3.get(), &TForm3::positionChosen, this,
-            [this](Extended lat, Extended lon) { Guarded([this, lat, lon] { SetPosition(lat, lon); }); });
+    connect(FForm3.get(), &TForm3::fixChosen, this, [this](Extended lat, Extended lon, TShipTime time) {
+      Guarded([this, lat, lon, time] { SetFix(lat, lon, time); });
+    });
+    FForm3->SetClock(clock_);  // the sight tab's mark reads the window's clock
     if (FNavigationInputs) FForm3->Follow(*FNavigationInputs);
   }
   FForm3->ShowModeless();
@@ -210,6 +212,25 @@ void TForm1::SetPosition(Extended lat, Extended lon) {
   sbFi->setText(Text(SgnLetter(coord.F().Sgn())));
   sbLam->setText(Text(SgnLetter(coord.L().Sgn())));
   Recalculate();
+}
+
+void TForm1::SetFix(Extended lat, Extended lon, const TShipTime& time) {
+  {
+    const QSignalBlocker blockZone(seNCH);
+    seNCH->setValue(std::abs(time.Zone));
+  }
+  ChangeBtn->setText(time.Zone < 0 ? QStringLiteral("W") : QStringLiteral("E"));
+  FZone = time.Zone;
+  {
+    const QSignalBlocker blockDate(DatePicker);
+    SetPickerDate(*DatePicker, QDate(time.Year, time.Month, time.Day));  // a date out of range changes nothing
+  }
+  {
+    const QSignalBlocker blockTime(TimePicker);
+    TimePicker->setTime(QTime(time.Hour, time.Minute, time.Second));
+  }
+  CheckBox1->setChecked(false);
+  SetPosition(lat, lon);
 }
 
 void TForm1::SetShipDateTime(QDate date, QTime time) {

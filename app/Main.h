@@ -60,6 +60,10 @@ class TForm1 : public QWidget {
   // latitude and longitude fields, minutes to hundredths, and sets their
   // hemisphere buttons, as the user would; then recalculates once.
   void SetPosition(Extended lat, Extended lon);
+  // SetFix puts a fix into the window: its ship's date, time and zone as
+  // SetShipDateTime does and the zone's number and sign, then its position as
+  // SetPosition does; the window recalculates once.
+  void SetFix(Extended lat, Extended lon, const TShipTime& time);
 
   std::int32_t StarNumber() const { return FStarNumber; }
   std::int32_t Zone() const { return FZone; }

@@ -167,7 +167,7 @@ void TForm1::CreateControls() {
 
   TimePicker = Place(new QTimeEdit(this), "TimePicker", 153, 81, 108, 24);
   TimePicker->setLocale(RussianLocale());
-  TimePicker->setDisplayFormat(QStringLiteral("H:mm:ss"));
+  TimePicker->setDisplayFormat(QStringLiteral("HH:mm:ss"));  // "08:06:50", as every time the program writes
   TimePicker->setWrapping(true);  // Up on 59 seconds gives 00, as in every time picker
   UseInputStyle(*TimePicker);
   StyleInput(TimePicker);

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTimeEdit>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "fixpanel/PlottingSheet.h"
 #include "navfields/FormControls.h"
@@ -33,6 +34,8 @@ TFixPanel::TFixPanel(QWidget* parent) : QWidget(parent) {
   column->addWidget(CreateReckoningGroup());
   column->addWidget(CreateFixGroup());
   sheet_ = new TPlottingSheet(this);
+  // The sheet takes what the tab leaves, on a small screen a strip.
+  sheet_->setMinimumHeight(80);
   column->addWidget(sheet_, 1);
   ConnectHandlers();
 }
@@ -44,9 +47,9 @@ QGroupBox* TFixPanel::CreateReckoningGroup() {
   const char* const placeNames[4] = {"meDrFi", "sbDrFi", "meDrLam", "sbDrLam"};
   grid->addWidget(new QLabel(QStringLiteral("Место:"), group), 0, 0);
   reckoningPosition_ = PositionRow(group, grid, 0, placeNames);
-  dsCourse = Number(group, "dsCourse", 0, 359.9, 0, QStringLiteral("°"));
+  dsCourse = Number(group, "dsCourse", QStringLiteral("Курс"), 0, 359.9, 0, QStringLiteral("°"));
   dsCourse->setWrapping(true);
-  dsSpeed = Number(group, "dsSpeed", 0, 99.9, 0, QStringLiteral(" уз"));
+  dsSpeed = Number(group, "dsSpeed", QStringLiteral("Скорость"), 0, 99.9, 0, QStringLiteral(" уз"));
   auto* motion = new QHBoxLayout;
   motion->addWidget(new QLabel(QStringLiteral("Курс:"), group));
   motion->addWidget(dsCourse);
@@ -67,6 +70,11 @@ QGroupBox* TFixPanel::CreateReckoningGroup() {
   grid->addWidget(lbReckoningError, 3, 0, 1, 3);
   grid->setColumnStretch(2, 1);
   PlainChildren(group);
+  // The keyboard goes through the box as the eye reads it: the place and its
+  // button, the instant, the motion.
+  QWidget* const order[] = {reckoningPosition_.Lat, reckoningPosition_.Lon, btnTakeMainReckoning, reckoningTime_.Date,
+                            reckoningTime_.Time,    reckoningTime_.Zone,    dsCourse,             dsSpeed};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
   return group;
 }
 
@@ -74,13 +82,13 @@ QGroupBox* TFixPanel::CreateFixGroup() {
   QGroupBox* group = Group(this, QStringLiteral("Обсервация"));
   auto* box = new QVBoxLayout(group);
   const TFixSettings defaults;
-  dsSightError = Number(group, "dsSightError", 0.1, 10, static_cast<double>(defaults.SightError), QStringLiteral("′"));
+  dsSightError = Number(group, "dsSightError", QStringLiteral("СКП высоты"), 0.1, 10, static_cast<double>(defaults.SightError), QStringLiteral("′"));
   dsSightError->setToolTip(QStringLiteral(
       "СКП высоты: средняя квадратическая ошибка одной измеренной высоты, от 0,1′ до 10′.\n"
       "По ней строится эллипс, в котором истинное место лежит с вероятностью 95 %,\n"
       "и проверяются невязки: если они больше, чем объясняет эта ошибка, программа скажет,\n"
       "какое наблюдение проверить."));
-  dsDriftRate = Number(group, "dsDriftRate", 0, 10, static_cast<double>(defaults.DriftRate), QStringLiteral(" мили/ч"));
+  dsDriftRate = Number(group, "dsDriftRate", QStringLiteral("Рост ошибки счисления"), 0, 10, static_cast<double>(defaults.DriftRate), QStringLiteral(" мили/ч"));
   dsDriftRate->setToolTip(QStringLiteral(
       "Рост ошибки счисления: на сколько миль за час плавания может уйти счислимое место\n"
       "(течение, дрейф, ошибки курса и скорости), от 0 до 10.\n"
@@ -141,10 +149,11 @@ void TFixPanel::ConnectHandlers() {
   on(reckoningPosition_.Lon, &TMaskEdit::maskedTextChanged, &TFixPanel::ReckoningInputChange);
   toggle(reckoningPosition_.LatSign, "N", "S");
   toggle(reckoningPosition_.LonSign, "E", "W");
-  on(dsCourse, &QDoubleSpinBox::valueChanged, &TFixPanel::ReckoningInputChange);
-  on(dsSpeed, &QDoubleSpinBox::valueChanged, &TFixPanel::ReckoningInputChange);
-  on(dsSightError, &QDoubleSpinBox::valueChanged, &TFixPanel::ReckoningInputChange);
-  on(dsDriftRate, &QDoubleSpinBox::valueChanged, &TFixPanel::ReckoningInputChange);
+  // Every text, also one that is not a number yet, is read and, if wrong,
+  // reported.
+  for (TNumberField* field : {dsCourse, dsSpeed, dsSightError, dsDriftRate}) {
+    on(field, &TNumberField::edited, &TFixPanel::ReckoningInputChange);
+  }
   on(btnTakeMainReckoning, &QPushButton::clicked, &TFixPanel::TakeMainReckoningClick);
   on(btnFixToMain, &QPushButton::clicked, &TFixPanel::FixToMainClick);
 }
@@ -201,7 +210,15 @@ const TFixOutcome& TFixPanel::WorkFix(const std::vector<TLoggedSight>& sights) {
   } catch (const Exception& error) {
     lbReckoningError->setText(Text(error.Message()));
   }
-  fix_ = reckoning_ ? tarvel::WorkFix(sights, *reckoning_, ReadSettings()) : TFixOutcome{};
+  fix_ = {};
+  if (reckoning_) {
+    try {
+      fix_ = tarvel::WorkFix(sights, *reckoning_, ReadSettings());
+    } catch (const EFieldError& error) {
+      fix_.Error = error.Message();  // an accuracy that is not a number in its range
+    }
+  }
+  if (fix_.Fix && fix_.Last < sights.size()) fixTime_ = sights[fix_.Last].Sight.Time;
 
   QString fix;
   for (const std::string& line : FixLines(sights, fix_, false)) fix += (fix.isEmpty() ? "" : "\n") + Text(line);
@@ -213,7 +230,7 @@ const TFixOutcome& TFixPanel::WorkFix(const std::vector<TLoggedSight>& sights) {
 }
 
 void TFixPanel::FixToMainClick() {
-  if (fix_.Fix) emit positionChosen(fix_.Fix->Lat, fix_.Fix->Lon);
+  if (fix_.Fix) emit fixChosen(fix_.Fix->Lat, fix_.Fix->Lon, fixTime_);
 }
 
 }  // namespace tarvel

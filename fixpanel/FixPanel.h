@@ -32,6 +32,7 @@ class QPushButton;
 
 namespace tarvel {
 
+class TNumberField;
 class TPlottingSheet;
 
 class TFixPanel : public QWidget {
@@ -61,8 +62,9 @@ class TFixPanel : public QWidget {
  signals:
   // The dead reckoning was changed: the fix is to be worked again.
   void reckoningChanged();
-  // "Перенести в главное окно": the fix, north and east positive degrees.
-  void positionChosen(tarvel::Extended lat, tarvel::Extended lon);
+  // "Перенести в главное окно": the fix, north and east positive degrees,
+  // and its instant (the time of the last sight in it).
+  void fixChosen(tarvel::Extended lat, tarvel::Extended lon, tarvel::TShipTime time);
 
  private:
   QGroupBox* CreateReckoningGroup();
@@ -81,16 +83,17 @@ class TFixPanel : public QWidget {
   bool reckoningKept_ = false;          // a log's reckoning is shown: the first Follow keeps it
   std::optional<TDeadReckoning> reckoning_;
   TFixOutcome fix_;
+  TShipTime fixTime_{};  // the instant of fix_, while it has a fix
 
   // Named as their objectName.
   TPositionFields reckoningPosition_;
   TInstantFields reckoningTime_;
-  QDoubleSpinBox* dsCourse = nullptr;
-  QDoubleSpinBox* dsSpeed = nullptr;
+  TNumberField* dsCourse = nullptr;
+  TNumberField* dsSpeed = nullptr;
   QPushButton* btnTakeMainReckoning = nullptr;
   QLabel* lbReckoningError = nullptr;
-  QDoubleSpinBox* dsSightError = nullptr;
-  QDoubleSpinBox* dsDriftRate = nullptr;
+  TNumberField* dsSightError = nullptr;
+  TNumberField* dsDriftRate = nullptr;
   QLabel* lbFix = nullptr;
   QLabel* lbFixError = nullptr;
   QPushButton* btnFixToMain = nullptr;

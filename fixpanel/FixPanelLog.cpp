@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 // The sight log's reckoning and accuracy shown in the panel.
-
-#include <QDoubleSpinBox>
-
+#include "navfields/NumberField.h"
 #include "fixpanel/FixPanel.h"
 
 namespace tarvel {

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 #include "navfields/Fields.h"
 
+#include "navfields/NumberField.h"
+
 #include <QDateEdit>
 #include <QDoubleSpinBox>
 #include <QTimeEdit>
@@ -71,7 +73,10 @@ void ShowZone(std::int32_t value, TSpinEdit* zone, TSpeedButton* sign) {
   sign->setText(value < 0 ? QStringLiteral("W") : QStringLiteral("E"));
 }
 
-Extended ReadNumber(const QDoubleSpinBox* spin) { return StrToFloat(spin->cleanText().toStdString()); }
+Extended ReadNumber(const QDoubleSpinBox* spin) {
+  if (const auto* field = qobject_cast<const TNumberField*>(spin)) return field->Read();
+  return StrToFloat(spin->cleanText().toStdString());
+}
 
 TShipTime ReadShipTime(const TInstantFields& fields) {
   const QTime time = fields.Time->time();

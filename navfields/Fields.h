@@ -58,7 +58,8 @@ struct TInstantFields {
 TShipTime ReadShipTime(const TInstantFields& fields);
 void ShowShipTime(const TShipTime& time, const TInstantFields& fields);
 
-// The number as its text shows it.
+// The number as its text shows it; a TNumberField's within its range
+// (EFieldError).
 Extended ReadNumber(const QDoubleSpinBox* spin);
 
 // The sextant altitude's masked text, degrees, its blanks read as zeros.

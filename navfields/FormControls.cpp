@@ -14,6 +14,7 @@
 #include <QTableView>
 #include <QTimeEdit>
 
+#include "navfields/MonthKeys.h"
 #include "widgets/GroupBox.h"
 #include "widgets/InputStyle.h"
 #include "widgets/MaskEdit.h"
@@ -45,12 +46,10 @@ TSpeedButton* SignButton(QWidget* parent, const char* name, const QString& capti
   return button;
 }
 
-QDoubleSpinBox* Number(QWidget* parent, const char* name, double minimum, double maximum, double value,
-                       const QString& suffix, int decimals) {
-  auto* spin = Input(new QDoubleSpinBox(parent), name);
+TNumberField* Number(QWidget* parent, const char* name, const QString& caption, double minimum, double maximum,
+                     double value, const QString& suffix, int decimals) {
+  auto* spin = Input(new TNumberField(caption, minimum, maximum, decimals, parent), name);
   spin->setLocale(RussianLocale());
-  spin->setDecimals(decimals);
-  spin->setRange(minimum, maximum);
   spin->setSingleStep(decimals ? 0.1 : 1);
   spin->setValue(value);
   spin->setSuffix(suffix);
@@ -59,7 +58,7 @@ QDoubleSpinBox* Number(QWidget* parent, const char* name, double minimum, double
 }
 
 QDateEdit* DatePicker(QWidget* parent, const char* name) {
-  auto* picker = Input(new QDateEdit(parent), name);
+  auto* picker = Input(new TMonthTypedDate(parent), name);  // a month typed by its name or number
   picker->setLocale(RussianLocale());
   picker->setDisplayFormat(kLongDateFormat);  // as the main window
   picker->setDateRange(QDate(1930, 1, 1), QDate(2099, 12, 31));
@@ -71,7 +70,7 @@ QDateEdit* DatePicker(QWidget* parent, const char* name) {
 QTimeEdit* TimePicker(QWidget* parent, const char* name) {
   auto* picker = Input(new QTimeEdit(parent), name);
   picker->setLocale(RussianLocale());
-  picker->setDisplayFormat(QStringLiteral("H:mm:ss"));
+  picker->setDisplayFormat(QStringLiteral("HH:mm:ss"));  // as every time the program shows
   picker->setWrapping(true);  // as the main window's
   return picker;
 }

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include "navfields/Fields.h"
+#include "navfields/NumberField.h"
 #include "widgets/Look.h"
 
 class QDateEdit;
@@ -48,9 +49,10 @@ Widget* Input(Widget* widget, const char* name) {
 
 // A flat hemisphere or zone button ("N", "E").
 TSpeedButton* SignButton(QWidget* parent, const char* name, const QString& caption);
-// A number with a decimal comma, its unit after it.
-QDoubleSpinBox* Number(QWidget* parent, const char* name, double minimum, double maximum, double value,
-                       const QString& suffix, int decimals = 1);
+// A number with a decimal comma, its unit after it, that keeps what was
+// typed and names itself by caption in its errors (TNumberField).
+TNumberField* Number(QWidget* parent, const char* name, const QString& caption, double minimum, double maximum,
+                     double value, const QString& suffix, int decimals = 1);
 // The Russian long date and the time, as the main window's pickers.
 QDateEdit* DatePicker(QWidget* parent, const char* name);
 QTimeEdit* TimePicker(QWidget* parent, const char* name);

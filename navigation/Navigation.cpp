@@ -105,17 +105,12 @@ TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Window) {
   layout->setContentsMargins(4, 4, 4, 4);
   layout->addWidget(Tabs);
 
-  // Large enough for both pages with the worksheet filled in, no larger
-  // than the screen.
-  QSize size = QSize(1240, 800).expandedTo(SkyTab->minimumSizeHint()).expandedTo(SightTab->minimumSizeHint());
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 48));
-  }
-  resize(size);
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  resize(DefaultSize(screen ? screen->availableGeometry().size() : QSize(1366, 768)));
 
   connect(SkyTab, &TSkyTab::starChosen, this, &TForm3::starChosen);
   connect(SkyTab, &TSkyTab::shipTimeChosen, this, &TForm3::shipTimeChosen);
-  connect(SightTab, &TSightTab::positionChosen, this, &TForm3::positionChosen);
+  connect(SightTab, &TSightTab::fixChosen, this, &TForm3::fixChosen);
 
   // The log of the last run, before the main window's first values: a
   // restored dead reckoning is the navigator's own and stays.
@@ -126,6 +121,14 @@ void TForm3::Follow(const TAlmanacInputs& inputs) {
   SkyTab->Follow(inputs);
   SightTab->Follow(inputs);
 }
+
+QSize TForm3::DefaultSize(QSize available) const {
+  const QSize wanted = QSize(1240, 800).expandedTo(SkyTab->minimumSizeHint()).expandedTo(SightTab->minimumSizeHint());
+  // The frame and the title bar take the rest of the screen.
+  return wanted.boundedTo(available - QSize(16, 48));
+}
+
+void TForm3::SetClock(std::function<QDateTime()> clock) { SightTab->SetClock(std::move(clock)); }
 
 void TForm3::ShowModeless() {
   if (isMinimized()) {

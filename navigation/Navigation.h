@@ -16,6 +16,9 @@
 // name is in the title.
 
 #include <QDate>
+#include <QDateTime>
+#include <QSize>
+#include <functional>
 #include <QTime>
 #include <QWidget>
 
@@ -45,10 +48,19 @@ class TForm3 : public QWidget {
   // Shows the window without blocking the others, or brings it to the front.
   void ShowModeless();
 
+  // The computer's clock the sight tab's mark reads ("Засечка"); the main
+  // window hands on its own, which tests replace.
+  void SetClock(std::function<QDateTime()> clock);
+
+  // The window's first size on a screen with this free area: 1240 × 800 or
+  // what both pages need at least, no larger than the screen.
+  QSize DefaultSize(QSize available) const;
+
  signals:
   void starChosen(int number);
   void shipTimeChosen(QDate date, QTime time);
-  void positionChosen(tarvel::Extended lat, tarvel::Extended lon);  // north and east positive, degrees
+  // The fix, north and east positive degrees, and its ship's instant.
+  void fixChosen(tarvel::Extended lat, tarvel::Extended lon, tarvel::TShipTime time);
 
  private:
   QTabWidget* Tabs = nullptr;

@@ -20,7 +20,8 @@ std::string DegreesMinutesText(Extended degrees, std::string_view degreesPicture
   }
   // A negative angle keeps its sign however small ("-00° 00,00'"), as the
   // main window's altitude does.
-  return (degrees < 0 ? "-" : "") + FormatPicture(degreesPicture, std::fabs(whole)) + "° " + minutes + "'";
+  // The minus is that of the formulas, U+2212.
+  return (degrees < 0 ? "−" : "") + FormatPicture(degreesPicture, std::fabs(whole)) + "° " + minutes + "'";
 }
 
 }  // namespace tarvel

@@ -132,6 +132,16 @@ std::string SameSightText(std::size_t row) {
   return "Такое наблюдение уже есть в списке: строка " + std::to_string(row + 1);
 }
 
+namespace {
+
+// On the sheet a star goes by its own name alone: the labels are small, and
+// the list beside names it in full.
+std::string PlotName(const TSight& sight) {
+  return sight.Body == TBody::Star ? StarShortName(sight.StarNumber) : BodyShortText(sight);
+}
+
+}  // namespace
+
 std::string ListText(const std::vector<TLoggedSight>& sights, const TDeadReckoning& dr, const TFixOutcome& outcome) {
   std::vector<TSightRow> rows = {kSightRowCaptions};
   for (std::size_t i = 0; i < sights.size(); ++i) {
@@ -147,6 +157,13 @@ std::string ListText(const std::vector<TLoggedSight>& sights, const TDeadReckoni
     for (std::size_t c = 0; c < rows[r].size(); ++c) line += PaddedText(rows[r][c], width[c]) + "  ";
     line.erase(line.find_last_not_of(' ') + 1);
     text += line + "\n";
+  }
+  // Every input of each sight, so that it can be entered again.
+  text += "\nНаблюдения:\n";
+  for (std::size_t i = 0; i < sights.size(); ++i) {
+    const TSight& s = sights[i].Sight;
+    text += std::to_string(i + 1) + ". " + BodyText(s) + "; " + SightTimeText(s) + ", пояс " + ZoneText(s.Time.Zone) +
+            "; " + SightInputsText(s) + "; счислимое место " + PositionText(sights[i].Lat, sights[i].Lon) + "\n";
   }
   text += "\nСчисление: " + ReckoningText(dr) + "\n";
   if (outcome.Fix) {
@@ -208,7 +225,7 @@ TPlot SightsPlot(const std::vector<TLoggedSight>& sights, const TDeadReckoning& 
       const TSightReduction r = ReduceSight(logged.Sight, then.Lat, then.Lon);
       const TSheetPoint foot = Offset(onSheet(centre), r.Zn, r.Intercept);
       plot.Lines.push_back({foot, r.Zn,
-                            BodyShortText(logged.Sight) + " " + ClockText(logged.Sight.Time.Hour, logged.Sight.Time.Minute),
+                            PlotName(logged.Sight) + " " + ClockText(logged.Sight.Time.Hour, logged.Sight.Time.Minute),
                             logged.Enabled});
     } catch (const Exception&) {
       // A sight that cannot be reduced at this position has no line to draw.

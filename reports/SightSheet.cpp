@@ -32,7 +32,7 @@ std::string Trimmed(const std::string& text) {
 std::string SignedMinutesText(Extended minutes) {
   const std::string magnitude = FormatPicture("0.0", std::fabs(minutes));
   if (magnitude == "0,0") return "0,0'";
-  return (minutes < 0 ? "-" : "+") + magnitude + "'";
+  return (minutes < 0 ? "−" : "+") + magnitude + "'";  // the minus of the formulas, U+2212
 }
 
 std::string AltitudeDegreesText(Extended degrees) { return DegreesMinutesText(degrees, "00"); }
@@ -120,7 +120,13 @@ std::string BodyShortText(const TSight& s) {
     case TBody::Saturn: return "Сатурн";
     case TBody::Star: break;
   }
-  return StarShortName(s.StarNumber);
+  return std::to_string(s.StarNumber) + " " + GreekLetter(StarTable(s.StarNumber).Letter) + " " +
+         StarShortName(s.StarNumber);
+}
+
+std::string StarText(std::int32_t starNumber) {
+  const TStar& star = StarTable(starNumber);
+  return std::to_string(starNumber) + " " + GreekLetter(star.Letter) + " " + Trimmed(star.Name);
 }
 
 std::string BodyText(const TSight& s) {
@@ -135,8 +141,7 @@ std::string BodyText(const TSight& s) {
     case TBody::Saturn: return "Сатурн";
     case TBody::Star: break;
   }
-  const TStar& star = StarTable(s.StarNumber);
-  return "№ " + std::to_string(s.StarNumber) + " " + GreekLetter(star.Letter) + " " + Trimmed(star.Name);
+  return "№ " + StarText(s.StarNumber);
 }
 
 std::string SightTimeText(const TSight& s) {
@@ -149,10 +154,20 @@ std::string ZoneText(std::int32_t zone) {
   return std::to_string(std::abs(zone)) + (zone > 0 ? " E" : " W");
 }
 
+std::string SightInputsText(const TSight& s) {
+  const auto signedText = [](const char* picture, Extended value) {
+    return (value < 0 ? "−" : "") + FormatPicture(picture, std::fabs(value));
+  };
+  return "Hs " + AltitudeDegreesText(s.Hs) + ", индексная ошибка " + signedText("0.0", s.IndexError) +
+         "′, высота глаза " + FormatPicture("0.0", s.EyeHeight) + " м, температура " +
+         signedText("0.0", s.Temperature) + " °C, давление " + FormatPicture("0", s.Pressure) + " гПа";
+}
+
 std::string WorksheetText(const TSight& sight, Extended lat, Extended lon, const TSightReduction& reduction) {
   std::string text = "Обработка наблюдения\n";
   text += "Светило: " + BodyText(sight) + "\n";
   text += "Судовое время: " + SightTimeText(sight) + ", пояс " + ZoneText(sight.Time.Zone) + "\n";
+  text += "Измерено: " + SightInputsText(sight) + "\n";
   text += "Счислимое место: " + PositionText(lat, lon) + "\n\n";
   const std::vector<TWorksheetLine> lines = Worksheet(sight, reduction);
   std::size_t captionWidth = 0, valueWidth = 0;

@@ -53,15 +53,22 @@ std::vector<std::string> SightWarnings(const TSight& sight, const TSightReductio
 // ("М.Медведицы (Полярная)" → "Полярная"), otherwise the name without blanks
 // at its ends.
 std::string StarShortName(std::int32_t starNumber);
+// A star as the catalogue names it, after its number and letter:
+// "160 α М.Медведицы (Полярная)", "42 θ Возничего".
+std::string StarText(std::int32_t starNumber);
 // The body of a sight for lists and labels: "Солнце н/к", "Солнце в/к",
 // "Луна н/к", "Луна в/к", "Венера", "Марс", "Юпитер", "Сатурн", or the star's
-// own name.
+// number, letter and own name, "160 α Полярная", "42 θ Возничего".
 std::string BodyShortText(const TSight& sight);
 // The body in full: "Солнце, нижний край", "Луна, верхний край", "Марс",
 // "№ 160 α М.Медведицы (Полярная)".
 std::string BodyText(const TSight& sight);
 // The sight's ship's date and time: "20.03.2025 19:30:05".
 std::string SightTimeText(const TSight& sight);
+// What was measured besides the body and time, as the form takes it:
+// "Hs 27° 23,70', индексная ошибка −0,5′, высота глаза 10,0 м, температура
+// 10,0 °C, давление 1010 гПа".
+std::string SightInputsText(const TSight& sight);
 // The zone with its sign as the windows show it: "3 E", "11 W", "0".
 std::string ZoneText(std::int32_t zone);
 

@@ -85,7 +85,7 @@ QByteArray SightLogJson(const TSightLog& log) {
   for (const TLoggedSight& logged : log.Sights) sights.append(SightObject(logged));
   const QJsonObject root{{"format", kSightLogFormat},
                          {"version", kSightLogVersion},
-                         {"clockCorrection", Shown(log.ClockCorrection, "0.000")},
+                         {"clockCorrection", Shown(log.ClockCorrection, "0.0")},
                          {"reckoning", reckoning},
                          {"settings", QJsonObject{{"sightError", Shown(log.Settings.SightError, "0.0")},
                                                   {"driftRate", Shown(log.Settings.DriftRate, "0.0")}}},

@@ -160,7 +160,7 @@ TSightLog LogOf(const QJsonObject& root) {
   const TFields top(root, "");
   TSightLog log;
   if (root.contains(QLatin1String("clockCorrection"))) {
-    log.ClockCorrection = top.Decimal("clockCorrection", -86400, 86400, 3);
+    log.ClockCorrection = top.Decimal("clockCorrection", -3600, 3600, 1);
   }
   const TFields dr = top.Object("reckoning");
   log.Reckoning.Lat = dr.Angle("lat", TDegType::Latitude);

@@ -69,6 +69,25 @@ void TSightListModel::Remove(int row) {
   endRemoveRows();
 }
 
+void TSightListModel::Assign(const std::vector<TLoggedSight>& sights) {
+  beginResetModel();
+  std::vector<TLoggedSight> was = sights;
+  std::swap(was, sights_);
+  const TFixOutcome previousFix = fix_;
+  fix_ = {};  // the rows' residuals come with the next SetFix
+  try {
+    std::vector<TRow> rows;
+    for (std::size_t i = 0; i < sights_.size(); ++i) rows.push_back(MakeRow(i));
+    rows_ = std::move(rows);
+  } catch (...) {
+    std::swap(was, sights_);
+    fix_ = previousFix;
+    endResetModel();
+    throw;
+  }
+  endResetModel();
+}
+
 void TSightListModel::SetFix(const TFixOutcome& fix) {
   fix_ = fix;
   std::vector<TRow> rows;

@@ -10,7 +10,7 @@
 // time's tip the date and zone.
 //
 // The texts are made when the list or the fix changes (Append, Replace,
-// Remove, SetFix), which pass on what the engine raises; the model's Qt
+// Remove, Assign, SetFix), which pass on what the engine raises; the model's Qt
 // methods never raise. The owner works the fix again when the user
 // switches a sight (sightSwitched).
 
@@ -34,6 +34,8 @@ class TSightListModel : public QAbstractTableModel {
   // Puts a sight in the row's place; the row keeps its switch.
   void Replace(int row, const TLoggedSight& sight);
   void Remove(int row);
+  // The whole list at once, as it was before a change.
+  void Assign(const std::vector<TLoggedSight>& sights);
   // The fix worked from the list: the residuals shown with it.
   void SetFix(const TFixOutcome& fix);
 

@@ -5,6 +5,11 @@
 #include "sighttab/SightTab.h"
 
 #include <QApplication>
+#include <QCompleter>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QShortcut>
+#include <QTimeZone>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
@@ -21,6 +26,7 @@
 #include "display/GreekLetter.h"
 #include "ephemeris/Stars.h"
 #include "fixpanel/FixPanel.h"
+#include "navfields/NumberField.h"
 #include "reports/SightSheet.h"
 #include "sighttab/SightListModel.h"
 #include "widgets/ErrorReport.h"
@@ -45,6 +51,29 @@ TSightTab::TSightTab(QWidget* parent) : QWidget(parent) {
 const std::vector<TLoggedSight>& TSightTab::Sights() const { return sights_->Sights(); }
 
 const TFixOutcome& TSightTab::Fix() const { return fixPanel_->Fix(); }
+
+void TSightTab::SetClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
+
+Extended TSightTab::ClockCorrection() const { return ReadNumber(dsClockCorrection); }
+
+void TSightTab::SetClockCorrection(Extended seconds) {
+  dsClockCorrection->setValue(static_cast<double>(seconds));
+  clockCorrection_ = seconds;
+}
+
+void TSightTab::ClockCorrectionChange() {
+  // The log keeps the last correction that could be read; a wrong one is
+  // said in the form (Reduce) and kept only there.
+  Extended seconds = 0;
+  try {
+    seconds = ClockCorrection();
+  } catch (const EFieldError&) {
+    return;
+  }
+  if (seconds == clockCorrection_) return;
+  clockCorrection_ = seconds;
+  emit logChanged();
+}
 
 // --- Reading the inputs ------------------------------------------------------
 
@@ -82,14 +111,22 @@ void TSightTab::ConnectHandlers() {
 
   on(cbBody, &QComboBox::currentIndexChanged, &TSightTab::BodyChange);
   on(seStar, &TSpinEdit::valueChanged, &TSightTab::StarChange);
+  connect(starFinder_, qOverload<const QString&>(&QCompleter::activated), this,
+          [this](const QString& choice) { Guarded([=, this] { FindStar(choice); }); });
+  connect(leStarFind, &QLineEdit::returnPressed, this, [this] { Guarded([this] { FindStar(leStarFind->text()); }); });
   on(sightTime_.Date, &QDateEdit::dateChanged, &TSightTab::SightInputChange);
   on(sightTime_.Time, &QTimeEdit::timeChanged, &TSightTab::SightInputChange);
   on(sightTime_.Zone, &TSpinEdit::valueChanged, &TSightTab::SightInputChange);
   toggle(sightTime_.ZoneSign, "E", "W");
+  connect(meHs, &TMaskEdit::maskedTextChanged, this, [this] { hsTyped_ = true; });
   on(meHs, &TMaskEdit::maskedTextChanged, &TSightTab::SightInputChange);
-  for (QDoubleSpinBox* spin : {dsIndex, dsEye, dsTemperature, dsPressure}) {
-    on(spin, &QDoubleSpinBox::valueChanged, &TSightTab::SightInputChange);
+  // Every text, also one that is not a number yet, is read and, if wrong,
+  // reported.
+  for (TNumberField* field : {dsIndex, dsEye, dsTemperature, dsPressure, dsClockCorrection}) {
+    on(field, &TNumberField::edited, &TSightTab::SightInputChange);
   }
+  on(dsClockCorrection, &TNumberField::edited, &TSightTab::ClockCorrectionChange);
+  on(btnMark, &QPushButton::clicked, &TSightTab::MarkClick);
   on(assumed_.Lat, &TMaskEdit::maskedTextChanged, &TSightTab::SightInputChange);
   on(assumed_.Lon, &TMaskEdit::maskedTextChanged, &TSightTab::SightInputChange);
   toggle(assumed_.LatSign, "N", "S");
@@ -111,7 +148,65 @@ void TSightTab::ConnectHandlers() {
           [this](const QModelIndex& index) { Guarded([=, this] { TakeSightIntoForm(index.row()); }); });
   on(tvSights->selectionModel(), &QItemSelectionModel::selectionChanged, &TSightTab::EnableListButtons);
   on(fixPanel_, &TFixPanel::reckoningChanged, &TSightTab::WorkFix);
-  connect(fixPanel_, &TFixPanel::positionChosen, this, &TSightTab::positionChosen);
+  connect(fixPanel_, &TFixPanel::fixChosen, this, &TSightTab::fixChosen);
+  ConnectKeys();
+}
+
+void TSightTab::ConnectKeys() {
+  const auto key = [this](QWidget* where, const QKeySequence& keys, Qt::ShortcutContext context,
+                          void (TSightTab::*handler)()) {
+    auto* shortcut = new QShortcut(keys, where, nullptr, nullptr, context);
+    connect(shortcut, &QShortcut::activated, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+  };
+  QWidget* form = cbBody->parentWidget();
+  for (const QKeySequence& enter : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+    key(form, enter, Qt::WidgetWithChildrenShortcut, &TSightTab::AddClick);
+  }
+  key(tvSights, QKeySequence::Delete, Qt::WidgetShortcut, &TSightTab::RemoveClick);
+  key(this, QKeySequence::Undo, Qt::WidgetWithChildrenShortcut, &TSightTab::UndoListChange);
+  key(this, QKeySequence(Qt::Key_F5), Qt::WidgetWithChildrenShortcut, &TSightTab::MarkClick);
+}
+
+void TSightTab::FindStar(const QString& choice) {
+  // "42 θ Возничего": the number leads the completer's line; a text that is
+  // no star's line chooses nothing.
+  bool number = false;
+  const int star = choice.section(u' ', 0, 0).toInt(&number);
+  if (!number || star < 1 || star > 160 || Text(StarText(star)) != choice) return;
+  seStar->setValue(star);
+}
+
+void TSightTab::MarkClick() {
+  // The clock's instant in universal time, corrected, then in the form's
+  // zone; to the nearest second, as the time field holds it. A correction
+  // that is no number, or a date the field cannot hold, is said in the form
+  // and changes nothing.
+  Extended correction = 0;
+  try {
+    correction = ClockCorrection();
+  } catch (const EFieldError& error) {
+    lbSightError->setText(Text(error.Message()));
+    return;
+  }
+  const QDateTime clock = clock_ ? clock_() : QDateTime::currentDateTime();
+  const std::int32_t zone = ReadZone(sightTime_.Zone, sightTime_.ZoneSign);
+  const qint64 ms = clock.toUTC().toMSecsSinceEpoch() + std::llround(static_cast<double>(correction) * 1000) +
+                    qint64{zone} * 3600 * 1000 + 500;
+  const QDateTime ship = QDateTime::fromMSecsSinceEpoch(ms - ((ms % 1000) + 1000) % 1000, Qt::UTC);
+  if (ship.date() < sightTime_.Date->minimumDate() || ship.date() > sightTime_.Date->maximumDate()) {
+    lbSightError->setText(QStringLiteral("Дата засечки вне допустимых пределов (1930–2099)"));
+    return;
+  }
+  applying_ = true;
+  try {
+    sightTime_.Date->setDate(ship.date());
+    sightTime_.Time->setTime(QTime(ship.time().hour(), ship.time().minute(), ship.time().second()));
+  } catch (...) {
+    applying_ = false;
+    throw;
+  }
+  applying_ = false;
+  Reduce();
 }
 
 void TSightTab::Follow(const TAlmanacInputs& inputs) {
@@ -149,10 +244,6 @@ void TSightTab::BodyChange() {
 }
 
 void TSightTab::StarChange() {
-  // 0 and 161 are never kept: they wrap round the catalogue. Setting the
-  // value notifies this handler again, which completes for the new number.
-  if (seStar->value() == 161) seStar->setValue(1);
-  if (seStar->value() == 0) seStar->setValue(160);
   ShowStar();
   SightInputChange();
 }
@@ -167,19 +258,27 @@ void TSightTab::ShowStar() {
 
 void TSightTab::TakeMainClick() { ApplyMainValuesToSight(); }
 
+
 void TSightTab::Reduce() {
   TLoggedSight logged;
+  // The worksheet keeps the last values that could be reduced; the warning
+  // of that sight goes with it, as it is no longer the form's.
+  const auto refuse = [this](const QString& why) {
+    reduced_.reset();
+    lbSightError->setText(why);
+    lbSightWarning->clear();
+    btnAdd->setEnabled(false);
+    btnReplace->setEnabled(false);
+  };
   try {
     logged.Sight = ReadSight();
     std::tie(logged.Lat, logged.Lon) = ReadPosition(assumed_);
+    ClockCorrection();
+    // A form whose altitude was never typed waits for it without an error.
+    if (!hsTyped_) return refuse({});
     logged.Reduction = ReduceSight(logged.Sight, logged.Lat, logged.Lon);
   } catch (const Exception& error) {
-    // The worksheet keeps the last values that could be reduced.
-    reduced_.reset();
-    lbSightError->setText(Text(error.Message()));
-    btnAdd->setEnabled(false);
-    btnReplace->setEnabled(false);
-    return;
+    return refuse(Text(error.Message()));
   }
   const std::vector<TWorksheetLine> lines = Worksheet(logged.Sight, logged.Reduction);
   std::string warnings;

@@ -18,9 +18,20 @@
 // (the first Follow); the "Из главного окна" buttons take its latest values
 // again. Every handler runs through the program's error report (Guarded,
 // widgets/ErrorReport.h).
+//
+// Keys: Enter in any field of the form adds the sight; Delete in the list
+// removes its selected row; Ctrl+Z (outside a text field, which keeps its
+// own) undoes the list's last changes, several deep; F5 anywhere in the tab
+// is "Засечка": the form's date and time become the clock's instant in the
+// form's zone, corrected by the chronometer correction ("поправка часов",
+// seconds, added to the clock's reading). The star is typed by its number or
+// found by part of its name. A form whose Hs was never typed shows no error,
+// but adds nothing.
 
+#include <QDateTime>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -32,9 +43,11 @@
 #include "sights/Sight.h"
 
 class QComboBox;
+class QCompleter;
 class QDoubleSpinBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QTableView;
 class QTableWidget;
@@ -43,6 +56,7 @@ namespace tarvel {
 
 class TFixPanel;
 class TMaskEdit;
+class TNumberField;
 class TSightListModel;
 class TSpinEdit;
 struct TPrintedLog;
@@ -76,9 +90,18 @@ class TSightTab : public QWidget {
   // form keeps what it holds. The sights come with their reductions.
   void SetLog(const TSightLog& log);
 
+  // The computer's clock for the mark: local date and time (the default,
+  // QDateTime::currentDateTime, until one is set).
+  void SetClock(std::function<QDateTime()> clock);
+  // The chronometer correction, seconds: the true time less the clock's.
+  // Raises EFieldError while its field holds no number in its range.
+  Extended ClockCorrection() const;
+  void SetClockCorrection(Extended seconds);
+
  signals:
-  // "Перенести в главное окно": the fix, north and east positive degrees.
-  void positionChosen(tarvel::Extended lat, tarvel::Extended lon);
+  // "Перенести в главное окно": the fix, north and east positive degrees,
+  // and its ship's instant.
+  void fixChosen(tarvel::Extended lat, tarvel::Extended lon, tarvel::TShipTime time);
   // The log may have changed: a sight added, replaced, removed or switched,
   // the reckoning or the accuracy changed, a log shown.
   void logChanged();
@@ -90,6 +113,8 @@ class TSightTab : public QWidget {
   void SizeWorksheet(int rows);  // rows of the worksheet, each with its styled cells
   QGroupBox* CreateListGroup();
   void ConnectHandlers();
+  void ConnectKeys();
+  void SetTabOrder();
 
   // The sight form.
   void SightInputChange();
@@ -102,6 +127,9 @@ class TSightTab : public QWidget {
   void ShowSight(const TLoggedSight& logged);
   void ShowStar();
   void ApplyMainValuesToSight();
+  void MarkClick();
+  void ClockCorrectionChange();
+  void FindStar(const QString& choice);
 
   // The list and its fix.
   void AddClick();
@@ -113,10 +141,14 @@ class TSightTab : public QWidget {
   void EnableListButtons();
   int CurrentRow() const;
   void SetCurrentRow(int row);
+  // The list as it stood before a change, for Ctrl+Z.
+  void RememberList();
+  void UndoListChange();
 
   std::optional<TAlmanacInputs> main_;  // the main window's latest values
   bool applying_ = false;               // the program is filling the inputs
-  Extended clockCorrection_ = 0;        // the log's "поправка часов", seconds
+  Extended clockCorrection_ = 0;        // the log's "поправка часов", seconds: the field's last good value
+  bool hsTyped_ = false;                // Hs has been given once, by the user or a list's row
   // The sight as last reduced; empty while the inputs give none.
   std::optional<TLoggedSight> reduced_;
   // The sight the worksheet shows.
@@ -124,18 +156,24 @@ class TSightTab : public QWidget {
   TSightListModel* sights_ = nullptr;
   TFixPanel* fixPanel_ = nullptr;
   QString logTitle_ = QStringLiteral("Журнал наблюдений");
+  std::function<QDateTime()> clock_;
+  std::vector<std::vector<TLoggedSight>> undo_;  // the list before each change, the last change last
 
   // The sight form, named as their objectName.
   QComboBox* cbBody = nullptr;
   TSpinEdit* seStar = nullptr;
   QLabel* lbStarLetter = nullptr;
   QLabel* lbStarName = nullptr;
+  QLineEdit* leStarFind = nullptr;
+  QCompleter* starFinder_ = nullptr;  // leStarFind's lines, "42 θ Возничего"
+  QPushButton* btnMark = nullptr;
+  TNumberField* dsClockCorrection = nullptr;
   TInstantFields sightTime_;
   TMaskEdit* meHs = nullptr;
-  QDoubleSpinBox* dsIndex = nullptr;
-  QDoubleSpinBox* dsEye = nullptr;
-  QDoubleSpinBox* dsTemperature = nullptr;
-  QDoubleSpinBox* dsPressure = nullptr;
+  TNumberField* dsIndex = nullptr;
+  TNumberField* dsEye = nullptr;
+  TNumberField* dsTemperature = nullptr;
+  TNumberField* dsPressure = nullptr;
   TPositionFields assumed_;
   QPushButton* btnTakeMain = nullptr;
   QLabel* lbSightError = nullptr;

@@ -10,7 +10,11 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QCompleter>
+#include <QAbstractItemView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QStyleOptionViewItem>
@@ -18,15 +22,18 @@
 #include <QTableWidget>
 #include <QTimeEdit>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "fixpanel/FixPanel.h"
 #include "navfields/FormControls.h"
+#include "reports/SightSheet.h"
 #include "sighttab/SightListModel.h"
 #include "sighttab/SightTab.h"
 #include "widgets/Look.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"
 #include "widgets/SpinEdit.h"
+#include "widgets/Texts.h"
 
 namespace tarvel {
 namespace {
@@ -86,6 +93,25 @@ void StyleTable(QTableView* table) {
   table->setGridStyle(Qt::DotLine);
 }
 
+// Enter in the star's search (and its list) chooses the star, rather than
+// add the sight as Enter does elsewhere in the form.
+class TKeepsEnter : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::ShortcutOverride) {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        event->accept();
+        return true;
+      }
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
+
 }  // namespace
 
 void TSightTab::CreateControls() {
@@ -94,22 +120,28 @@ void TSightTab::CreateControls() {
   setAutoFillBackground(true);
   SetColour(this, QPalette::Window, kBlack);
   SetColour(this, QPalette::WindowText, kWhite);
-  // Left, the way from the sextant to the list; right, from the list to the
-  // fix and the sheet.
+  // Left, the way from the sextant to the line of position; right, from
+  // the list to the fix and the sheet. So the page, the Moon's longer
+  // worksheet too, fits a 1366 × 768 screen without scrolling.
   auto* columns = new QHBoxLayout(this);
+  columns->setContentsMargins(4, 4, 4, 4);
   auto* left = new QVBoxLayout;
   left->addWidget(CreateSightGroup());
   left->addWidget(CreateWorksheetGroup());
-  left->addWidget(CreateListGroup(), 1);
+  left->addStretch(1);
+  auto* right = new QVBoxLayout;
+  right->addWidget(CreateListGroup());
   fixPanel_ = new TFixPanel(this);
+  right->addWidget(fixPanel_, 1);
   columns->addLayout(left, 0);
-  columns->addWidget(fixPanel_, 1);
+  columns->addLayout(right, 1);
+  SetTabOrder();
 }
 
 QGroupBox* TSightTab::CreateSightGroup() {
   QGroupBox* group = Group(this, QStringLiteral("Наблюдение"));
   auto* grid = new QGridLayout(group);
-  grid->setVerticalSpacing(5);
+  grid->setVerticalSpacing(3);
 
   cbBody = Input(new QComboBox(group), "cbBody");
   // In the order of TBody: the index is the body.
@@ -118,9 +150,27 @@ QGroupBox* TSightTab::CreateSightGroup() {
                     QStringLiteral("Венера"), QStringLiteral("Марс"), QStringLiteral("Юпитер"),
                     QStringLiteral("Сатурн")});
   seStar = Input(new TSpinEdit(group), "seStar");
-  seStar->setRange(0, 161);  // 0 and 161 wrap round the catalogue, as in the main window
+  // The arrows go round the catalogue as the main window's; a number out of
+  // it cannot be typed.
+  seStar->setRange(1, 160);
+  seStar->setWrapping(true);
+  seStar->AllowTyping();
   seStar->setValue(1);
   seStar->setFixedWidth(68);
+  leStarFind = Input(new QLineEdit(group), "leStarFind");
+  leStarFind->setPlaceholderText(QStringLiteral("найти по названию"));
+  leStarFind->setToolTip(QStringLiteral("Наберите часть названия или обозначения звезды и выберите её из списка"));
+  leStarFind->setFixedWidth(170);
+  QStringList stars;
+  for (std::int32_t number = 1; number <= 160; ++number) stars << Text(StarText(number));
+  starFinder_ = new QCompleter(stars, leStarFind);
+  starFinder_->setCaseSensitivity(Qt::CaseInsensitive);
+  starFinder_->setFilterMode(Qt::MatchContains);
+  starFinder_->setMaxVisibleItems(12);
+  leStarFind->setCompleter(starFinder_);
+  auto* keepsEnter = new TKeepsEnter(leStarFind);
+  leStarFind->installEventFilter(keepsEnter);
+  starFinder_->popup()->installEventFilter(keepsEnter);
   lbStarLetter = Named(new QLabel(group), "lbStarLetter");
   lbStarLetter->setFont(Face("Arial", 17, true));
   lbStarName = Named(new QLabel(group), "lbStarName");
@@ -138,29 +188,45 @@ QGroupBox* TSightTab::CreateSightGroup() {
   starLine->addWidget(lbStarLetter);
   starLine->addSpacing(6);  // the letter apart from the name, as in the main window
   starLine->addWidget(lbStarName, 1);
+  starLine->addWidget(leStarFind);
   grid->addWidget(new QLabel(QStringLiteral("Звезда №:"), group), 1, 0);
   grid->addLayout(starLine, 1, 1, 1, 3);
 
   const char* const timeNames[4] = {"dpSight", "tpSight", "seZone", "sbZone"};
   grid->addWidget(new QLabel(QStringLiteral("Судовое время:"), group), 2, 0);
   sightTime_ = InstantRow(group, grid, 2, 3, timeNames);
+  btnMark = Button(group, "btnMark", QStringLiteral("Засечка"));
+  btnMark->setToolTip(QStringLiteral("F5: взять дату и время с часов компьютера с поправкой часов, в поясе формы"));
+  dsClockCorrection = Number(group, "dsClockCorrection", QStringLiteral("Поправка часов"), -3600, 3600, 0,
+                             QStringLiteral(" с"));
+  dsClockCorrection->setToolTip(QStringLiteral(
+      "Поправка часов: сколько секунд прибавить к часам компьютера, чтобы получить точное время\n"
+      "(часы отстают — поправка положительна, спешат — отрицательна). Её учитывает «Засечка»."));
+  auto* markLine = new QHBoxLayout;
+  markLine->addWidget(btnMark);
+  markLine->addSpacing(12);
+  markLine->addWidget(new QLabel(QStringLiteral("Поправка часов:"), group));
+  markLine->addWidget(dsClockCorrection);
+  markLine->addStretch();
+  grid->addWidget(new QLabel(QStringLiteral("С часов (F5):"), group), 3, 0);
+  grid->addLayout(markLine, 3, 1, 1, 3);
 
   meHs = Input(new TMaskEdit(QStringLiteral("Hs = ##°##,#'"), group), "meHs");
   meHs->setFixedWidth(122);
-  dsIndex = Number(group, "dsIndex", -99.9, 99.9, 0, QStringLiteral("′"));
-  grid->addWidget(new QLabel(QStringLiteral("Высота по секстану:"), group), 3, 0);
+  dsIndex = Number(group, "dsIndex", QStringLiteral("Индексная ошибка"), -99.9, 99.9, 0, QStringLiteral("′"));
+  grid->addWidget(new QLabel(QStringLiteral("Высота по секстану:"), group), 4, 0);
   auto* hsLine = new QHBoxLayout;
   hsLine->addWidget(meHs);
   hsLine->addSpacing(12);
   hsLine->addWidget(new QLabel(QStringLiteral("Индексная ошибка:"), group));
   hsLine->addWidget(dsIndex);
   hsLine->addStretch();
-  grid->addLayout(hsLine, 3, 1, 1, 3);
+  grid->addLayout(hsLine, 4, 1, 1, 3);
 
-  dsEye = Number(group, "dsEye", 0, 999.9, 10, QStringLiteral(" м"));
-  dsTemperature = Number(group, "dsTemperature", -99.9, 99.9, 10, QStringLiteral(" °C"));
-  dsPressure = Number(group, "dsPressure", 0, 9999, 1010, QStringLiteral(" гПа"), 0);
-  grid->addWidget(new QLabel(QStringLiteral("Высота глаза:"), group), 4, 0);
+  dsEye = Number(group, "dsEye", QStringLiteral("Высота глаза"), 0, 999.9, 10, QStringLiteral(" м"));
+  dsTemperature = Number(group, "dsTemperature", QStringLiteral("Температура"), -99.9, 99.9, 10, QStringLiteral(" °C"));
+  dsPressure = Number(group, "dsPressure", QStringLiteral("Давление"), 0, 9999, 1010, QStringLiteral(" гПа"), 0);
+  grid->addWidget(new QLabel(QStringLiteral("Высота глаза:"), group), 5, 0);
   auto* airLine = new QHBoxLayout;
   airLine->addWidget(dsEye);
   airLine->addSpacing(8);
@@ -170,22 +236,33 @@ QGroupBox* TSightTab::CreateSightGroup() {
   airLine->addWidget(new QLabel(QStringLiteral("Давление:"), group));
   airLine->addWidget(dsPressure);
   airLine->addStretch();
-  grid->addLayout(airLine, 4, 1, 1, 3);
+  grid->addLayout(airLine, 5, 1, 1, 3);
 
   const char* const placeNames[4] = {"meFi", "sbFi", "meLam", "sbLam"};
-  grid->addWidget(new QLabel(QStringLiteral("Счислимое место:"), group), 5, 0);
-  assumed_ = PositionRow(group, grid, 5, placeNames);
+  grid->addWidget(new QLabel(QStringLiteral("Счислимое место:"), group), 6, 0);
+  assumed_ = PositionRow(group, grid, 6, placeNames);
   btnTakeMain = Button(group, "btnTakeMain", QStringLiteral("Из главного окна"));
   btnTakeMain->setToolTip(QStringLiteral("Взять дату, время, пояс, место и звезду из главного окна"));
   grid->addWidget(btnTakeMain, 0, 2, 1, 2, Qt::AlignRight);
 
   lbSightError = Message(group, "lbSightError", kRed);
   lbSightWarning = Message(group, "lbSightWarning", kAmber);
-  grid->addWidget(lbSightError, 6, 0, 1, 4);
-  grid->addWidget(lbSightWarning, 7, 0, 1, 4);
+  grid->addWidget(lbSightError, 7, 0, 1, 4);
+  grid->addWidget(lbSightWarning, 8, 0, 1, 4);
   grid->setColumnStretch(3, 1);
   PlainChildren(group);
   return group;
+}
+
+// The keyboard goes through the tab as the eye reads it: the form row by
+// row, left to right, then its worksheet's buttons, then the list.
+void TSightTab::SetTabOrder() {
+  QWidget* const order[] = {cbBody,       btnTakeMain, seStar,        leStarFind,     sightTime_.Date,
+                            sightTime_.Time, sightTime_.Zone, btnMark, dsClockCorrection, meHs,
+                            dsIndex,      dsEye,       dsTemperature, dsPressure,     assumed_.Lat,
+                            assumed_.Lon, btnCopySheet, btnAdd,       btnReplace,     tvSights,
+                            btnRemove,    btnCopyList};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 // The Moon's worksheet has one line more (OB) than the other bodies'.
@@ -252,7 +329,6 @@ QGroupBox* TSightTab::CreateListGroup() {
   auto* boxes = new TBoxesOnBlack;
   boxes->setParent(tvSights);
   tvSights->setStyle(boxes);
-  tvSights->setMinimumHeight(80);
   box->addWidget(tvSights);
   btnRemove = Button(group, "btnRemove", QStringLiteral("Удалить"));
   btnCopyList = Button(group, "btnCopyList", QStringLiteral("Копировать"));
@@ -263,6 +339,11 @@ QGroupBox* TSightTab::CreateListGroup() {
   buttons->addWidget(btnCopyList);
   box->addLayout(buttons);
   PlainChildren(group);
+  // Six rows at least, in the list's own face.
+  constexpr int kListRows = 6;
+  tvSights->setMinimumHeight(tvSights->horizontalHeader()->sizeHint().height() +
+                             kListRows * tvSights->verticalHeader()->defaultSectionSize() + 2 * tvSights->frameWidth());
+  tvSights->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Minimum);
   return group;
 }
 

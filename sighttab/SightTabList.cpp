@@ -33,12 +33,28 @@ void TSightTab::EnableListButtons() {
   btnReplace->setEnabled(reduced_ && CurrentRow() >= 0);
 }
 
+void TSightTab::RememberList() {
+  constexpr std::size_t kUndoDepth = 20;
+  if (undo_.size() == kUndoDepth) undo_.erase(undo_.begin());
+  undo_.push_back(Sights());
+}
+
+void TSightTab::UndoListChange() {
+  if (undo_.empty()) return;
+  const int row = CurrentRow();
+  sights_->Assign(undo_.back());
+  undo_.pop_back();
+  SetCurrentRow(std::clamp(row, 0, sights_->rowCount() - 1));
+  WorkFix();
+}
+
 void TSightTab::AddClick() {
   if (!reduced_) return;
   if (const auto same = SameSightRow(Sights(), reduced_->Sight)) {
     lbSightError->setText(Text(SameSightText(*same)));
     return;
   }
+  RememberList();
   sights_->Append(*reduced_);
   SetCurrentRow(sights_->rowCount() - 1);
   WorkFix();
@@ -51,6 +67,7 @@ void TSightTab::ReplaceClick() {
     lbSightError->setText(Text(SameSightText(*same)));
     return;
   }
+  RememberList();
   sights_->Replace(row, *reduced_);
   WorkFix();
 }
@@ -58,6 +75,7 @@ void TSightTab::ReplaceClick() {
 void TSightTab::RemoveClick() {
   const int row = CurrentRow();
   if (row < 0 || row >= sights_->rowCount()) return;
+  RememberList();
   sights_->Remove(row);
   // The row below takes the removed one's place as the current row.
   SetCurrentRow(std::min(row, sights_->rowCount() - 1));

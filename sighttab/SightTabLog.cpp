@@ -26,7 +26,7 @@ void TSightTab::SetLog(const TSightLog& log) {
   for (const TLoggedSight& sight : log.Sights) fresh.Append(sight);
   while (sights_->rowCount() > 0) sights_->Remove(sights_->rowCount() - 1);
   for (const TLoggedSight& sight : log.Sights) sights_->Append(sight);
-  clockCorrection_ = log.ClockCorrection;
+  SetClockCorrection(log.ClockCorrection);
   // Works the fix, which reports the change.
   fixPanel_->ShowLog(log.Reckoning, log.Settings);
   EnableListButtons();

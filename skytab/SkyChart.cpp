@@ -80,7 +80,7 @@ void TSkyChart::SetView(const TSkyView* view, std::int32_t selected) {
     const std::int32_t zone = in.Time.Zone;
     when_ = QStringLiteral("%1\n%2, пояс %3")
                 .arg(RussianLocale().toString(QDate(in.Time.Year, in.Time.Month, in.Time.Day), kLongDateFormat),
-                     QTime(in.Time.Hour, in.Time.Minute, in.Time.Second).toString(QStringLiteral("H:mm:ss")),
+                     QTime(in.Time.Hour, in.Time.Minute, in.Time.Second).toString(QStringLiteral("HH:mm:ss")),
                      zone == 0 ? QStringLiteral("0")
                                : QStringLiteral("%1 %2").arg(std::abs(zone)).arg(QLatin1Char(zone > 0 ? 'E' : 'W')));
     where_ = QString::fromStdString(PlaceText(in.Latitude, in.Longitude)).replace(QStringLiteral("  "), QStringLiteral("\n"));

@@ -31,11 +31,12 @@ TEST(DegreesText, AMinuteThatRoundsToSixtyCarriesIntoTheDegrees) {
       {Dm(20, 59.994L), "00", "20° 59,99'"},
       {Dm(89, 59.999L), "00", "90° 00,00'"},
       {Dm(0, 59.996L), "00", "01° 00,00'"},
-      {-Dm(20, 59.996L), "00", "-21° 00,00'"},
-      {-Dm(34, 20.03L), "00", "-34° 20,03'"},
-      {-Dm(0, 59.996L), "00", "-01° 00,00'"},      // carried out of the "-00" range
-      {-Dm(0, 29.06L), "00", "-00° 29,06'"},
-      {-Dm(0, 0.001L), "00", "-00° 00,00'"},       // a negative angle keeps its sign
+      // The minus of the formulas, U+2212, since the windows write it so.
+      {-Dm(20, 59.996L), "00", "−21° 00,00'"},
+      {-Dm(34, 20.03L), "00", "−34° 20,03'"},
+      {-Dm(0, 59.996L), "00", "−01° 00,00'"},      // carried out of the "−00" range
+      {-Dm(0, 29.06L), "00", "−00° 29,06'"},
+      {-Dm(0, 0.001L), "00", "−00° 00,00'"},       // a negative angle keeps its sign
       {Dm(359, 59.996L), "000", "360° 00,00'"},
       {Dm(359, 59.994L), "000", "359° 59,99'"},
       {Dm(9, 59.999L), "000", "010° 00,00'"},
@@ -69,7 +70,11 @@ TEST(DegreesText, AltitudesOfTheWorksheetAndTheListCarry) {
 TEST(DegreesText, ElsewhereAsTheMainWindowsAltitude) {
   for (const Extended degrees : {Dm(5, 14.43L), Dm(35, 0.004L), -Dm(34, 20.03L), -Dm(0, 29.06L), Dm(89, 59.99L)}) {
     const Extended whole = std::trunc(degrees);
-    EXPECT_EQ(AltitudeDegreesText(degrees), AltitudeText(whole, (degrees - whole) * 60));
+    // The main window writes the ASCII minus; the navigation window U+2212,
+    // the minus of its formulas. Otherwise the texts are the same.
+    std::string main = AltitudeText(whole, (degrees - whole) * 60);
+    if (main.starts_with('-')) main.replace(0, 1, "−");
+    EXPECT_EQ(AltitudeDegreesText(degrees), main);
   }
 }
 

@@ -8,6 +8,7 @@
 
 #include "reports/FixReport.h"
 #include "reports/PositionText.h"
+#include "reports/SightSheet.h"
 #include "sights/FixErrors.h"
 
 namespace tarvel {
@@ -87,11 +88,11 @@ TEST_F(FixReportTest, RowsFixLinesAndTheClipboardText) {
   const TFixOutcome outcome = WorkFix(sights, kReckoning);
   const TSightRow off = SightRowTexts(sights[0], ResidualAt(outcome, 0));
   EXPECT_EQ(off[0], "19:49:30");
-  EXPECT_EQ(off[1], "Полярная");
+  EXPECT_EQ(off[1], "160 α Полярная");  // a star by its number, letter and name
   EXPECT_EQ(off[6], "");
   const TSightRow on = SightRowTexts(sights[3], ResidualAt(outcome, 3), true);
   EXPECT_EQ(on[0], "20.03.2025 19:52:00");
-  EXPECT_EQ(on[1], "Капелла");
+  EXPECT_EQ(on[1], "28 α Капелла");
   EXPECT_EQ(on[6], "0,0'");
   EXPECT_TRUE(on[5].ends_with(" от светила") || on[5].ends_with(" к светилу")) << on[5];
 
@@ -100,7 +101,7 @@ TEST_F(FixReportTest, RowsFixLinesAndTheClipboardText) {
   EXPECT_EQ(lines[0], PositionText(outcome.Fix->Lat, outcome.Fix->Lon));
   EXPECT_EQ(lines[0], "Ш = 45°01,20'N  Д = 029°57,00'W");
   EXPECT_EQ(lines[1], "на 20.03.2025 19:52:00, пояс 2 W");
-  EXPECT_EQ(lines[5], "20.03.2025 19:40:12  Сириус: невязка 0,0'");
+  EXPECT_EQ(lines[5], "20.03.2025 19:40:12  46 α Сириус: невязка 0,0'");
 
   // A sight with a warning (an intercept over 30 miles: 40' off) is listed
   // with it; switched off it plays no part, and its warning is not shown.
@@ -122,8 +123,12 @@ TEST_F(FixReportTest, RowsFixLinesAndTheClipboardText) {
   sights[0].Enabled = false;
   const std::string text = ListText(sights, kReckoning, outcome);
   for (const std::string& part :
-       {std::string("Линии положения\n     Время"), std::string("\nвыкл 20.03.2025 19:49:30  Полярная"),
-        std::string("\nвкл  20.03.2025 19:52:00  Капелла"),
+       {std::string("Линии положения\n     Время"), std::string("\nвыкл 20.03.2025 19:49:30  160 α Полярная"),
+        std::string("\nвкл  20.03.2025 19:52:00  28 α Капелла"),
+        // Every input of a sight, so that it can be entered again.
+        "\n4. № 28 α Возничего (Капелла); 20.03.2025 19:52:00, пояс 2 W; Hs " + AltitudeDegreesText(sights[3].Sight.Hs) +
+            ", индексная ошибка 0,0′, высота глаза 10,0 м, температура 10,0 °C, давление 1010 гПа; "
+            "счислимое место Ш = 44°55,00'N  Д = 030°17,00'W\n",
         std::string("Счисление: Ш = 44°55,00'N  Д = 030°17,00'W на 20.03.2025 19:00:00, пояс 2 W, курс 060,0°, "
                     "скорость 12,0 уз\n"),
         std::string("Обсервация:\nШ = 45°01,20'N  Д = 029°57,00'W\n")}) {
@@ -184,7 +189,7 @@ TEST_F(FixReportTest, SuspectSightAndFarFixAreNamed) {
   ASSERT_TRUE(strict.Fix) << strict.Error;
   EXPECT_FALSE(strict.Fix->Consistent);
   EXPECT_TRUE(has(FixLines(sights, strict, false),
-                  "Невязки больше ожидаемых при СКП 1,0′: проверьте наблюдение 1 — Полярная 19:49"));
+                  "Невязки больше ожидаемых при СКП 1,0′: проверьте наблюдение 1 — 160 α Полярная 19:49"));
   const TFixOutcome lenient = WorkFix(sights, kReckoning, {5, 0});
   ASSERT_TRUE(lenient.Fix);
   EXPECT_TRUE(lenient.Fix->Consistent);

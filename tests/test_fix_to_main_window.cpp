@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDoubleSpinBox>
 #include <QPushButton>
 #include <QTimeEdit>
@@ -57,7 +59,20 @@ TEST_F(MainWindowTest, TheFixButtonSetsTheMainWindowsPosition) {
   }
   ASSERT_TRUE(sights->Fix().Fix);
   const TFix fix = *sights->Fix().Fix;
+  // The main window has gone on meanwhile, to another day in another zone:
+  // the fix brings back its own instant, that of its last sight (19:52:00).
+  Get<TSpinEdit>("seNCH")->setValue(5);
+  Get<TSpeedButton>("ChangeBtn")->click();
+  Get<QDateEdit>("DatePicker")->setDate(QDate(2025, 3, 22));
+  Get<QTimeEdit>("TimePicker")->setTime(QTime(3, 4, 5));
+  Get<QCheckBox>("CheckBox1")->setChecked(true);  // automatic time, which the fix switches off
   sights->findChild<QPushButton*>(QStringLiteral("btnFixToMain"))->click();
+  EXPECT_EQ(Get<QDateEdit>("DatePicker")->date(), QDate(2025, 3, 20));
+  EXPECT_EQ(Get<QTimeEdit>("TimePicker")->time(), QTime(19, 52, 0));
+  EXPECT_EQ(Get<TSpinEdit>("seNCH")->value(), 2);
+  EXPECT_EQ(Get<TSpeedButton>("ChangeBtn")->text(), "W");
+  EXPECT_EQ(form->Zone(), -2);
+  EXPECT_FALSE(Get<QCheckBox>("CheckBox1")->isChecked());
   const TCoord expected = CoordFromDegrees(fix.Lat, fix.Lon);
   EXPECT_EQ(Fi()->text(), Q(expected.F().Strings()).chopped(1));
   EXPECT_EQ(Lam()->text(), Q(expected.L().Strings()).chopped(1));

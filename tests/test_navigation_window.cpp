@@ -12,6 +12,10 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTimeEdit>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
@@ -25,6 +29,7 @@
 #include "skytab/SkyChart.h"
 #include "skytab/SkyTab.h"
 #include "skytab/StarListModel.h"
+#include "widgets/MaskEdit.h"
 
 namespace tarvel {
 namespace {
@@ -156,7 +161,7 @@ TEST_F(NavigationTest, FollowsCompletedRecalculationsOnly) {
   Get<QTimeEdit>("TimePicker")->setTime(QTime(6, 0, 0));
   EXPECT_EQ(Chart()->When(), before);
   Open();
-  EXPECT_EQ(Chart()->When(), QStringLiteral("7 августа 2000 г.\n6:00:00, пояс 0"));
+  EXPECT_EQ(Chart()->When(), QStringLiteral("7 августа 2000 г.\n06:00:00, пояс 0"));  // one time format, HH:mm:ss
 }
 
 TEST_F(NavigationTest, ChartAndTableChooseTheMainWindowsStar) {
@@ -368,7 +373,7 @@ TEST_F(NavigationTest, TwilightButtonsSetTheShipsTimeAndStopAutomaticTime) {
   EXPECT_FALSE(Get<QTimer>("Timer1")->isActive());
   EXPECT_EQ(Get<QDateEdit>("DatePicker")->date(), QDate(2026, 12, 9));
   EXPECT_EQ(Get<QTimeEdit>("TimePicker")->time(), QTime(0, 0).addSecs(twilight.MorningStars));
-  EXPECT_EQ(Chart()->When().section('\n', 1), QTime(0, 0).addSecs(twilight.MorningStars).toString("H:mm:ss") + ", пояс 3 E");
+  EXPECT_EQ(Chart()->When().section('\n', 1), QTime(0, 0).addSecs(twilight.MorningStars).toString("HH:mm:ss") + ", пояс 3 E");
   In<QPushButton>("EveningStars")->click();
   EXPECT_EQ(Get<QTimeEdit>("TimePicker")->time(), QTime(0, 0).addSecs(twilight.EveningStars));
 
@@ -421,6 +426,37 @@ TEST_F(NavigationTest, WindowShrinksToASmallScreenAndNeverGrowsByItself) {
         EXPECT_EQ(widget->size(), widget->parentWidget()->size()) << page;
       }
     }
+  }
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+// On a 1366 × 768 screen the window's first size shows the whole sight tab,
+// the Moon's longer worksheet too, with six rows of the list and its
+// buttons, and nothing scrolls.
+TEST_F(NavigationTest, TheSightTabFitsA1366By768ScreenWithoutScrolling) {
+  Create();
+  form->show();
+  TForm3* window = Open();
+  ASSERT_NE(window, nullptr);
+  window->resize(window->DefaultSize(QSize(1366, 768)));
+  In<QTabWidget>("Tabs")->setCurrentIndex(1);
+  In<QComboBox>("cbBody")->setCurrentIndex(3);  // the Moon's lower limb
+  In<QTimeEdit>("tpSight")->setTime(QTime(0, 0, 0));
+  In<TMaskEdit>("meHs")->setMaskedText(QStringLiteral("Hs = 30°00,0'"));
+  QApplication::processEvents();
+  ASSERT_EQ(In<QTableWidget>("Worksheet")->rowCount(), 13) << In<QLabel>("lbSightError")->text().toStdString();
+  auto* scroll = In<QScrollArea>("SightTabScroll");
+  ASSERT_TRUE(RunUntil([&] {
+    QApplication::processEvents();
+    return scroll->widget()->height() <= scroll->viewport()->height();
+  })) << scroll->widget()->height() << " > " << scroll->viewport()->height();
+  EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
+  auto* list = In<QTableView>("Sights");
+  EXPECT_GE(list->viewport()->height(), 6 * list->verticalHeader()->defaultSectionSize());
+  for (const char* name : {"btnRemove", "btnCopyList", "btnAdd", "btnCopySheet"}) {
+    QWidget* button = In(name);
+    const QRect where(button->mapTo(scroll->viewport(), QPoint(0, 0)), button->size());
+    EXPECT_TRUE(scroll->viewport()->rect().contains(where)) << name;
   }
   EXPECT_TRUE(errors.isEmpty());
 }

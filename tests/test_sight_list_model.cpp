@@ -49,8 +49,9 @@ TEST(SightListModel, RowsSwitchesAndTheFix) {
     EXPECT_EQ(model.headerData(c.column, Qt::Horizontal, Qt::DisplayRole).toString(), QString::fromUtf8(c.caption));
   }
   EXPECT_EQ(Cell(model, 1, 0), QStringLiteral("19:40:12"));
-  EXPECT_EQ(Cell(model, 1, 1), QStringLiteral("Сириус"));
-  EXPECT_EQ(Cell(model, 0, 1), QStringLiteral("Полярная ⚠"));  // its intercept is warned of
+  // A star is named with its number and letter, as in the catalogue.
+  EXPECT_EQ(Cell(model, 1, 1), QStringLiteral("46 α Сириус"));
+  EXPECT_EQ(Cell(model, 0, 1), QStringLiteral("160 α Полярная ⚠"));  // its intercept is warned of
   EXPECT_EQ(Cell(model, 1, 0, Qt::ToolTipRole), QStringLiteral("20.03.2025 19:40:12, пояс 2 W"));
   EXPECT_TRUE(Cell(model, 0, 1, Qt::ToolTipRole).startsWith(QStringLiteral("Перенос "))) << Cell(model, 0, 1, Qt::ToolTipRole).toStdString();
   EXPECT_TRUE(Cell(model, 1, 1, Qt::ToolTipRole).isEmpty());
@@ -80,12 +81,12 @@ TEST(SightListModel, RowsSwitchesAndTheFix) {
 
   // A sight put in the row's place keeps the row's switch.
   model.Replace(1, Taken(28, 52, 0));
-  EXPECT_EQ(Cell(model, 1, 1), QStringLiteral("Капелла"));
+  EXPECT_EQ(Cell(model, 1, 1), QStringLiteral("28 α Капелла"));
   EXPECT_FALSE(model.Sights()[1].Enabled);
   model.Remove(0);
   ASSERT_EQ(model.rowCount(), 2);
-  EXPECT_EQ(Cell(model, 0, 1), QStringLiteral("Капелла"));
-  EXPECT_EQ(Cell(model, 1, 1), QStringLiteral("Регул"));
+  EXPECT_EQ(Cell(model, 0, 1), QStringLiteral("28 α Капелла"));
+  EXPECT_EQ(Cell(model, 1, 1), QStringLiteral("67 α Регул"));
   model.Remove(5);  // no such row
   EXPECT_EQ(model.rowCount(), 2);
   EXPECT_EQ(switched.count(), 1);

@@ -92,6 +92,12 @@ class SightLogWindowTest : public ::testing::Test {
     AddStar(28, 52);
     auto* model = Get<QTableView>("Sights")->model();
     model->setData(model->index(1, 0), Qt::Unchecked, Qt::CheckStateRole);
+    // The chronometer correction, typed as the navigator does: kept too.
+    auto* correction = Get<QDoubleSpinBox>("dsClockCorrection");
+    correction->setFocus();
+    correction->selectAll();
+    QTest::keyClicks(correction, QStringLiteral("-12,5"));
+    EXPECT_EQ(ReadSightLog(UnnamedLogPath()).ClockCorrection, -12.5L);
   }
   QStringList Shown() const {
     QStringList cells;
@@ -100,7 +106,7 @@ class SightLogWindowTest : public ::testing::Test {
       for (int column = 0; column < model->columnCount(); ++column) cells << model->index(row, column).data().toString();
       cells << QString::number(model->index(row, 0).data(Qt::CheckStateRole).toInt());
     }
-    for (const char* name : {"dsCourse", "dsSpeed", "dsSightError", "dsDriftRate"}) {
+    for (const char* name : {"dsCourse", "dsSpeed", "dsSightError", "dsDriftRate", "dsClockCorrection"}) {
       cells << Get<QDoubleSpinBox>(name)->text();
     }
     cells << Get<TMaskEdit>("meDrFi")->maskedText() << Get<TMaskEdit>("meDrLam")->maskedText();

@@ -20,14 +20,18 @@ TSight Sight(TBody body, std::int32_t star, Extended hs, Extended ie = 0, Extend
   return {body, star, -2, 19, 40, 12, 20, 3, 2025, hs, ie, eye, 10, 1010};
 }
 
+// The main window's altitude text, with the navigation window's minus
+// (U+2212, as its formulas) for the main window's ASCII one.
 std::string AltitudeOf(Extended degrees) {
   const Extended whole = std::trunc(degrees);
-  return AltitudeText(whole, (degrees - whole) * 60);
+  std::string text = AltitudeText(whole, (degrees - whole) * 60);
+  if (text.starts_with('-')) text.replace(0, 1, "−");
+  return text;
 }
 
 TEST(SightSheet, CorrectionsSignedAsAppliedAndInterceptsWithTheirDirection) {
   const struct { Extended minutes; const char* text; } corrections[] = {
-      {1.5L, "+1,5'"}, {-5.5655L, "-5,6'"}, {0.04L, "0,0'"}, {-0.04L, "0,0'"}, {16.05L, "+16,1'"}, {-0.05L, "-0,1'"},
+      {1.5L, "+1,5'"}, {-5.5655L, "−5,6'"}, {0.04L, "0,0'"}, {-0.04L, "0,0'"}, {16.05L, "+16,1'"}, {-0.05L, "−0,1'"},
   };
   for (const auto& c : corrections) EXPECT_EQ(SignedMinutesText(c.minutes), c.text);
   const struct { Extended minutes; const char* text; } intercepts[] = {
@@ -35,7 +39,7 @@ TEST(SightSheet, CorrectionsSignedAsAppliedAndInterceptsWithTheirDirection) {
   };
   for (const auto& c : intercepts) EXPECT_EQ(InterceptText(c.minutes), c.text);
   EXPECT_EQ(AltitudeDegreesText(20 + 52.2L / 60), "20° 52,20'");
-  EXPECT_EQ(AltitudeDegreesText(-(34 + 20.03L / 60)), "-34° 20,03'");
+  EXPECT_EQ(AltitudeDegreesText(-(34 + 20.03L / 60)), "−34° 20,03'");  // U+2212, as the formulas
 }
 
 // The worksheet shows the reduction's own values, in the order of the
@@ -88,7 +92,7 @@ TEST(SightSheet, WorksheetLinesAreTheReductionsValues) {
   // dip of 10 m is 5,6'; the Sun's HP is 8,8″.
   const TSightReduction r = ReduceSight(cases[2].sight, 44.9L, -30.3L);
   const std::vector<TWorksheetLine> lines = Worksheet(cases[2].sight, r);
-  EXPECT_EQ(lines[2].Value, "-5,6'");
+  EXPECT_EQ(lines[2].Value, "−5,6'");
   EXPECT_EQ(lines[5].Value, "0,00'");
   EXPECT_EQ(lines[6].Value, "0,0'");
   EXPECT_EQ(lines[7].Value, "0,0'");
@@ -167,7 +171,7 @@ TEST(SightSheet, TextForTheClipboard) {
   EXPECT_EQ(text.find("Внимание"), std::string::npos);  // Polaris is reduced with its Hipparcos place
   // The lines in columns: caption, value to the right, formula.
   for (const char* line : {"\nHs  высота по секстану +45° 18,30'   отсчёт секстана\n",
-                           "\nd  наклонение горизонта +-5,6'   −1,76′ × √e, e = 10,0 м\n",
+                           "\nd  наклонение горизонта +−5,6'   −1,76′ × √e, e = 10,0 м\n",
                            // 4,2 miles with the main window's Polaris, 1,5 miles off
                            // this year (the warning above); the reduction now
                            // takes the star's Hipparcos place.

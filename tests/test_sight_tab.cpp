@@ -9,13 +9,17 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDoubleSpinBox>
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimeEdit>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <tuple>
@@ -25,6 +29,8 @@
 #include "printing/SightLogPrint.h"
 #include "reports/PositionText.h"
 #include "reports/SightSheet.h"
+#include "display/GreekLetter.h"
+#include "ephemeris/Stars.h"
 #include "sights/FixErrors.h"
 #include "sights/Sailing.h"
 #include "sighttab/SightTab.h"
@@ -45,6 +51,17 @@ TAlmanacInputs MainValues() {
 
 // The true track: 45°01,2'N 29°57,0'W at 19:52, course 060°, 12 knots.
 constexpr TPosition kTruth{45.02L, -29.95L};
+
+// Runs the event loop until done() holds; fails after five seconds, a
+// deadline that only a stalled machine reaches.
+::testing::AssertionResult RunUntil(const std::function<bool()>& done) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > deadline) return ::testing::AssertionFailure() << "not within 5 s";
+    QTest::qWait(1);
+  }
+  return ::testing::AssertionSuccess();
+}
 
 class SightTabTest : public ::testing::Test {
  protected:
@@ -107,6 +124,40 @@ class SightTabTest : public ::testing::Test {
     add->click();
     Enter(28, 52, 0);
     add->click();
+  }
+
+  // The keys of the tab reach it only in the active window.
+  void Activate() {
+    tab->show();
+    tab->activateWindow();
+    ASSERT_TRUE(RunUntil([this] { return QApplication::activeWindow() == tab.get(); }));
+  }
+  // Types into a field as the user would, its old text selected first.
+  static void Type(QWidget* field, const QString& keys) {
+    field->setFocus();
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(field)) spin->selectAll();
+    if (auto* line = qobject_cast<QLineEdit*>(field)) line->selectAll();
+    Keys(field, keys);
+  }
+  // Keys with their texts, of either layout.
+  static void Keys(QWidget* field, const QString& keys) {
+    for (const QChar c : keys) {
+      if (c.unicode() < 128) {
+        QTest::keyClick(field, c.toLatin1());
+      } else {
+        QTest::sendKeyEvent(QTest::Click, field, static_cast<Qt::Key>(c.toUpper().unicode()), QString(c), {});
+      }
+    }
+  }
+  // The names of the focus chain from `first`, the widgets that take the Tab
+  // key only, as far as the last of `names`.
+  QStringList FocusChain(const char* first, const QStringList& names) const {
+    QStringList chain;
+    QWidget* w = Get(first);
+    for (int guard = 0; guard < 500 && chain.size() < names.size(); ++guard, w = w->nextInFocusChain()) {
+      if ((w->focusPolicy() & Qt::TabFocus) && names.contains(w->objectName())) chain << w->objectName();
+    }
+    return chain;
   }
 
   std::unique_ptr<TSightTab> tab;
@@ -326,8 +377,9 @@ TEST_F(SightTabTest, TheListTheFixAndThePlottingSheet) {
   auto* list = Get<QTableView>("Sights");
   ASSERT_EQ(list->model()->rowCount(), 4);
   EXPECT_EQ(Cell(1, 0), QStringLiteral("19:40:12"));
-  EXPECT_EQ(Cell(1, 1), QStringLiteral("Сириус"));
-  EXPECT_EQ(Cell(0, 1), QStringLiteral("Полярная"));  // its 5' blunder is no warning
+  // A star is named with its number and letter, as in the catalogue.
+  EXPECT_EQ(Cell(1, 1), QStringLiteral("46 α Сириус"));
+  EXPECT_EQ(Cell(0, 1), QStringLiteral("160 α Полярная"));  // its 5' blunder is no warning
   ASSERT_TRUE(tab->Fix().Fix);
   EXPECT_EQ(tab->Fix().Used.size(), 4U);
   const auto* sheet = tab->findChild<TPlottingSheet*>(QStringLiteral("PlottingSheet"));
@@ -358,7 +410,7 @@ TEST_F(SightTabTest, TheListTheFixAndThePlottingSheet) {
   list->setCurrentIndex(list->model()->index(1, 0));
   Get<QPushButton>("btnRemove")->click();
   ASSERT_EQ(list->model()->rowCount(), 2);
-  EXPECT_EQ(Cell(1, 1), QStringLiteral("Регул"));
+  EXPECT_EQ(Cell(1, 1), QStringLiteral("67 α Регул"));
   EXPECT_FALSE(tab->Fix().Fix);
   EXPECT_EQ(Text("lbFixError"), Q(kFixTooFewError));
   EXPECT_TRUE(Text("lbFix").isEmpty());
@@ -401,7 +453,7 @@ TEST_F(SightTabTest, AccuracySettingsAndTheSameSightTwice) {
   EXPECT_FALSE(sightError->toolTip().isEmpty());
   EXPECT_FALSE(drift->toolTip().isEmpty());
   AddRunningFix();
-  EXPECT_TRUE(Text("lbFix").contains(QStringLiteral("Невязки больше ожидаемых при СКП 1,0′: проверьте наблюдение 1 — Полярная 19:49")))
+  EXPECT_TRUE(Text("lbFix").contains(QStringLiteral("Невязки больше ожидаемых при СКП 1,0′: проверьте наблюдение 1 — 160 α Полярная 19:49")))
       << Text("lbFix").toStdString();
   sightError->setValue(5);
   EXPECT_FALSE(Text("lbFix").contains(QStringLiteral("Невязки"))) << Text("lbFix").toStdString();
@@ -441,6 +493,223 @@ TEST_F(SightTabTest, ThePrintedLogIsTheTabsListReckoningAndFix) {
   ASSERT_TRUE(log.Fix.Fix);
   EXPECT_EQ(log.Fix.Used, (std::vector<std::size_t>{1, 2, 3}));
   EXPECT_NEAR(log.Fix.Fix->Lat, kTruth.Lat, 2 / 60.0L);  // the fix of the three stars, near the truth
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+// The star is typed by its number or found by any part of its catalogue
+// line; the arrows still go round the catalogue. (The main window's spin
+// edits keep refusing typed digits: test_keyboard.cpp.)
+TEST_F(SightTabTest, TheStarIsTypedOrFoundByName) {
+  Activate();
+  Get<QComboBox>("cbBody")->setCurrentIndex(2);
+  auto* star = Get<TSpinEdit>("seStar");
+  const struct { const char* keys; int number; } typed[] = {{"42", 42}, {"7", 7}, {"161", 16}, {"0", 16}, {"160", 160}};
+  for (const auto& t : typed) {
+    Type(star, QString::fromLatin1(t.keys));  // 161 and 0 are no star: their last digit is refused
+    EXPECT_EQ(star->value(), t.number) << t.keys;
+    EXPECT_EQ(Text("lbStarLetter"), Q(GreekLetter(StarTable(t.number).Letter))) << t.keys;
+  }
+  EXPECT_EQ(Q(StarText(42)), QStringLiteral("42 θ Возничего"));
+  QTest::keyClick(star, Qt::Key_Up);
+  EXPECT_EQ(star->value(), 1);
+  QTest::keyClick(star, Qt::Key_Down);
+  EXPECT_EQ(star->value(), 160);
+
+  auto* find = Get<QLineEdit>("leStarFind");
+  const struct { const char* keys; int number; } names[] = {{"сириус", 46}, {"ВОЗНИЧ", 42}, {"42 θ", 42}, {"Полярн", 160}};
+  for (const auto& n : names) {
+    Type(find, QString::fromUtf8(n.keys));
+    QCompleter* completer = find->completer();
+    ASSERT_NE(completer, nullptr);
+    int count = 0;  // the catalogue's lines that hold the text, in any case
+    for (int k = 1; k <= 160; ++k) count += Q(StarText(k)).contains(QString::fromUtf8(n.keys), Qt::CaseInsensitive);
+    EXPECT_EQ(completer->completionCount(), count) << n.keys;
+    QStringList lines;
+    for (int row = 0; completer->setCurrentRow(row); ++row) lines << completer->currentCompletion();
+    const QString line = Q(StarText(n.number));
+    ASSERT_TRUE(lines.contains(line)) << n.keys << " " << lines.join(" | ").toStdString();
+    ASSERT_TRUE(RunUntil([&] { return completer->popup()->isVisible(); }));
+    completer->popup()->setCurrentIndex(completer->completionModel()->index(lines.indexOf(line), 0));
+    QTest::keyClick(completer->popup(), Qt::Key_Return);
+    EXPECT_EQ(star->value(), n.number) << n.keys;
+  }
+  EXPECT_EQ(Text("lbStarName"), QStringLiteral("М.Медведицы (Полярная)"));
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+// Enter adds the sight from any field of the form; Delete removes the
+// selected row; Ctrl+Z undoes the changes of the list one by one.
+TEST_F(SightTabTest, KeysAddRemoveAndUndo) {
+  Activate();
+  auto* list = Get<QTableView>("Sights");
+  const auto rows = [&] {
+    QStringList texts;
+    for (const TLoggedSight& s : tab->Sights()) texts << Q(SightTimeText(s.Sight) + " " + BodyShortText(s.Sight));
+    return texts;
+  };
+  const char* fields[] = {"meHs", "seStar", "dsEye", "tpSight", "meLam"};
+  const int minutes[] = {40, 46, 52, 49, 44};
+  const int stars[] = {46, 67, 28, 160, 46};
+  for (int k = 0; k < 5; ++k) {
+    Enter(stars[k], minutes[k], 0);
+    Get(fields[k])->setFocus();
+    QTest::keyClick(Get(fields[k]), Qt::Key_Return);
+    EXPECT_EQ(list->model()->rowCount(), k + 1) << fields[k];
+  }
+  const QStringList five = rows();
+  list->setFocus();
+  list->setCurrentIndex(list->model()->index(1, 0));
+  QTest::keyClick(list, Qt::Key_Delete);
+  list->setCurrentIndex(list->model()->index(3, 0));
+  QTest::keyClick(list, Qt::Key_Delete);
+  QStringList three = five;
+  three.removeAt(4), three.removeAt(1);
+  EXPECT_EQ(rows(), three);
+  // A replaced row, then all of it undone, newest first.
+  Enter(67, 47, 0);
+  list->setCurrentIndex(list->model()->index(0, 0));
+  Get<QPushButton>("btnReplace")->click();
+  const TSight replaced{TBody::Star, 67, -2, 19, 47, 0, 20, 3, 2025, 0, 0, 10, 10, 1010};
+  EXPECT_EQ(rows()[0], Q(SightTimeText(replaced) + " " + BodyShortText(replaced)));
+  EXPECT_TRUE(rows()[0].endsWith(Q(StarShortName(67))));
+  list->setFocus();
+  QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(rows(), three);
+  QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+  QStringList four = five;
+  four.removeAt(1);
+  EXPECT_EQ(rows(), four);
+  QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(rows(), five);
+  EXPECT_TRUE(tab->Fix().Fix);  // worked again for the list brought back
+  QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(rows().size(), 4);  // the last addition undone too
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+// Tab goes through the form and the reckoning as they read, left to right
+// and top to bottom; a month is typed by its name in the date fields.
+TEST_F(SightTabTest, TabOrderFollowsTheScreenAndMonthsAreTyped) {
+  const QStringList form = {"cbBody",  "btnTakeMain",   "seStar",     "leStarFind", "dpSight", "tpSight",
+                            "seZone",  "btnMark",       "dsClockCorrection", "meHs", "dsIndex", "dsEye",
+                            "dsTemperature", "dsPressure", "meFi",    "meLam",      "btnCopySheet", "btnAdd",
+                            "btnReplace", "Sights",     "btnRemove",  "btnCopyList"};
+  EXPECT_EQ(FocusChain("cbBody", form), form);
+  const QStringList reckoning = {"meDrFi",      "meDrLam",         "btnTakeMainReckoning", "dpReckoning",
+                                 "tpReckoning", "seReckoningZone", "dsCourse",             "dsSpeed"};
+  EXPECT_EQ(FocusChain("meDrFi", reckoning), reckoning);
+
+  Activate();
+  const struct { const char* field; const char* keys; int month; } months[] = {
+      {"dpSight", "мая", 5}, {"dpSight", "дек", 12}, {"dpReckoning", "янв", 1}, {"dpSight", "3", 3},
+      {"dpSight", "12", 12}, {"dpSight", "ФЕВ", 2}};
+  for (const auto& m : months) {
+    auto* date = Get<QDateEdit>(m.field);
+    date->setFocus();
+    date->setCurrentSection(QDateTimeEdit::MonthSection);
+    Keys(date, QString::fromUtf8(m.keys));
+    EXPECT_EQ(date->date().month(), m.month) << m.field << " " << m.keys;
+    EXPECT_EQ(date->date().day(), 20) << m.keys;
+  }
+  EXPECT_EQ(Get<QTimeEdit>("tpSight")->text(), QStringLiteral("19:00:00"));
+  Get<QTimeEdit>("tpSight")->setTime(QTime(8, 6, 50));
+  EXPECT_EQ(Get<QTimeEdit>("tpSight")->text(), QStringLiteral("08:06:50"));  // as the list writes it
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+// A number out of its range, or no number, is refused with its message and
+// stays as typed; the form adds nothing meanwhile.
+TEST_F(SightTabTest, AWrongNumberIsKeptAndRefused) {
+  EXPECT_TRUE(Text("lbSightError").isEmpty());  // untouched: Hs not typed yet, and no error for it
+  EXPECT_FALSE(Get("btnAdd")->isEnabled());
+  Activate();
+  Get<QComboBox>("cbBody")->setCurrentIndex(2);
+  Get<TMaskEdit>("meHs")->setMaskedText(QStringLiteral("Hs = 04°30,0'"));  // a sight with a warning
+  ASSERT_FALSE(Text("lbSightWarning").isEmpty());
+  const QStringList good = Sheet();
+  const struct { const char* field; const char* keys; const char* clean; const char* error; const char* where; } cases[] = {
+      {"dsEye", "-5", "-5,0", "Высота глаза: допустимо от 0,0 до 999,9 м", "lbSightError"},
+      {"dsTemperature", "-", "-", "Температура: введите число", "lbSightError"},
+      {"dsClockCorrection", "4000", "4000,0", "Поправка часов: допустимо от −3600,0 до 3600,0 с", "lbSightError"},
+      {"dsCourse", "400", "400,0", "Курс: допустимо от 0,0 до 359,9°", "lbReckoningError"},
+      {"dsSpeed", "120", "120,0", "Скорость: допустимо от 0,0 до 99,9 уз", "lbReckoningError"},
+  };
+  for (const auto& c : cases) {
+    auto* field = Get<QDoubleSpinBox>(c.field);
+    const QString was = field->text();
+    Type(field, QString::fromUtf8(c.keys));
+    Get<TMaskEdit>("meFi")->setFocus();  // leaving the field keeps the text
+    ASSERT_TRUE(RunUntil([&] { return !field->hasFocus(); }));
+    EXPECT_EQ(field->cleanText(), QString::fromUtf8(c.clean)) << c.field;
+    EXPECT_EQ(Text(c.where), QString::fromUtf8(c.error)) << c.field;
+    if (QString::fromLatin1(c.where) == QLatin1String("lbSightError")) {
+      EXPECT_FALSE(Get("btnAdd")->isEnabled()) << c.field;
+      EXPECT_TRUE(Text("lbSightWarning").isEmpty()) << c.field;  // not the last good sight's
+      EXPECT_EQ(Sheet(), good) << c.field;
+    }
+    Type(field, was);
+    EXPECT_TRUE(Text(c.where).isEmpty()) << c.field << " " << Text(c.where).toStdString();
+  }
+  EXPECT_TRUE(Get("btnAdd")->isEnabled());
+  EXPECT_FALSE(Text("lbSightWarning").isEmpty());
+  // The arrows keep within the range: the course goes round, the eye stops.
+  auto* course = Get<QDoubleSpinBox>("dsCourse");
+  course->setValue(359.9);
+  course->stepBy(1);
+  EXPECT_EQ(course->cleanText(), QStringLiteral("0,0"));
+  course->stepBy(-2);
+  EXPECT_EQ(course->cleanText(), QStringLiteral("359,8"));
+  auto* eye = Get<QDoubleSpinBox>("dsEye");
+  eye->setValue(0);
+  eye->stepBy(-1);
+  EXPECT_EQ(eye->cleanText(), QStringLiteral("0,0"));
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+// "Засечка" and F5: the clock's instant in the form's zone, corrected by the
+// chronometer correction; nothing else of the form changes.
+TEST_F(SightTabTest, TheMarkTakesTheCorrectedClockInTheFormsZone) {
+  Activate();
+  QDateTime clock;
+  tab->SetClock([&] { return clock; });
+  Get<QComboBox>("cbBody")->setCurrentIndex(2);
+  Get<TMaskEdit>("meHs")->setMaskedText(QStringLiteral("Hs = 27°23,7'"));
+  const struct { QDateTime clock; int zone; double correction; QDate date; QTime time; bool key; } cases[] = {
+      // A computer three hours east of Greenwich, the form in zone 2 W.
+      {QDateTime(QDate(2025, 3, 20), QTime(21, 59, 58, 700), Qt::OffsetFromUTC, 3 * 3600), -2, 0,
+       QDate(2025, 3, 20), QTime(16, 59, 59), false},
+      // The zone carries it into the next day, the correction into the next minute.
+      {QDateTime(QDate(2025, 3, 20), QTime(21, 59, 58, 700), Qt::OffsetFromUTC, 3 * 3600), 12, 1.5,
+       QDate(2025, 3, 21), QTime(7, 0, 0), true},
+      // A slow clock just before midnight in Greenwich: the correction changes the date.
+      {QDateTime(QDate(2025, 12, 31), QTime(23, 59, 59, 900), Qt::UTC), 0, 0.3, QDate(2026, 1, 1), QTime(0, 0, 0), true},
+      // A fast clock, a correction below zero, a zone west.
+      {QDateTime(QDate(2025, 3, 1), QTime(0, 0, 5), Qt::UTC), -1, -10, QDate(2025, 2, 28), QTime(22, 59, 55), false},
+  };
+  for (const auto& c : cases) {
+    clock = c.clock;
+    ShowZone(c.zone, Get<TSpinEdit>("seZone"), Get<TSpeedButton>("sbZone"));
+    tab->SetClockCorrection(c.correction);
+    EXPECT_NEAR(static_cast<double>(tab->ClockCorrection()), c.correction, 1e-12);
+    if (c.key) {
+      QTest::keyClick(Get("meHs"), Qt::Key_F5);
+    } else {
+      Get<QPushButton>("btnMark")->click();
+    }
+    EXPECT_EQ(Get<QDateEdit>("dpSight")->date(), c.date) << c.clock.toString(Qt::ISODateWithMs).toStdString();
+    EXPECT_EQ(Get<QTimeEdit>("tpSight")->time(), c.time) << c.clock.toString(Qt::ISODateWithMs).toStdString();
+    EXPECT_EQ(Get<TMaskEdit>("meHs")->text(), QStringLiteral("Hs = 27°23,7'"));
+    EXPECT_EQ(Get<TSpinEdit>("seStar")->value(), 46);
+    EXPECT_EQ(ReadZone(Get<TSpinEdit>("seZone"), Get<TSpeedButton>("sbZone")), c.zone);
+  }
+  // A clock past the fields' last date changes nothing, and says so.
+  const QDate before = Get<QDateEdit>("dpSight")->date();
+  clock = QDateTime(QDate(2100, 1, 1), QTime(12, 0, 0), Qt::UTC);
+  Get<QPushButton>("btnMark")->click();
+  EXPECT_EQ(Get<QDateEdit>("dpSight")->date(), before);
+  EXPECT_EQ(Text("lbSightError"), QStringLiteral("Дата засечки вне допустимых пределов (1930–2099)"));
+  EXPECT_FALSE(Get("btnMark")->toolTip().isEmpty());
+  EXPECT_FALSE(Get("dsClockCorrection")->toolTip().isEmpty());
   EXPECT_TRUE(errors.isEmpty());
 }
 

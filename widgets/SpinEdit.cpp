@@ -17,7 +17,16 @@ TSpinEdit::TSpinEdit(QWidget* parent) : QSpinBox(parent) {
   UseInputStyle(*this);
 }
 
+void TSpinEdit::AllowTyping() {
+  typing_ = true;
+  lineEdit()->setReadOnly(false);
+}
+
 void TSpinEdit::keyPressEvent(QKeyEvent* event) {
+  if (typing_) {
+    QSpinBox::keyPressEvent(event);
+    return;
+  }
   switch (event->key()) {
     case Qt::Key_Up:
     case Qt::Key_Down:
