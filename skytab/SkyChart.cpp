@@ -200,7 +200,7 @@ void TSkyChart::DrawGrid() {
   }
 }
 
-void TSkyChart::paintEvent(QPaintEvent*) {
+void TSkyChart::paintEvent(QPaintEvent* event) {
   if (grid_.isNull() || grid_.deviceIndependentSize() != QSizeF(size())) DrawGrid();
   QPainter p(this);
   p.drawPixmap(0, 0, grid_);
@@ -212,10 +212,17 @@ void TSkyChart::paintEvent(QPaintEvent*) {
   p.drawText(corners, Qt::AlignRight | Qt::AlignTop, where_);
   p.setRenderHint(QPainter::Antialiasing);
 
-  for (const TMark& mark : Marks()) DrawBody(p, mark);
+  // Only what reaches the part to be painted: a second's tick repaints the
+  // captions alone.
+  const QRectF dirty = event->rect();
+  for (const TMark& mark : Marks()) {
+    const QRectF reach = mark.Box.united(QRectF(mark.Place, QSizeF(0, 0))).adjusted(-12, -12, 12, 12);  // rings
+    if (dirty.intersects(reach)) DrawBody(p, mark);
+  }
 
   p.setFont(font());
   for (const auto& [k, rect] : Labels()) {
+    if (!dirty.intersects(rect)) continue;
     const TStarView& s = StarOf(*view_, k);
     p.setPen(k == selected_ ? kFuchsia : IsPlanetRow(k) && s.InBand ? kPlanetColours[k - kVenusRow]
              : k == kSunRow ? kYellow : s.InBand ? kWhite : kDimColour);
