@@ -100,55 +100,65 @@ TBestThree BestThree(const std::vector<TSightCandidate>& candidates) {
 
   // In order of azimuth (0 … 360) the gaps of a triad i < j < k are
   // z[j] − z[i], z[k] − z[j] and 360 − (z[k] − z[i]); it surrounds the ship
-  // when each is below 180°. Three passes over the surrounding triads, each
-  // keeping those its step leaves equal to the best: the widest smallest
-  // gap, the brightest, the altitudes nearest 45° and the lowest numbers.
+  // when each is below 180°. One pass finds the widest smallest gap, a second
+  // gathers the triads whose every gap is within the tolerance of it; the
+  // brightest of those, then the altitudes nearest 45° and the lowest numbers
+  // choose. Both passes skip the triads whose gaps cannot reach their
+  // bound: the first gap grows with j and the third shrinks with k.
   std::vector<std::size_t> order(n);
   for (std::size_t i = 0; i < n; ++i) order[i] = i;
-  std::vector<Extended> z(n);
-  for (std::size_t i = 0; i < n; ++i) z[i] = Turn(stars[i].Azimuth);
-  std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return z[a] < z[b] || (z[a] == z[b] && a < b); });
-  const auto each = [&](auto&& visit) {
+  std::vector<Extended> turned(n);
+  for (std::size_t i = 0; i < n; ++i) turned[i] = Turn(stars[i].Azimuth);
+  std::sort(order.begin(), order.end(),
+            [&](std::size_t a, std::size_t b) { return turned[a] < turned[b] || (turned[a] == turned[b] && a < b); });
+  std::vector<Extended> z(n);  // in order of azimuth
+  for (std::size_t p = 0; p < n; ++p) z[p] = turned[order[p]];
+  // Visits each surrounding triad (in order of azimuth) whose three gaps all
+  // pass `enough`, a bound that may rise as it goes.
+  const auto each = [&](auto&& enough, auto&& visit) {
     for (std::size_t i = 0; i < n; ++i) {
-      const Extended zi = z[order[i]];
-      for (std::size_t j = i + 1; j < n && z[order[j]] - zi < 180; ++j) {
-        const Extended zj = z[order[j]];
-        for (std::size_t k = j + 1; k < n && z[order[k]] - zj < 180; ++k) {
-          const Extended zk = z[order[k]];
-          if (zk - zi <= 180) continue;  // the gap from k round to i is 180° or more
-          visit(order[i], order[j], order[k], std::min({zj - zi, zk - zj, 360 - (zk - zi)}));
+      for (std::size_t j = i + 1; j < n && z[j] - z[i] < 180; ++j) {
+        if (!enough(z[j] - z[i])) continue;
+        // The first k beyond the half circle from i: before it the gap from
+        // k round to i is 180° or more.
+        const auto from = std::partition_point(z.begin() + static_cast<std::ptrdiff_t>(j) + 1, z.end(),
+                                               [&](Extended zk) { return zk - z[i] <= 180; });
+        for (auto k = static_cast<std::size_t>(from - z.begin()); k < n && z[k] - z[j] < 180; ++k) {
+          const Extended third = 360 - (z[k] - z[i]);
+          if (!enough(third)) break;  // and less for every later k
+          if (!enough(z[k] - z[j])) continue;
+          visit(i, j, k, std::min({z[j] - z[i], z[k] - z[j], third}));
         }
       }
     }
   };
   Extended widest = -1;
-  each([&](std::size_t, std::size_t, std::size_t, Extended smallest) { widest = std::max(widest, smallest); });
+  each([&](Extended gap) { return gap > widest; },
+       [&](std::size_t, std::size_t, std::size_t, Extended smallest) { widest = std::max(widest, smallest); });
   if (widest < 0) return {InAzimuthOrder(stars, WidestCrossing(stars, offAltitude)), true};
 
-  const auto magnitudes = [&](std::size_t i, std::size_t j, std::size_t k) {
-    return stars[i].Magnitude + stars[j].Magnitude + stars[k].Magnitude;
+  std::vector<std::array<std::size_t, 3>> spread;  // indices into stars
+  const Extended least = widest - kGapTolerance;
+  each([&](Extended gap) { return gap >= least; },
+       [&](std::size_t i, std::size_t j, std::size_t k, Extended) { spread.push_back({order[i], order[j], order[k]}); });
+  const auto magnitudes = [&](const std::array<std::size_t, 3>& t) {
+    return stars[t[0]].Magnitude + stars[t[1]].Magnitude + stars[t[2]].Magnitude;
   };
-  Extended brightest = 0;
-  bool any = false;
-  each([&](std::size_t i, std::size_t j, std::size_t k, Extended smallest) {
-    if (smallest < widest - kGapTolerance) return;
-    const Extended m = magnitudes(i, j, k);
-    if (!any || m < brightest) brightest = m;
-    any = true;
-  });
+  Extended brightest = magnitudes(spread.front());
+  for (const auto& t : spread) brightest = std::min(brightest, magnitudes(t));
   std::array<std::size_t, 3> best{};
   Extended bestOff = 0;
   bool found = false;
-  each([&](std::size_t i, std::size_t j, std::size_t k, Extended smallest) {
-    if (smallest < widest - kGapTolerance || magnitudes(i, j, k) > brightest + kMagnitudeTolerance) return;
-    std::array<std::size_t, 3> at{i, j, k};  // indices in order of number: lower numbers, lower indices
+  for (const auto& t : spread) {
+    if (magnitudes(t) > brightest + kMagnitudeTolerance) continue;
+    std::array<std::size_t, 3> at = t;  // indices in order of number: lower numbers, lower indices
     std::sort(at.begin(), at.end());
-    const Extended off = offAltitude[i] + offAltitude[j] + offAltitude[k];
-    if (found && (off > bestOff || (off == bestOff && at >= best))) return;
+    const Extended off = offAltitude[t[0]] + offAltitude[t[1]] + offAltitude[t[2]];
+    if (found && (off > bestOff || (off == bestOff && at >= best))) continue;
     best = at;
     bestOff = off;
     found = true;
-  });
+  }
   return {InAzimuthOrder(stars, best), false};
 }
 

@@ -56,6 +56,27 @@ const std::string& NameOf(std::int32_t row) {
   return IsStarRow(row) ? StarTable(row).Name : kNames[row - kSunRow];
 }
 
+// The altitude of a body's centre seen from the ship instead of from the
+// Earth's centre: the spherical Earth's parallax exactly, from the distance
+// in Earth radii 1 / sin HP, and the spheroid's first term as the sight
+// reduction adds it to the observed altitude (OB = HP f (sin 2φ cos Z sin h
+// − sin²φ cos h), 0.19′ at most for the Moon) taken off. The azimuth does
+// not change to a tenth of a minute.
+Extended Topocentric(Extended altitude, Extended azimuth, Extended latitude, Extended horizontalParallax) {
+  if (horizontalParallax <= 0) return altitude;
+  constexpr Extended kFlattening = 0.00335281066L;  // 1 / 298.257
+  Extended sinHp, cosHp, sinH, cosH, sinPhi, cosPhi, sinZ, cosZ;
+  arith::SinCos(horizontalParallax * OneSixtieth * DegToRad, sinHp, cosHp);
+  arith::SinCos(altitude * DegToRad, sinH, cosH);
+  arith::SinCos(latitude * DegToRad, sinPhi, cosPhi);
+  arith::SinCos(azimuth * DegToRad, sinZ, cosZ);
+  // Unit distance to the Earth's radius sin HP: up and level from the ship.
+  const Extended seen = std::atan2(sinH - sinHp, cosH) * kRadToDeg;
+  const Extended oblateness =
+      horizontalParallax * OneSixtieth * kFlattening * (2 * sinPhi * cosPhi * cosZ * sinH - sinPhi * sinPhi * cosH);
+  return seen - oblateness;
+}
+
 }  // namespace
 
 TCelestialBody BodyOfRow(std::int32_t row) {
@@ -89,7 +110,14 @@ Extended GroundDistance(Extended dec1, Extended gha1, Extended dec2, Extended gh
   return std::atan2(std::sqrt(cx * cx + cy * cy + cz * cz), dot) * kRadToDeg * 60;
 }
 
+void CheckBand(const TAltitudeBand& band) {
+  if (!(band.FaintestMagnitude >= kLeastMagnitudeLimit && band.FaintestMagnitude <= kGreatestMagnitudeLimit)) {
+    throw EBandError(kMagnitudeLimitError);
+  }
+}
+
 TSkyView SkyView(const TAlmanacInputs& inputs, const TAltitudeBand& band) {
+  CheckBand(band);
   TSkyView view;
   view.Inputs = inputs;
   view.Sky = ComputeSky(inputs);
@@ -97,6 +125,7 @@ TSkyView SkyView(const TAlmanacInputs& inputs, const TAltitudeBand& band) {
     const TBodyPlace place = BodyPlace(BodyOfRow(k), IsStarRow(k) ? k : 0, inputs.Time);
     TStarView& s = view.Stars[static_cast<std::size_t>(k - 1)];
     HorizonOf(place.Gha, place.Dec, inputs.Latitude, inputs.Longitude, s.Altitude, s.Azimuth);
+    s.Altitude = Topocentric(s.Altitude, s.Azimuth, inputs.Latitude, place.HorizontalParallax);
     s.Gha = place.Gha;
     s.LocalHourAngle = LocalHourAngle(place.Gha, inputs.Longitude);
     s.Declination = place.Dec;
@@ -120,6 +149,7 @@ TSkyView SkyView(const TAlmanacInputs& inputs, const TAltitudeBand& band) {
 }
 
 void SetBand(TSkyView& view, const TAltitudeBand& band) {
+  CheckBand(band);
   view.Band = band;
   std::vector<TSightCandidate> candidates;
   for (std::int32_t k = 1; k <= kSkyRowCount; ++k) {

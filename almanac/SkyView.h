@@ -16,17 +16,23 @@
 // Sun, Moon and planets; Stars[k - 1] is row k.
 //
 // Units: degrees; magnitudes; the main window's error in minutes of arc
-// (nautical miles). Altitude and azimuth are geocentric, without refraction
-// or parallax: sin h = sin φ sin δ + cos φ cos δ cos t, t = LHA = GHA + λ
-// (east positive), brought into 0 … 360 as the main window's text does.
+// (nautical miles). The altitude is the true altitude of the body's centre
+// seen from the ship, without refraction: the geocentric
+// sin h = sin φ sin δ + cos φ cos δ cos t, t = LHA = GHA + λ (east
+// positive), less the parallax in altitude from the body's HP (the Moon's up
+// to 1°, the Sun's and the planets' a few tenths of a minute, a star's none)
+// with the spheroid's term the sight reduction uses. Refraction is left out
+// for every body alike, as the chart's horizon is the true one. The azimuth
+// and the LHA are geocentric, the LHA brought into 0 … 360 as the main
+// window's text does.
 // The main window's error is the great-circle distance between the ground
 // point of the main window's compact-theory place of the star or of the Sun
 // (ComputeSky) and that of the precise place; the Moon and the planets,
 // which the main window does not have, have none.
 //
 // Errors: SkyView raises what ComputeSky and BodyPlace raise (EBodyError for
-// a date outside 1930 … 2099 or a missing ephemeris) and then delivers
-// nothing.
+// a date outside 1930 … 2099 or a missing ephemeris) and EBandError for a
+// magnitude limit out of range (CheckBand), and then delivers nothing.
 
 #include <array>
 #include <cstdint>
@@ -36,6 +42,7 @@
 #include "almanac/Almanac.h"
 #include "bodies/BodyPlace.h"
 #include "core/Extended.h"
+#include "core/RuntimeErrors.h"
 
 namespace tarvel {
 
@@ -61,6 +68,22 @@ struct TAltitudeBand {
   Extended To = 70;
   Extended FaintestMagnitude = 2.5L;
 };
+
+// The magnitude limit a navigator may set: from the brightest dozen stars
+// to all the catalogue's stars a sextant shows in twilight.
+inline constexpr Extended kLeastMagnitudeLimit = 1;
+inline constexpr Extended kGreatestMagnitudeLimit = 4;
+inline constexpr const char* kMagnitudeLimitError = "Предел звёздной величины должен быть от 1,0 до 4,0";
+
+// A band the sky tab refuses.
+class EBandError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+// Raises EBandError with kMagnitudeLimitError for a limit outside
+// kLeastMagnitudeLimit … kGreatestMagnitudeLimit (or not a number).
+void CheckBand(const TAltitudeBand& band);
 
 struct TStarView {
   Extended Altitude = 0;
@@ -89,7 +112,8 @@ struct TSkyView {
 
 TSkyView SkyView(const TAlmanacInputs& inputs, const TAltitudeBand& band);
 
-// Marks the band and chooses the best three again for another band or limit.
+// Marks the band and chooses the best three again for another band or limit;
+// a band CheckBand refuses raises its error and changes nothing.
 void SetBand(TSkyView& view, const TAltitudeBand& band);
 
 inline const TStarView& StarOf(const TSkyView& view, std::int32_t row) {

@@ -3,6 +3,8 @@
 #include "skytab/SkyChart.h"
 
 #include <QDate>
+#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QHelpEvent>
 #include <QLocale>
 #include <QTime>
@@ -67,10 +69,45 @@ TSkyChart::TSkyChart(QWidget* parent) : QWidget(parent) {
             IsStarRow(k) ? QString::number(k) : QString::fromStdString(BodyName(k)), font());
   }
   static const char* const kSigns[4] = {"♀", "♂", "♃", "♄"};
-  for (std::size_t i = 0; i < 4; ++i) prepare(signs_[i], QString::fromUtf8(kSigns[i]), Face("DejaVu Sans", 15, true));
+  const QFont signFace = Face("DejaVu Sans", 15, true);
+  const QFontMetricsF signMetrics(signFace);
+  for (std::size_t i = 0; i < 4; ++i) {
+    prepare(signs_[i], QString::fromUtf8(kSigns[i]), signFace);
+    // The static text is drawn with its box centred on the body; the ink
+    // lies about the baseline at the font's ascent below the box's top.
+    const QSizeF box = signs_[i].size();
+    signInk_[i] = signMetrics.tightBoundingRect(signs_[i].text())
+                      .translated(-box.width() / 2, signMetrics.ascent() - box.height() / 2)
+                      .adjusted(-1, -1, 1, 1);
+  }
+}
+
+namespace {
+
+std::uint8_t MarksOf(const TStarView& s) {
+  return static_cast<std::uint8_t>((s.AboveHorizon ? 1 : 0) | (s.InBand ? 2 : 0) | (s.Best ? 4 : 0) |
+                                   (s.Unreliable ? 8 : 0));
+}
+
+}  // namespace
+
+bool TSkyChart::LooksAsLaidOut(const TSkyView& view, std::int32_t selected) const {
+  if (layoutDue_ || !view_ || selected != selected_) return false;
+  if (std::fabs(static_cast<double>(StarOf(view, kMoonRow).Illuminated - laidOutMoonLit_)) > 0.005) return false;
+  for (std::int32_t k = 1; k <= kSkyRowCount; ++k) {
+    const TStarView& s = StarOf(view, k);
+    const TLaidOut& was = laidOut_[static_cast<std::size_t>(k - 1)];
+    if (MarksOf(s) != was.Marks) return false;
+    if (!s.AboveHorizon) continue;
+    const QPointF moved = Project(s.Altitude, s.Azimuth) - was.At;
+    if (QPointF::dotProduct(moved, moved) > kStill * kStill) return false;
+  }
+  return true;
 }
 
 void TSkyChart::SetView(const TSkyView* view, std::int32_t selected) {
+  const bool still = view && LooksAsLaidOut(*view, selected);
+  const QString whenWas = when_, whereWas = where_;
   view_ = view;
   selected_ = selected;
   when_.clear();
@@ -85,8 +122,15 @@ void TSkyChart::SetView(const TSkyView* view, std::int32_t selected) {
                                : QStringLiteral("%1 %2").arg(std::abs(zone)).arg(QLatin1Char(zone > 0 ? 'E' : 'W')));
     where_ = QString::fromStdString(PlaceText(in.Latitude, in.Longitude)).replace(QStringLiteral("  "), QStringLiteral("\n"));
   }
-  labelsDue_ = true;
-  update();
+  if (!still) {
+    layoutDue_ = true;
+    update();
+    return;
+  }
+  // Only the captions of the corners, two lines each, if they changed.
+  const int captions = 2 * QFontMetrics(Face("Arial", 13, true)).lineSpacing() + 8;
+  if (when_ != whenWas) update(0, 0, width() / 2, captions);
+  if (where_ != whereWas) update(width() / 2, 0, width() - width() / 2, captions);
 }
 
 QPointF TSkyChart::Project(Extended altitude, Extended azimuth) const {
@@ -100,16 +144,14 @@ QPointF TSkyChart::StarPoint(std::int32_t number) const {
 }
 
 std::int32_t TSkyChart::StarAt(const QPointF& point) const {
-  if (!view_) return 0;
   std::int32_t nearest = 0;
   qreal best = kHitRadius * kHitRadius;
-  for (std::int32_t k = 1; k <= kSkyRowCount; ++k) {
-    if (!StarOf(*view_, k).AboveHorizon) continue;
-    const QPointF d = StarPoint(k) - point;
+  for (const TMark& mark : Marks()) {
+    const QPointF d = mark.At - point;
     const qreal distance = QPointF::dotProduct(d, d);
     if (distance <= best) {
       best = distance;
-      nearest = k;
+      nearest = mark.Row;
     }
   }
   return nearest;
@@ -119,7 +161,7 @@ void TSkyChart::resizeEvent(QResizeEvent* event) {
   centre_ = QPointF(width() / 2.0, height() / 2.0);
   radius_ = std::max<qreal>(10, std::min(width(), height()) / 2.0 - kMargin);
   grid_ = QPixmap();
-  labelsDue_ = true;
+  layoutDue_ = true;
   QWidget::resizeEvent(event);
 }
 
@@ -158,7 +200,7 @@ void TSkyChart::DrawGrid() {
   }
 }
 
-void TSkyChart::paintEvent(QPaintEvent*) {
+void TSkyChart::paintEvent(QPaintEvent* event) {
   if (grid_.isNull() || grid_.deviceIndependentSize() != QSizeF(size())) DrawGrid();
   QPainter p(this);
   p.drawPixmap(0, 0, grid_);
@@ -170,41 +212,62 @@ void TSkyChart::paintEvent(QPaintEvent*) {
   p.drawText(corners, Qt::AlignRight | Qt::AlignTop, where_);
   p.setRenderHint(QPainter::Antialiasing);
 
-  const TStarView& sun = StarOf(*view_, kSunRow);
-  if (sun.AboveHorizon) {
-    p.setPen(QPen(QColor(200, 150, 0), 1));
-    p.setBrush(kYellow);
-    p.drawEllipse(Project(sun.Altitude, sun.Azimuth), 7, 7);
-  }
-  if (StarOf(*view_, kMoonRow).AboveHorizon) DrawMoon(p, StarPoint(kMoonRow));
-
-  for (std::int32_t k = 1; k <= kSkyRowCount; ++k) {
-    const TStarView& s = StarOf(*view_, k);
-    if (!s.AboveHorizon || k == kSunRow || k == kMoonRow) continue;
-    const QPointF at = Project(s.Altitude, s.Azimuth);
-    const QColor colour = s.InBand ? kWhite : kDimColour;
-    if (IsPlanetRow(k)) {
-      const QStaticText& sign = signs_[static_cast<std::size_t>(k - kVenusRow)];
-      p.setPen(s.InBand ? kPlanetColours[k - kVenusRow] : kDimColour);
-      p.drawStaticText(at - QPointF(sign.size().width() / 2, sign.size().height() / 2), sign);
-    } else {
-      p.setPen(Qt::NoPen);
-      p.setBrush(colour);
-      const qreal r = DotRadius(s.Magnitude);
-      p.drawEllipse(at, r, r);
-    }
-    if (s.Unreliable) Ring(p, at, 5.5, kRed, 1.5);
-    if (s.Best) Ring(p, at, IsPlanetRow(k) ? 10 : 8, kLime, 2);
-    if (k == selected_) Ring(p, at, 11, kFuchsia, 2);
+  // Only what reaches the part to be painted: a second's tick repaints the
+  // captions alone.
+  const QRectF dirty = event->rect();
+  for (const TMark& mark : Marks()) {
+    const QRectF reach = mark.Box.united(QRectF(mark.Place, QSizeF(0, 0))).adjusted(-12, -12, 12, 12);  // rings
+    if (dirty.intersects(reach)) DrawBody(p, mark);
   }
 
   p.setFont(font());
   for (const auto& [k, rect] : Labels()) {
+    if (!dirty.intersects(rect)) continue;
     const TStarView& s = StarOf(*view_, k);
     p.setPen(k == selected_ ? kFuchsia : IsPlanetRow(k) && s.InBand ? kPlanetColours[k - kVenusRow]
              : k == kSunRow ? kYellow : s.InBand ? kWhite : kDimColour);
     p.drawStaticText(rect.topLeft(), numbers_[static_cast<std::size_t>(k - 1)]);
   }
+}
+
+void TSkyChart::DrawBody(QPainter& p, const TMark& mark) const {
+  const std::int32_t k = mark.Row;
+  const TStarView& s = StarOf(*view_, k);
+  const QPointF at = mark.At;
+  const QPointF place = mark.Place;
+  const QColor colour = k == kSunRow    ? kYellow
+                        : k == kMoonRow ? kMoonLit
+                        : IsPlanetRow(k) && s.InBand ? kPlanetColours[k - kVenusRow]
+                        : s.InBand ? kWhite : kDimColour;
+  if (at != place) {  // moved aside: a leader from its place to the symbol's edge
+    const QPointF towards = at - place;
+    const qreal length = std::hypot(towards.x(), towards.y());
+    const qreal reach = std::max<qreal>(0, length - std::min(mark.Box.width(), mark.Box.height()) / 2);
+    p.setPen(QPen(colour, 1));
+    p.drawLine(place, place + towards * (reach / length));
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawEllipse(place, 1.5, 1.5);
+  }
+  if (k == kSunRow) {
+    p.setPen(QPen(QColor(200, 150, 0), 1));
+    p.setBrush(kYellow);
+    p.drawEllipse(at, 7, 7);
+  } else if (k == kMoonRow) {
+    DrawMoon(p, at);
+  } else if (IsPlanetRow(k)) {
+    const QStaticText& sign = signs_[static_cast<std::size_t>(k - kVenusRow)];
+    p.setPen(colour);
+    p.drawStaticText(at - QPointF(sign.size().width() / 2, sign.size().height() / 2), sign);
+  } else {
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    const qreal r = DotRadius(s.Magnitude);
+    p.drawEllipse(at, r, r);
+  }
+  if (s.Unreliable) Ring(p, at, 5.5, kRed, 1.5);
+  if (s.Best) Ring(p, at, IsPlanetRow(k) ? 10 : 8, kLime, 2);
+  if (k == selected_) Ring(p, at, 11, kFuchsia, 2);
 }
 
 void TSkyChart::DrawMoon(QPainter& p, const QPointF& at) const {
@@ -235,39 +298,99 @@ void TSkyChart::DrawMoon(QPainter& p, const QPointF& at) const {
 }
 
 const std::vector<std::pair<std::int32_t, QRectF>>& TSkyChart::Labels() const {
-  if (labelsDue_) LayOutLabels();
+  if (layoutDue_) LayOut();
   return labels_;
 }
 
-void TSkyChart::LayOutLabels() const {
-  labelsDue_ = false;
+const std::vector<TSkyChart::TMark>& TSkyChart::Marks() const {
+  if (layoutDue_) LayOut();
+  return marks_;
+}
+
+void TSkyChart::LayOut() const {
+  layoutDue_ = false;
+  marks_.clear();
   labels_.clear();
   if (!view_) return;
-  std::vector<std::int32_t> rows;
+  PlaceMarks();
+  PlaceLabels();
   for (std::int32_t k = 1; k <= kSkyRowCount; ++k) {
-    if (StarOf(*view_, k).AboveHorizon) rows.push_back(k);
+    const TStarView& s = StarOf(*view_, k);
+    laidOut_[static_cast<std::size_t>(k - 1)] = {StarPoint(k), MarksOf(s)};
   }
+  laidOutMoonLit_ = StarOf(*view_, kMoonRow).Illuminated;
+}
+
+void TSkyChart::PlaceMarks() const {
+  // The stars first, never moved; then the Sun, the Moon and the planets,
+  // so that they are drawn over the stars.
+  for (std::int32_t k = 1; k <= kStarCount; ++k) {
+    const TStarView& s = StarOf(*view_, k);
+    if (!s.AboveHorizon) continue;
+    const QPointF at = StarPoint(k);
+    const qreal r = DotRadius(s.Magnitude);
+    marks_.push_back({k, at, QRectF(at - QPointF(r, r), QSizeF(2 * r, 2 * r)), at});
+  }
+  const std::size_t firstSymbol = marks_.size();
+  for (std::int32_t k = kSunRow; k <= kSaturnRow; ++k) {
+    if (!StarOf(*view_, k).AboveHorizon) continue;
+    const QRectF ink = IsPlanetRow(k) ? signInk_[static_cast<std::size_t>(k - kVenusRow)] : QRectF(-8, -8, 16, 16);
+    const QPointF place = StarPoint(k);
+    const auto clear = [&](const QPointF& at) {
+      const QRectF box = ink.translated(at);
+      return std::none_of(marks_.begin() + static_cast<std::ptrdiff_t>(firstSymbol), marks_.end(),
+                          [&](const TMark& m) { return m.Box.intersects(box); });
+    };
+    QPointF at = place;
+    // Round its place, nearest first, from the directions away from the
+    // chart's edge (toward the zenith) to those beyond it.
+    const qreal step = std::max(ink.width(), ink.height()) * 0.6;
+    const QPointF inward = centre_ - place;
+    const qreal toward = std::atan2(inward.y(), inward.x());
+    for (int ring = 1; ring <= 6 && !clear(at); ++ring) {
+      for (int turn = 0; turn < 12; ++turn) {
+        // 0, +30°, −30°, +60°, … from the zenith's direction.
+        const qreal angle = toward + qDegreesToRadians(30.0 * ((turn + 1) / 2) * (turn % 2 ? 1 : -1));
+        const QPointF tried = place + QPointF(std::cos(angle), std::sin(angle)) * (step * ring);
+        if (clear(tried)) {
+          at = tried;
+          break;
+        }
+      }
+    }
+    marks_.push_back({k, at, ink.translated(at), place});
+  }
+}
+
+void TSkyChart::PlaceLabels() const {
+  std::vector<const TMark*> rows;
+  rows.reserve(marks_.size());
+  for (const TMark& mark : marks_) rows.push_back(&mark);
   const auto rank = [this](std::int32_t k) {
     return k == selected_ ? 0 : StarOf(*view_, k).Best ? 1 : IsStarRow(k) ? 3 : 2;
   };
-  std::stable_sort(rows.begin(), rows.end(), [&](std::int32_t a, std::int32_t b) {
-    if (rank(a) != rank(b)) return rank(a) < rank(b);
-    return StarOf(*view_, a).Magnitude < StarOf(*view_, b).Magnitude;
+  std::stable_sort(rows.begin(), rows.end(), [&](const TMark* a, const TMark* b) {
+    if (rank(a->Row) != rank(b->Row)) return rank(a->Row) < rank(b->Row);
+    return StarOf(*view_, a->Row).Magnitude < StarOf(*view_, b->Row).Magnitude;
   });
   labels_.reserve(rows.size());
-  for (std::int32_t k : rows) {
+  for (const TMark* mark : rows) {
+    const std::int32_t k = mark->Row;
     const TStarView& s = StarOf(*view_, k);
-    const QPointF at = Project(s.Altitude, s.Azimuth);
+    const QPointF at = mark->At;
     // Clear of the outermost ring or sign.
-    const qreal off = k == selected_ ? 9 : !IsStarRow(k) ? 8 : s.Best ? 6 : 4;
+    const qreal off = k == selected_ ? 9 : !IsStarRow(k) ? std::max<qreal>(8, mark->Box.width() / 2)
+                                     : s.Best ? 6 : 4;
     const QSizeF size = numbers_[static_cast<std::size_t>(k - 1)].size();
     const qreal w = size.width(), h = size.height();
     const QPointF corners[] = {{off + 1, -off - h + 2}, {-off - 1 - w, -off - h + 2}, {off + 1, off - 2},
                                {-off - 1 - w, off - 2},  {off + 2, -h / 2},           {-off - 2 - w, -h / 2}};
     for (const QPointF& corner : corners) {
       const QRectF rect(at + corner, size);
-      const bool covers = std::any_of(labels_.begin(), labels_.end(),
-                                      [&](const auto& placed) { return placed.second.intersects(rect); });
+      const bool covers =
+          std::any_of(labels_.begin(), labels_.end(), [&](const auto& placed) { return placed.second.intersects(rect); }) ||
+          std::any_of(marks_.begin(), marks_.end(),
+                      [&](const TMark& other) { return other.Row != k && other.Box.intersects(rect); });
       if (covers) continue;
       labels_.emplace_back(k, rect);
       break;

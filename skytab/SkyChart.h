@@ -15,12 +15,19 @@
 // the main window (fuchsia), the best three (lime) and the stars whose place
 // in the main window is unreliable (red).
 //
-// Labels never cover one another: each is tried beside its body above right,
-// above left, below right, below left, right and left, in that order, and is
-// left out when every place would cover a label already put; the selected
-// star, the best three, the Sun, Moon and planets are placed first, then the
-// stars from the brightest. A body whose label is left out is still drawn and
-// still named by its hover text.
+// The Sun, the Moon and the planets never cover one another: each in turn
+// (Sun, Moon, Venus, Mars, Jupiter, Saturn) stands at its place unless that
+// would cover one already drawn; it is then moved aside to the nearest
+// clear spot round its place and joined to it by a thin leader line, a small
+// dot marking the place itself.
+//
+// Labels cover neither one another nor any other body's dot or symbol: each
+// is tried beside its body above right, above left, below right, below left,
+// right and left, in that order, and is left out when every place would
+// cover a label already put or another body; the selected star, the best
+// three, the Sun, Moon and planets are placed first, then the stars from the
+// brightest. A body whose label is left out is still drawn and still named
+// by its hover text.
 //
 // The corners name the instant (date, ship's time and zone) and the place.
 //
@@ -29,7 +36,9 @@
 // the planets are not the main window's to choose).
 //
 // The chart draws from a sky view that its owner keeps (SetView); the grid is
-// drawn once per size, so a new instant repaints only the bodies.
+// drawn once per size. A new instant whose bodies have all stayed within
+// kStill of where they were last laid out, with the same marks, repaints
+// only the corners' captions: a second moves a star a hundredth of a pixel.
 
 #include <QPixmap>
 #include <QStaticText>
@@ -61,11 +70,26 @@ class TSkyChart : public QWidget {
   // The row (a star, or kSunRow … kSaturnRow) drawn nearest to a point of
   // the widget within a few pixels, or 0.
   std::int32_t StarAt(const QPointF& point) const;
-  // Where a row is drawn (its altitude and azimuth projected), whether or
-  // not it is above the horizon.
+  // A row's place on the chart (its altitude and azimuth projected), whether
+  // or not it is above the horizon; a symbol moved aside is drawn elsewhere
+  // (Marks).
   QPointF StarPoint(std::int32_t number) const;
   // The labels as they are drawn: each row's label rectangle.
   const std::vector<std::pair<std::int32_t, QRectF>>& Labels() const;
+  // Each body above the horizon as it is drawn: the centre of its dot or
+  // symbol, the rectangle the dot or symbol covers, and its place (StarPoint
+  // when laid out; At unless the symbol was moved aside).
+  struct TMark {
+    std::int32_t Row;
+    QPointF At;
+    QRectF Box;
+    QPointF Place;
+  };
+  const std::vector<TMark>& Marks() const;
+
+  // How far, in pixels, the bodies may have moved since they were laid out
+  // before the chart lays them out and draws them again.
+  static constexpr qreal kStill = 0.25;
 
   QSize sizeHint() const override { return {520, 520}; }
   QSize minimumSizeHint() const override { return {260, 260}; }
@@ -83,7 +107,12 @@ class TSkyChart : public QWidget {
  private:
   QPointF Project(Extended altitude, Extended azimuth) const;
   void DrawGrid();
-  void LayOutLabels() const;
+  void LayOut() const;
+  void PlaceMarks() const;
+  void PlaceLabels() const;
+  void DrawBody(QPainter& p, const TMark& mark) const;
+  // Whether a view would be drawn as the one laid out last (kStill).
+  bool LooksAsLaidOut(const TSkyView& view, std::int32_t selected) const;
   void DrawMoon(QPainter& p, const QPointF& at) const;
 
   const TSkyView* view_ = nullptr;
@@ -94,8 +123,18 @@ class TSkyChart : public QWidget {
   QPixmap grid_;                                 // background, drawn once per size
   std::array<QStaticText, kSkyRowCount> numbers_;  // the labels' texts, laid out once
   std::array<QStaticText, 4> signs_;                // ♀ ♂ ♃ ♄
+  std::array<QRectF, 4> signInk_;                   // each sign's ink about its centre
+  mutable std::vector<TMark> marks_;                // in order of drawing
   mutable std::vector<std::pair<std::int32_t, QRectF>> labels_;
-  mutable bool labelsDue_ = true;
+  mutable bool layoutDue_ = true;
+  // Each row as last laid out: its place and its marks (above the horizon,
+  // in the band, best, unreliable); the Moon's lit fraction.
+  struct TLaidOut {
+    QPointF At;
+    std::uint8_t Marks = 0;
+  };
+  mutable std::array<TLaidOut, kSkyRowCount> laidOut_{};
+  mutable Extended laidOutMoonLit_ = -1;
 };
 
 }  // namespace tarvel

@@ -13,6 +13,7 @@
 #include <QLocale>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -107,7 +108,9 @@ void TSkyTab::CreateControls() {
   StarList->verticalHeader()->setDefaultSectionSize(StarList->fontMetrics().height() + 4);
   StarList->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   StarList->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-  StarList->horizontalHeader()->setStretchLastSection(true);
+  // The columns are fitted to the table (FitColumns), the last one to its
+  // right edge, not stretched by the header, whose width lags the scroll bar's.
+  StarList->horizontalHeader()->setStretchLastSection(false);
   StarList->setGridStyle(Qt::DotLine);
   StarList->setFont(Face("MS Sans Serif", 13));
   starListModel_->SetFont(StarList->font());
@@ -132,7 +135,10 @@ void TSkyTab::CreateControls() {
   dsMagnitudeLimit = new QDoubleSpinBox(this);
   dsMagnitudeLimit->setObjectName(QStringLiteral("dsMagnitudeLimit"));
   dsMagnitudeLimit->setLocale(RussianLocale());  // the decimal comma
-  dsMagnitudeLimit->setRange(1.0, 4.0);
+  // Wider than the limits the tab takes, so that what is typed stays as typed
+  // and a value out of range is refused with its message (BandChange), as the
+  // sight form's numbers are.
+  dsMagnitudeLimit->setRange(-99.9, 99.9);
   dsMagnitudeLimit->setDecimals(1);
   dsMagnitudeLimit->setSingleStep(0.1);
   dsMagnitudeLimit->setValue(2.5);
@@ -145,8 +151,10 @@ void TSkyTab::CreateControls() {
   BestThree->setFont(Face("MS Sans Serif", 14, true));
   BestThree->setToolTip(QStringLiteral("Три звезды или планеты в полосе высот, не слабее заданной величины, "
                                        "азимуты которых обступают судно и дальше всего друг от друга (лучше "
-                                       "всего через 120°); из почти равных (до 5°) — самые яркие"));
+                                       "всего через 120°); из почти равных (до 15°) — самые яркие"));
   SkyError = NamedLabel(this, "SkyError", kRed);
+  lbBandError = NamedLabel(this, "lbBandError", kRed);
+  lbBandError->setWordWrap(true);
 
   auto* legend = NamedLabel(this, "SkyLegend", kSilver);
   legend->setText(QStringLiteral("Кольца на карте: фиолетовое — звезда главного окна, зелёное — лучшие три, "
@@ -214,6 +222,7 @@ void TSkyTab::CreateControls() {
 
   auto* sights = new QVBoxLayout;
   sights->addLayout(band);
+  sights->addWidget(lbBandError);
   sights->addWidget(BestThree);
   sights->addWidget(legend);
   sights->addStretch(1);
@@ -238,8 +247,8 @@ void TSkyTab::ConnectHandlers() {
   on(dsMagnitudeLimit, &QDoubleSpinBox::valueChanged, &TSkyTab::BandChange);
   on(AllStars, &QCheckBox::toggled, &TSkyTab::AllStarsClick);
   StarList->viewport()->installEventFilter(this);
-  // The last column stretches with the table by itself: only another one
-  // sized tells of the user.
+  // The last column takes what the others leave: only another one sized
+  // tells of the user.
   connect(StarList->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
     if (!fitting_ && columnsFitted_ && column != kStarColumnCount - 1) userSizedColumns_ = true;
   });
@@ -269,7 +278,7 @@ void TSkyTab::showEvent(QShowEvent* event) {
   if (stale_) Guarded([this] { Refresh(); });
 }
 
-TAltitudeBand TSkyTab::Band() const {
+TAltitudeBand TSkyTab::TypedBand() const {
   return {static_cast<Extended>(BandFrom->value()), static_cast<Extended>(BandTo->value()),
           static_cast<Extended>(dsMagnitudeLimit->value())};
 }
@@ -284,7 +293,7 @@ void TSkyTab::Refresh() {
       twilightFor_ = key;
       ShowTwilight();
     }
-    *view_ = SkyView(inputs_, Band());
+    *view_ = SkyView(inputs_, band_);
   } catch (const Exception& error) {
     Show(SkyError, QStringLiteral("Небосвод не рассчитан: ") + Text(error.Message()));
     return;
@@ -300,18 +309,38 @@ void TSkyTab::Refresh() {
 }
 
 void TSkyTab::FitColumns() {
-  // The name column gives up what the columns need beyond the table's
-  // width, down to 140 pixels, so that the error column stays in sight (a
-  // long name is elided).
+  // The columns to their texts and headings; what they need beyond the
+  // table's width is given up first by the name column down to
+  // kNameColumnLeast, then by the figures' columns down to their figures
+  // (a heading wider than its figures is elided, its tooltip whole), then by
+  // the name column down to kNameColumnSmallest, so that the error column
+  // stays in sight.
   if (userSizedColumns_) return;
   fitting_ = true;
   StarList->resizeColumnsToContents();
   QHeaderView* header = StarList->horizontalHeader();
-  // Room for the vertical scroll bar, whether or not the rows ask for it yet.
-  const int scrollBar = StarList->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, StarList);
-  const int over = header->length() - (StarList->viewport()->width() - 2 * scrollBar);
+  // Room for the vertical scroll bar while the rows do not yet ask for it.
+  const int scrollBar = StarList->verticalScrollBar()->isVisible()
+                            ? 0
+                            : StarList->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, StarList);
+  int over = header->length() - (StarList->viewport()->width() - scrollBar);
+  const auto give = [&](int column, int least) {
+    if (over <= 0) return;
+    const int size = header->sectionSize(column);
+    const int given = std::clamp(size - least, 0, over);
+    if (given == 0) return;
+    header->resizeSection(column, size - given);
+    over -= given;
+  };
   const int name = static_cast<int>(TStarColumn::Name);
-  if (over > 0) header->resizeSection(name, std::max(kNameColumnLeast, header->sectionSize(name) - over));
+  give(name, kNameColumnLeast);
+  for (int column = static_cast<int>(TStarColumn::Magnitude); column < kStarColumnCount; ++column) {
+    give(column, std::max(static_cast<QAbstractItemView*>(StarList)->sizeHintForColumn(column), 24));
+  }
+  give(name, kNameColumnSmallest);
+  // The error column takes what room is left, as far as the edge.
+  const int last = kStarColumnCount - 1;
+  if (over < 0) header->resizeSection(last, header->sectionSize(last) - over);
   fitting_ = false;
 }
 
@@ -359,8 +388,19 @@ void TSkyTab::SelectStarRow() {
 void TSkyTab::BandChange() {
   BandFrom->setMaximum(BandTo->value());
   BandTo->setMinimum(BandFrom->value());
+  // A refused limit stays in its box for the navigator to mend; the sky
+  // goes on with the last band taken.
+  const TAltitudeBand typed = TypedBand();
+  try {
+    CheckBand(typed);
+  } catch (const EBandError& error) {
+    Show(lbBandError, Text(error.Message()));
+    return;
+  }
+  Show(lbBandError, {});
+  band_ = typed;
   if (!haveInputs_ || stale_) return;
-  SetBand(*view_, Band());
+  SetBand(*view_, band_);
   ShowSky();
 }
 

@@ -10,7 +10,9 @@
 //
 // The tab follows the main window (Follow); a hidden tab only keeps the
 // inputs and catches up when shown. An arithmetic fault of the computation
-// is shown in the tab, which keeps its previous sky. Choosing a star on the
+// is shown in the tab, which keeps its previous sky. A magnitude limit out
+// of range stays typed in its box, is refused with its message, and the
+// sky goes on with the last limit taken. Choosing a star on the
 // chart or in the table, and the two buttons, ask the main window through
 // the signals; the tab changes nothing of the main window itself.
 
@@ -41,9 +43,11 @@ class TSkyTab : public QWidget {
   Q_OBJECT
 
  public:
-  // The least width of the star table's name column when the columns are
-  // fitted to the table, pixels.
+  // The width of the star table's name column that the columns' fitting to
+  // the table keeps while the figures' columns can give up room, and the
+  // least it takes after, pixels.
   static constexpr int kNameColumnLeast = 140;
+  static constexpr int kNameColumnSmallest = 60;
 
   // Every handler runs through the program's error report (Guarded,
   // widgets/ErrorReport.h).
@@ -72,7 +76,8 @@ class TSkyTab : public QWidget {
   void ShowSky();
   void SelectStarRow();
   void FitColumns();
-  TAltitudeBand Band() const;
+  // The band and limit as the controls show them, taken or not.
+  TAltitudeBand TypedBand() const;
   void ShowTwilight();
 
   void BandChange();
@@ -91,6 +96,7 @@ class TSkyTab : public QWidget {
   bool fitting_ = false;            // the program, not the user, sizes the columns
   bool userSizedColumns_ = false;   // the user sized a column: no more fitting
   std::unique_ptr<TSkyView> view_;
+  TAltitudeBand band_;  // the last band and limit taken
 
   // Twilight depends on the date, zone and position only: it is computed
   // again only when one of them changes, not on every tick.
@@ -111,6 +117,7 @@ class TSkyTab : public QWidget {
   QDoubleSpinBox* dsMagnitudeLimit = nullptr;  // the faintest body for sights
   QLabel* BestThree = nullptr;
   QLabel* SkyError = nullptr;     // an arithmetic fault of the last attempt
+  QLabel* lbBandError = nullptr;  // a magnitude limit refused
   QLabel* TwilightDate = nullptr;
   QLabel* MorningNautical = nullptr;  // ship's times HH:MM
   QLabel* MorningCivil = nullptr;

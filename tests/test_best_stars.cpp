@@ -56,8 +56,14 @@ TEST(BestThree, SurroundTheShipThenSpreadThenBrightnessThenAltitude) {
       {"smallest gap within 5°: the altitude decides", {{1, 20, 0}, {2, 45, 120}, {3, 45, 240}, {4, 44, 2}}, {4, 2, 3}, false},
       {"smallest gap within 5°: the brighter wins",
        {{1, 45, 0, 1}, {2, 45, 120, 1}, {3, 45, 240, 1}, {4, 45, 3, -1}}, {4, 2, 3}, false},
-      {"smallest gap 10° short: the spread wins over brightness",
-       {{1, 45, 0, 1}, {2, 45, 120, 1}, {3, 45, 240, 1}, {4, 45, 10, -1}}, {1, 2, 3}, false},
+      // 10° short counted as a real difference when the tolerance was 5°; a
+      // navigator takes the star of magnitude −1 for lines 110° apart.
+      {"smallest gap 10° short: still equal, the brighter wins",
+       {{1, 45, 0, 1}, {2, 45, 120, 1}, {3, 45, 240, 1}, {4, 45, 10, -1}}, {4, 2, 3}, false},
+      {"smallest gap 20° short: the spread wins over brightness",
+       {{1, 45, 0, 1}, {2, 45, 120, 1}, {3, 45, 240, 1}, {4, 45, 20, -1}}, {1, 2, 3}, false},
+      {"smallest gap 15° short exactly: still equal",
+       {{1, 45, 0, 1}, {2, 45, 120, 1}, {3, 45, 240, 1}, {4, 45, 15, -1}}, {4, 2, 3}, false},
       {"magnitudes within 0.3: the altitude decides",
        {{1, 20, 0, 1.0L}, {2, 45, 120, 1}, {3, 45, 240, 1}, {4, 45, 1, 1.2L}}, {4, 2, 3}, false},
       {"full tie by numbers", {{9, 40, 180}, {2, 40, 120}, {3, 40, 240}, {4, 40, 0}}, {4, 2, 3}, false},
@@ -136,13 +142,13 @@ TEST(BestThree, AgreesWithEveryTriadOfRandomSkies) {
       continue;
     }
     EXPECT_TRUE(around(a, b, c)) << sky;
-    EXPECT_GE(smallest(a, b, c), widest - 5 - 1e-12) << sky;
+    EXPECT_GE(smallest(a, b, c), widest - kGapTolerance - 1e-12) << sky;
     // No triad as well spread is brighter by more than the tolerance.
     const long double chosen = stars[a].Magnitude + stars[b].Magnitude + stars[c].Magnitude;
     for (std::size_t i = 0; i < n; ++i)
       for (std::size_t j = i + 1; j < n; ++j)
         for (std::size_t k = j + 1; k < n; ++k) {
-          if (!around(i, j, k) || smallest(i, j, k) < widest - 5) continue;
+          if (!around(i, j, k) || smallest(i, j, k) < widest - kGapTolerance) continue;
           EXPECT_GE(stars[i].Magnitude + stars[j].Magnitude + stars[k].Magnitude, chosen - 0.3L - 1e-12) << sky;
         }
   }

@@ -21,6 +21,9 @@
 #include <QTableView>
 #include <QTest>
 #include <QToolTip>
+#include <algorithm>
+#include <cmath>
+#include <vector>
 
 #include "MainWindowFixture.h"
 #include "almanac/SkyTexts.h"
@@ -223,14 +226,20 @@ TEST_F(NavigationTest, TableSortsByValueAndShowsAllStarsOnRequest) {
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
     EXPECT_EQ(rows(), StarOrder(view, column, !descending, false)) << section;
   }
-  // The error column in sight at the window's size, whole.
+  // The error column whole in sight at the window's default size, with
+  // room for its heading and its figures; before, the name column stopped
+  // at its least and "Погр." ran off the table's right edge.
   const int error = static_cast<int>(TStarColumn::PlaceError);
-  // The error column whole in sight, unless the name column is already at
-  // its least.
-  const int name = static_cast<int>(TStarColumn::Name);
-  QTRY_VERIFY(header->sectionViewportPosition(error) + header->sectionSize(error) <= Table()->viewport()->width() ||
-              header->sectionSize(name) == TSkyTab::kNameColumnLeast);
+  const auto inSight = [&] {
+    return header->sectionViewportPosition(error) + header->sectionSize(error) <= Table()->viewport()->width();
+  };
+  // The default size on this screen (offscreen: bounded to 800 × 600), then
+  // the default of a full-size screen.
+  EXPECT_TRUE(RunUntil(inSight)) << Window()->width();
+  Window()->resize(1240, 800);
+  EXPECT_TRUE(RunUntil(inSight)) << Window()->width();
   EXPECT_GE(header->sectionSize(error), Table()->fontMetrics().horizontalAdvance(QStringLiteral("0,00'")));
+  EXPECT_GE(header->sectionSize(error), header->fontMetrics().horizontalAdvance(QStringLiteral("Погр.")));
   In<QCheckBox>("AllStars")->click();
   EXPECT_EQ(Rows()->rowCount(), kSkyRowCount);  // the stars, the Sun, the Moon and the planets
   In<QCheckBox>("AllStars")->click();
@@ -272,8 +281,11 @@ TEST_F(NavigationTest, MagnitudeLimitBesideTheBandChoosesAmongBrighterBodies) {
   EnterWorkedExample();
   auto* limit = In<QDoubleSpinBox>("dsMagnitudeLimit");
   EXPECT_EQ(limit->value(), 2.5);
-  EXPECT_EQ(limit->minimum(), 1.0);
-  EXPECT_EQ(limit->maximum(), 4.0);
+  // The box itself bounds nothing a navigator would type: the tab refuses a
+  // limit out of 1,0 … 4,0 with its message (below), so that what is typed
+  // stays as typed.
+  EXPECT_LT(limit->minimum(), 0.5);
+  EXPECT_GT(limit->maximum(), 5.0);
   EXPECT_EQ(limit->text(), QStringLiteral("2,5"));  // the decimal comma
   for (double faintest : {1.0, 1.5, 4.0, 2.5}) {
     limit->setValue(faintest);
@@ -285,7 +297,28 @@ TEST_F(NavigationTest, MagnitudeLimitBesideTheBandChoosesAmongBrighterBodies) {
   limit->clear();
   QTest::keyClicks(limit, QStringLiteral("1,8"));
   EXPECT_DOUBLE_EQ(limit->value(), 1.8);
-  EXPECT_TRUE(errors.isEmpty());
+  // Out of range: kept as typed and refused with the message; the best
+  // three stay those of the last limit taken, a new second too.
+  auto* message = In<QLabel>("lbBandError");
+  auto* best = In<QLabel>("BestThree");
+  EXPECT_TRUE(message->text().isEmpty());
+  const struct { const char* typed; double limit; } typed[] = {{"5", 1.8}, {"0,5", 1.8}, {"2,0", 2.0}};
+  for (const auto& t : typed) {
+    limit->clear();
+    QTest::keyClicks(limit, QString::fromUtf8(t.typed));
+    EXPECT_EQ(limit->text(), QString::fromUtf8(t.typed));
+    const bool refused = t.limit == 1.8;
+    EXPECT_EQ(message->text(), refused ? QStringLiteral("Предел звёздной величины должен быть от 1,0 до 4,0")
+                                       : QString())
+        << t.typed;
+    EXPECT_EQ(best->text(), QString::fromStdString(BestThreeText(SkyView(Inputs(), {15, 70, static_cast<Extended>(t.limit)}))))
+        << t.typed;
+    Get<QTimeEdit>("TimePicker")->setTime(Get<QTimeEdit>("TimePicker")->time().addSecs(60));  // the next minute
+    EXPECT_EQ(best->text(), QString::fromStdString(BestThreeText(SkyView(Inputs(), {15, 70, static_cast<Extended>(t.limit)}))))
+        << t.typed;
+    EXPECT_EQ(limit->text(), QString::fromUtf8(t.typed));
+  }
+  EXPECT_TRUE(errors.isEmpty());  // no message box: typing goes on
 }
 
 // Dense skies on a small chart: no label covers another; a star whose label
@@ -315,7 +348,15 @@ TEST_F(NavigationTest, ChartLabelsNeverCoverOneAnother) {
       for (std::size_t j = i + 1; j < labels.size(); ++j) {
         EXPECT_FALSE(labels[i].second.intersects(labels[j].second)) << labels[i].first << " " << labels[j].first;
       }
+      // Nor another body's dot or symbol: a name beside a dot reads as its.
+      for (const TSkyChart::TMark& mark : chart.Marks()) {
+        if (mark.Row == labels[i].first) continue;
+        EXPECT_FALSE(labels[i].second.intersects(mark.Box)) << labels[i].first << " on " << mark.Row;
+      }
     }
+    // Every body above the horizon is drawn once, a dot at least as large
+    // as its place's pixel.
+    EXPECT_EQ(chart.Marks().size(), above);
     if (StarOf(view, 99).AboveHorizon) {
       EXPECT_EQ(labels.front().first, 99);  // the main window's star labelled first
     }
@@ -339,6 +380,107 @@ TEST_F(NavigationTest, ChartLabelsNeverCoverOneAnother) {
       EXPECT_EQ(clicked, 0) << k;
     }
   }
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+// Venus and Mars under 2° apart in the west on the evening of 19 August
+// 2010 at Sydney, the Moon and the Sun elsewhere; other evenings, large and
+// small charts. No symbol of the Sun, the Moon or a planet covers another;
+// one moved aside stays near its place, where the mouse still finds it.
+TEST_F(NavigationTest, ChartSymbolsNeverCoverOneAnother) {
+  Create();
+  const struct { Extended latitude, longitude; TShipTime time; int size; bool moved; } cases[] = {
+      {-(33 + 51 / 60.0L), 151 + 13 / 60.0L, {10, 18, 15, 0, 19, 8, 2010}, 520, true},
+      {-(33 + 51 / 60.0L), 151 + 13 / 60.0L, {10, 18, 15, 0, 19, 8, 2010}, 300, true},
+      {38.0L, 170.73L, {11, 19, 45, 0, 19, 8, 2010}, 300, true},  // the same two, that week
+      {55.75L, 37.625L, {3, 17, 0, 0, 1, 1, 2000}, 520, false},
+  };
+  for (const auto& c : cases) {
+    TAlmanacInputs in;
+    in.Time = c.time;
+    in.Latitude = c.latitude;
+    in.Longitude = c.longitude;
+    in.StarNumber = 99;
+    const TSkyView view = SkyView(in, {});
+    TSkyChart chart;
+    chart.resize(c.size, c.size);
+    chart.SetView(&view, in.StarNumber);
+    chart.show();
+    chart.grab();
+    std::vector<TSkyChart::TMark> symbols;
+    for (const TSkyChart::TMark& mark : chart.Marks()) {
+      if (!IsStarRow(mark.Row)) symbols.push_back(mark);
+    }
+    bool moved = false;
+    for (std::size_t i = 0; i < symbols.size(); ++i) {
+      const QPointF place = chart.StarPoint(symbols[i].Row);
+      const QPointF aside = symbols[i].At - place;
+      moved = moved || !aside.isNull();
+      EXPECT_LE(std::hypot(aside.x(), aside.y()), 60) << symbols[i].Row;
+      EXPECT_TRUE(symbols[i].Box.contains(symbols[i].At));
+      EXPECT_EQ(chart.StarAt(symbols[i].At), symbols[i].Row);
+      for (std::size_t j = i + 1; j < symbols.size(); ++j) {
+        EXPECT_FALSE(symbols[i].Box.intersects(symbols[j].Box)) << symbols[i].Row << " " << symbols[j].Row << " at "
+                                                               << c.size;
+      }
+    }
+    EXPECT_EQ(moved, c.moved) << c.size;
+  }
+  // The two planets of that evening stand close together in the west.
+  TAlmanacInputs sydney;
+  sydney.Time = cases[0].time;
+  sydney.Latitude = cases[0].latitude;
+  sydney.Longitude = cases[0].longitude;
+  const TSkyView evening = SkyView(sydney, {});
+  EXPECT_NEAR(static_cast<double>(StarOf(evening, kVenusRow).Azimuth), 289, 3);
+  EXPECT_NEAR(static_cast<double>(StarOf(evening, kMarsRow).Azimuth), 289, 3);
+  EXPECT_NEAR(static_cast<double>(StarOf(evening, kVenusRow).Altitude - StarOf(evening, kMarsRow).Altitude), 0, 0.5);
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+// A second later every body is within a hundredth of a pixel of its place:
+// the chart keeps its layout (and repaints its captions only); ten minutes
+// later it lays the sky out again. What it draws is never further than
+// kStill from where the view puts it.
+TEST_F(NavigationTest, ChartKeepsItsLayoutWhileNothingVisiblyMoves) {
+  Create();
+  TAlmanacInputs in;
+  in.Time = {3, 17, 0, 0, 1, 1, 2000};
+  in.Latitude = 55.75L;
+  in.Longitude = 37.625L;
+  in.StarNumber = 46;
+  TSkyView view = SkyView(in, {});
+  TSkyChart chart;
+  chart.resize(520, 520);
+  chart.SetView(&view, in.StarNumber);
+  chart.show();
+  chart.grab();
+  const std::vector<TSkyChart::TMark> first = chart.Marks();
+  const auto same = [&] {
+    return std::equal(first.begin(), first.end(), chart.Marks().begin(), chart.Marks().end(),
+                      [](const auto& a, const auto& b) { return a.Row == b.Row && a.At == b.At; });
+  };
+  const struct { int seconds; bool kept; } steps[] = {{1, true}, {2, true}, {600, false}};
+  for (const auto& step : steps) {
+    TAlmanacInputs later = in;
+    later.Time.Second = step.seconds % 60;
+    later.Time.Minute = step.seconds / 60;
+    view = SkyView(later, {});
+    chart.SetView(&view, in.StarNumber);
+    chart.grab();
+    EXPECT_EQ(same(), step.kept) << step.seconds;
+    EXPECT_TRUE(chart.When().contains(QStringLiteral("17:%1:%2").arg(step.seconds / 60, 2, 10, QLatin1Char('0'))
+                                          .arg(step.seconds % 60, 2, 10, QLatin1Char('0'))));
+    for (const TSkyChart::TMark& mark : chart.Marks()) {
+      const QPointF off = mark.Place - chart.StarPoint(mark.Row);
+      EXPECT_LE(std::hypot(off.x(), off.y()), TSkyChart::kStill) << mark.Row;
+    }
+  }
+  // Another star chosen in the main window is laid out at once.
+  std::int32_t other = 1;
+  while (other == in.StarNumber || !StarOf(view, other).AboveHorizon) ++other;
+  chart.SetView(&view, other);
+  EXPECT_EQ(chart.Labels().front().first, other);
   EXPECT_TRUE(errors.isEmpty());
 }
 

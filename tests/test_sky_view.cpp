@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <limits>
+#include <vector>
 
 #include "almanac/BestStars.h"
 #include "almanac/SkyTexts.h"
@@ -37,7 +40,13 @@ TEST(SkyView, EachBodyFromItsPrecisePlace) {
     const TBodyPlace place = BodyPlace(BodyOfRow(k), IsStarRow(k) ? k : 0, in.Time);
     const THorizonData horizon = HorizonCoordsFrom(place.Dec, place.Gha, observer);
     const TStarView& s = StarOf(view, k);
-    EXPECT_NEAR(static_cast<double>(s.Altitude), static_cast<double>(AltitudeDegrees(horizon)), 1e-9) << k;
+    // A star's altitude is the geocentric one; a body with a parallax is seen
+    // from the ship (TopocentricAltitudeAsFromTheSpheroid below).
+    if (place.HorizontalParallax == 0) {
+      EXPECT_NEAR(static_cast<double>(s.Altitude), static_cast<double>(AltitudeDegrees(horizon)), 1e-9) << k;
+    } else {
+      EXPECT_LT(AltitudeDegrees(horizon) - s.Altitude, place.HorizontalParallax / 60 + 0.01L) << k;
+    }
     EXPECT_NEAR(static_cast<double>(s.Azimuth), static_cast<double>(horizon.Azimuth), 1e-9) << k;
     EXPECT_EQ(s.Declination, place.Dec) << k;
     EXPECT_EQ(s.Magnitude, place.Magnitude) << k;
@@ -63,6 +72,51 @@ TEST(SkyView, EachBodyFromItsPrecisePlace) {
   }
   EXPECT_EQ(StarTexts(view, kMoonRow).Name, "Луна");
   EXPECT_EQ(StarTitle(kJupiterRow), "Юпитер");
+}
+
+// The Moon, the Sun and the planets seen from the ship: the body's
+// geocentric vector (GHA, declination, distance a / sin HP with the HP's
+// a = 6378.1366 km) less the observer's on the spheroid (f = 1/298.257), the
+// altitude above the plane of the geodetic horizon. The chart's spherical
+// parallax with the spheroid's first term agrees to 0.03′ (the flattening's
+// square and the term's neglect of the change of azimuth), a tenth of what
+// the table shows; the Moon's parallax itself is up to 61′.
+TEST(SkyView, TopocentricAltitudeAsFromTheSpheroid) {
+  using V = std::array<long double, 3>;
+  const long double rad = 3.14159265358979323846264338327950288L / 180;
+  const auto dot = [](const V& x, const V& y) { return x[0] * y[0] + x[1] * y[1] + x[2] * y[2]; };
+  const long double a = 6378.1366L, f = 1 / 298.257L, e2 = f * (2 - f);
+  const struct { Extended latitude, longitude; TShipTime time; } cases[] = {
+      {55.75L, 37.625L, {3, 17, 0, 0, 1, 1, 2000}},  {-33.85L, 151.2167L, {10, 18, 15, 0, 19, 8, 2010}},
+      {0, -30, {-2, 3, 0, 0, 21, 1, 2000}},          {70, -150, {-10, 22, 30, 0, 15, 6, 2025}},
+      {-60, 10, {1, 6, 0, 0, 3, 3, 2031}},           {38.03L, 170.73L, {11, 19, 45, 0, 19, 8, 2010}},
+  };
+  int moons = 0;
+  for (const auto& c : cases) {
+    TAlmanacInputs in;
+    in.Time = c.time;
+    in.Latitude = c.latitude;
+    in.Longitude = c.longitude;
+    const TSkyView view = SkyView(in, {});
+    const long double phi = c.latitude * rad, lam = c.longitude * rad;
+    const long double n = a / std::sqrt(1 - e2 * std::sin(phi) * std::sin(phi));
+    const V up = {std::cos(phi) * std::cos(lam), std::cos(phi) * std::sin(lam), std::sin(phi)};
+    const V ship = {n * up[0], n * up[1], n * (1 - e2) * up[2]};
+    for (std::int32_t k = kSunRow; k <= kSaturnRow; ++k) {
+      const TBodyPlace place = BodyPlace(BodyOfRow(k), 0, in.Time);
+      const long double dist = a / std::sin(place.HorizontalParallax / 60 * rad);
+      const long double dec = place.Dec * rad, lon = -place.Gha * rad;
+      const V body = {dist * std::cos(dec) * std::cos(lon), dist * std::cos(dec) * std::sin(lon), dist * std::sin(dec)};
+      const V seen = {body[0] - ship[0], body[1] - ship[1], body[2] - ship[2]};
+      const long double altitude = std::asin(dot(seen, up) / std::sqrt(dot(seen, seen))) / rad;
+      const TStarView& s = StarOf(view, k);
+      EXPECT_NEAR(static_cast<double>(s.Altitude), static_cast<double>(altitude), 0.03 / 60)
+          << k << " at " << static_cast<double>(c.latitude);
+      EXPECT_EQ(s.AboveHorizon, s.Altitude > 0);
+      if (k == kMoonRow && s.Altitude > -5) ++moons;
+    }
+  }
+  EXPECT_GE(moons, 3);  // the Moon above or near the horizon in several cases
 }
 
 // Values a navigator knows: the brightest stars and planets, a new and a
@@ -127,6 +181,33 @@ TEST(SkyView, BandAndBestThreeLeaveOutFaintStarsAndTheSunAndMoonButNotStarsTheMa
                                      ", " + StarTitle(view.Best[2]));
 }
 
+// The limit a navigator may set, its ends included; a refused limit changes
+// neither the band nor the best three.
+TEST(SkyView, MagnitudeLimitOutOfRangeIsRefusedAndChangesNothing) {
+  TSkyView view = SkyView(WorkedInstant(), {15, 70, 3});
+  const std::vector<std::int32_t> best = view.Best;
+  const struct { Extended limit; bool taken; } cases[] = {
+      {1, true}, {4, true}, {2.5L, true}, {0.95L, false}, {4.05L, false}, {0.5L, false}, {5, false}, {-1, false},
+      {std::numeric_limits<Extended>::quiet_NaN(), false},
+  };
+  for (const auto& c : cases) {
+    const TAltitudeBand band{15, 70, c.limit};
+    if (c.taken) {
+      EXPECT_NO_THROW(CheckBand(band)) << static_cast<double>(c.limit);
+      continue;
+    }
+    try {
+      SetBand(view, band);
+      ADD_FAILURE() << static_cast<double>(c.limit);
+    } catch (const EBandError& error) {
+      EXPECT_EQ(error.Message(), "Предел звёздной величины должен быть от 1,0 до 4,0");
+    }
+    EXPECT_EQ(view.Band.FaintestMagnitude, 3);
+    EXPECT_EQ(view.Best, best);
+    EXPECT_THROW(SkyView(WorkedInstant(), band), EBandError);
+  }
+}
+
 // A star put by hand into an empty sky: three stars of magnitude 1 and a
 // fourth of 3.0 that would complete the spread.
 TEST(SkyView, MagnitudeLimitLeavesOutAFaintStarAtAnyAzimuth) {
@@ -185,6 +266,30 @@ TEST(SkyView, RealEveningsChooseBrightStarsRoundTheShip) {
                                     StarOf(view, view.Best[2]).Azimuth);
       EXPECT_GE(*std::min_element(gaps.begin(), gaps.end()), 60) << names;
     }
+  }
+}
+
+// Evenings a navigator judged: the place, the ship's time, the limit and the
+// three he would shoot. At Sydney in nautical twilight Altair, Atria and
+// Venus stand 113° to 127° apart; with gaps within 5° counted equal a limit
+// of 3,0 or more traded Altair and Atria for ζ Aquilae (3,0) and β Hydri
+// (2,8), 119° apart, carried by Venus's −4,4 in the sum.
+TEST(SkyView, BestThreeOfEveningsAsANavigatorChoosesThem) {
+  const struct { Extended latitude, longitude; TShipTime time; Extended limit; std::vector<std::int32_t> best; } cases[] = {
+      {-(33 + 51 / 60.0L), 151 + 13 / 60.0L, {10, 18, 15, 0, 19, 8, 2010}, 2.5L, {146, 122, kVenusRow}},
+      {-(33 + 51 / 60.0L), 151 + 13 / 60.0L, {10, 18, 15, 0, 19, 8, 2010}, 3.0L, {146, 122, kVenusRow}},
+      {-(33 + 51 / 60.0L), 151 + 13 / 60.0L, {10, 18, 15, 0, 19, 8, 2010}, 4.0L, {146, 122, kVenusRow}},
+      // Deneb, Antares and Alioth, none fainter than 1,8.
+      {38 + 1.54L / 60, 170 + 43.92L / 60, {11, 19, 45, 0, 19, 8, 2010}, 2.5L, {149, 117, 87}},
+  };
+  for (const auto& c : cases) {
+    TAlmanacInputs in;
+    in.Time = c.time;
+    in.Latitude = c.latitude;
+    in.Longitude = c.longitude;
+    const TSkyView view = SkyView(in, {15, 70, c.limit});
+    EXPECT_EQ(view.Best, c.best) << static_cast<double>(c.latitude) << " " << static_cast<double>(c.limit);
+    EXPECT_FALSE(view.BestFallback);
   }
 }
 
