@@ -111,6 +111,7 @@ Extended GroundDistance(Extended dec1, Extended gha1, Extended dec2, Extended gh
 }
 
 void CheckBand(const TAltitudeBand& band) {
+  if (band.From > band.To) throw EBandError(kBandOrderError);
   if (!(band.FaintestMagnitude >= kLeastMagnitudeLimit && band.FaintestMagnitude <= kGreatestMagnitudeLimit)) {
     throw EBandError(kMagnitudeLimitError);
   }

@@ -32,7 +32,8 @@
 //
 // Errors: SkyView raises what ComputeSky and BodyPlace raise (EBodyError for
 // a date outside 1930 … 2099 or a missing ephemeris) and EBandError for a
-// magnitude limit out of range (CheckBand), and then delivers nothing.
+// magnitude limit out of range or a band upside down (CheckBand), and then
+// delivers nothing.
 
 #include <array>
 #include <cstdint>
@@ -74,6 +75,7 @@ struct TAltitudeBand {
 inline constexpr Extended kLeastMagnitudeLimit = 1;
 inline constexpr Extended kGreatestMagnitudeLimit = 4;
 inline constexpr const char* kMagnitudeLimitError = "Предел звёздной величины должен быть от 1,0 до 4,0";
+inline constexpr const char* kBandOrderError = "Нижняя граница высот больше верхней";
 
 // A band the sky tab refuses.
 class EBandError : public Exception {
@@ -81,7 +83,8 @@ class EBandError : public Exception {
   using Exception::Exception;
 };
 
-// Raises EBandError with kMagnitudeLimitError for a limit outside
+// Raises EBandError with kBandOrderError for a band whose lower altitude is
+// above its upper one, and with kMagnitudeLimitError for a limit outside
 // kLeastMagnitudeLimit … kGreatestMagnitudeLimit (or not a number).
 void CheckBand(const TAltitudeBand& band);
 

@@ -129,8 +129,6 @@ void TSkyTab::CreateControls() {
 
   BandFrom = Degrees(this, "BandFrom", 15, QStringLiteral("Нижняя граница высот для наблюдений"));
   BandTo = Degrees(this, "BandTo", 70, QStringLiteral("Верхняя граница высот для наблюдений"));
-  BandFrom->setMaximum(BandTo->value());
-  BandTo->setMinimum(BandFrom->value());
 
   dsMagnitudeLimit = new QDoubleSpinBox(this);
   dsMagnitudeLimit->setObjectName(QStringLiteral("dsMagnitudeLimit"));
@@ -386,9 +384,7 @@ void TSkyTab::SelectStarRow() {
 // --- Handlers --------------------------------------------------------------
 
 void TSkyTab::BandChange() {
-  BandFrom->setMaximum(BandTo->value());
-  BandTo->setMinimum(BandFrom->value());
-  // A refused limit stays in its box for the navigator to mend; the sky
+  // A refused band or limit stays in its box for the navigator to mend; the sky
   // goes on with the last band taken.
   const TAltitudeBand typed = TypedBand();
   try {

@@ -269,10 +269,20 @@ TEST_F(NavigationTest, BandGreysStarsAndNamesTheBestThree) {
           << k;
     }
   }
-  // The band cannot be turned inside out.
+  // A band turned inside out is kept as typed and refused with its message
+  // (the boxes used to bound each other without a word); the best three stay
+  // those of the last band taken until it is mended.
   from->setValue(50);
+  const QString best = In<QLabel>("BestThree")->text();
   to->setValue(20);
-  EXPECT_EQ(to->value(), 50);
+  EXPECT_EQ(from->value(), 50);
+  EXPECT_EQ(to->value(), 20);
+  EXPECT_EQ(In<QLabel>("lbBandError")->text(), QStringLiteral("Нижняя граница высот больше верхней"));
+  EXPECT_EQ(In<QLabel>("BestThree")->text(), best);
+  to->setValue(70);
+  EXPECT_TRUE(In<QLabel>("lbBandError")->text().isEmpty());
+  EXPECT_EQ(In<QLabel>("BestThree")->text(),
+            QString::fromStdString(BestThreeText(SkyView(Inputs(), {50, 70}))));
 }
 
 TEST_F(NavigationTest, MagnitudeLimitBesideTheBandChoosesAmongBrighterBodies) {

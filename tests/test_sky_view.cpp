@@ -159,7 +159,9 @@ TEST(SkyView, BandAndBestThreeLeaveOutFaintStarsAndTheSunAndMoonButNotStarsTheMa
   const Extended polaris = StarOf(view, 160).Altitude;
   for (const TAltitudeBand band : {TAltitudeBand{}, TAltitudeBand{0, 90}, TAltitudeBand{0, 90, 4},
                                    TAltitudeBand{0, 90, 1}, TAltitudeBand{polaris - 3, polaris + 3},
-                                   TAltitudeBand{polaris - 0.1L, polaris + 0.1L}, TAltitudeBand{40, 30}}) {
+                                   TAltitudeBand{polaris - 0.1L, polaris + 0.1L}, TAltitudeBand{89.999L, 90}}) {
+    // (The band no body is in was {40, 30} until an upside-down band came to
+    // be refused: see BandUpsideDown below.)
     SetBand(view, band);
     std::vector<TSightCandidate> shootable;
     for (std::int32_t k = 1; k <= kSkyRowCount; ++k) {
@@ -205,6 +207,23 @@ TEST(SkyView, MagnitudeLimitOutOfRangeIsRefusedAndChangesNothing) {
     EXPECT_EQ(view.Band.FaintestMagnitude, 3);
     EXPECT_EQ(view.Best, best);
     EXPECT_THROW(SkyView(WorkedInstant(), band), EBandError);
+  }
+  // BandUpsideDown: a band upside down is refused, never turned round; an
+  // empty one is a band.
+  const struct { Extended from, to; bool taken; } bands[] = {{40, 40, true}, {0, 90, true}, {41, 40, false}, {70, 15, false}};
+  for (const auto& b : bands) {
+    const TAltitudeBand band{b.from, b.to, 3};
+    if (b.taken) {
+      EXPECT_NO_THROW(CheckBand(band)) << static_cast<double>(b.from);
+      continue;
+    }
+    try {
+      SetBand(view, band);
+      ADD_FAILURE() << static_cast<double>(b.from);
+    } catch (const EBandError& error) {
+      EXPECT_EQ(error.Message(), "Нижняя граница высот больше верхней");
+    }
+    EXPECT_EQ(view.Best, best);
   }
 }
 
