@@ -24,7 +24,11 @@ std::string Number(std::string_view picture, Extended x) {
   return text;
 }
 
-std::string TwoDigits(std::int32_t value) { return (value < 10 ? "0" : "") + std::to_string(value); }
+std::string TwoDigits(std::int32_t value) {
+  std::string text = std::to_string(value);
+  if (value >= 0 && value < 10) text.insert(text.begin(), '0');
+  return text;
+}
 
 std::string Trimmed(const std::string& text) {
   const auto begin = text.find_first_not_of(' ');
