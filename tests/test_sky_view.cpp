@@ -161,7 +161,7 @@ TEST(SkyView, BandAndBestThreeLeaveOutFaintStarsAndTheSunAndMoonButNotStarsTheMa
                                    TAltitudeBand{0, 90, 1}, TAltitudeBand{polaris - 3, polaris + 3},
                                    TAltitudeBand{polaris - 0.1L, polaris + 0.1L}, TAltitudeBand{89.999L, 90}}) {
     // (The band no body is in was {40, 30} until an upside-down band came to
-    // be refused: see BandUpsideDown below.)
+    // be refused: see MagnitudeLimitOutOfRange… below.)
     SetBand(view, band);
     std::vector<TSightCandidate> shootable;
     for (std::int32_t k = 1; k <= kSkyRowCount; ++k) {
@@ -188,42 +188,33 @@ TEST(SkyView, BandAndBestThreeLeaveOutFaintStarsAndTheSunAndMoonButNotStarsTheMa
 TEST(SkyView, MagnitudeLimitOutOfRangeIsRefusedAndChangesNothing) {
   TSkyView view = SkyView(WorkedInstant(), {15, 70, 3});
   const std::vector<std::int32_t> best = view.Best;
-  const struct { Extended limit; bool taken; } cases[] = {
-      {1, true}, {4, true}, {2.5L, true}, {0.95L, false}, {4.05L, false}, {0.5L, false}, {5, false}, {-1, false},
-      {std::numeric_limits<Extended>::quiet_NaN(), false},
+  // A band upside down is refused too, never turned round; an empty one is
+  // a band. An empty message: the band is taken.
+  const char* limit = "Предел звёздной величины должен быть от 1,0 до 4,0";
+  const char* order = "Нижняя граница высот больше верхней";
+  const Extended nan = std::numeric_limits<Extended>::quiet_NaN();
+  const struct { TAltitudeBand band; const char* refusal; } cases[] = {
+      {{15, 70, 1}, ""},      {{15, 70, 4}, ""},       {{15, 70, 2.5L}, ""},   {{15, 70, 0.95L}, limit},
+      {{15, 70, 4.05L}, limit}, {{15, 70, 0.5L}, limit}, {{15, 70, 5}, limit},   {{15, 70, -1}, limit},
+      {{15, 70, nan}, limit}, {{40, 40, 3}, ""},       {{0, 90, 3}, ""},       {{41, 40, 3}, order},
+      {{70, 15, 3}, order},
   };
   for (const auto& c : cases) {
-    const TAltitudeBand band{15, 70, c.limit};
-    if (c.taken) {
-      EXPECT_NO_THROW(CheckBand(band)) << static_cast<double>(c.limit);
+    const std::string what = std::to_string(static_cast<double>(c.band.From)) + " " +
+                             std::to_string(static_cast<double>(c.band.FaintestMagnitude));
+    if (!*c.refusal) {
+      EXPECT_NO_THROW(CheckBand(c.band)) << what;
       continue;
     }
     try {
-      SetBand(view, band);
-      ADD_FAILURE() << static_cast<double>(c.limit);
+      SetBand(view, c.band);
+      ADD_FAILURE() << what;
     } catch (const EBandError& error) {
-      EXPECT_EQ(error.Message(), "Предел звёздной величины должен быть от 1,0 до 4,0");
+      EXPECT_EQ(error.Message(), c.refusal) << what;
     }
-    EXPECT_EQ(view.Band.FaintestMagnitude, 3);
-    EXPECT_EQ(view.Best, best);
-    EXPECT_THROW(SkyView(WorkedInstant(), band), EBandError);
-  }
-  // BandUpsideDown: a band upside down is refused, never turned round; an
-  // empty one is a band.
-  const struct { Extended from, to; bool taken; } bands[] = {{40, 40, true}, {0, 90, true}, {41, 40, false}, {70, 15, false}};
-  for (const auto& b : bands) {
-    const TAltitudeBand band{b.from, b.to, 3};
-    if (b.taken) {
-      EXPECT_NO_THROW(CheckBand(band)) << static_cast<double>(b.from);
-      continue;
-    }
-    try {
-      SetBand(view, band);
-      ADD_FAILURE() << static_cast<double>(b.from);
-    } catch (const EBandError& error) {
-      EXPECT_EQ(error.Message(), "Нижняя граница высот больше верхней");
-    }
-    EXPECT_EQ(view.Best, best);
+    EXPECT_EQ(view.Band.FaintestMagnitude, 3) << what;
+    EXPECT_EQ(view.Best, best) << what;
+    EXPECT_THROW(SkyView(WorkedInstant(), c.band), EBandError) << what;
   }
 }
 
