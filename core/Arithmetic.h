@@ -22,7 +22,8 @@
 // Built with TARVEL_X87_NOISE (the test suite's "other processor" build), the
 // x87 sine, cosine and arctangent move their results by a unit in the last
 // place, up, down or not at all as a hash of the argument says, so that a
-// test resting on one processor's last bits fails on this one.
+// test resting on one processor's last bits fails on this one. What every
+// x87 gives alike stays: the exact value at 0 and the functions' symmetry.
 
 #include <cmath>
 #include <cstdint>
@@ -42,16 +43,21 @@ namespace tarvel::arith {
 inline constexpr Extended kX87TrigLimit = 9223372036854775808.0L;
 
 #ifdef TARVEL_X87_NOISE
-// −1, 0 or +1 ulp, from the argument's 80 bits and a salt per function.
+// The result's magnitude one ulp smaller, one larger or as it was, from the
+// bits of |x| and a salt per function: as any processor may round, keeping
+// what every x87 keeps, the exact result at 0 and sin(−x) = −sin x,
+// cos(−x) = cos x, atan(−x) = −atan x.
 inline Extended X87Noise(Extended x, Extended r, std::uint64_t salt) {
+  if (x == 0 || r == 0) return r;
+  const Extended a = std::fabs(x);
   std::uint64_t significand = 0;
   std::uint16_t exponent = 0;
-  std::memcpy(&significand, &x, sizeof significand);
-  std::memcpy(&exponent, reinterpret_cast<const char*>(&x) + sizeof significand, sizeof exponent);
-  const std::uint64_t h = (significand ^ (std::uint64_t{exponent} << 48) ^ salt) * 0x9E3779B97F4A7C15ULL;
+  std::memcpy(&significand, &a, sizeof significand);
+  std::memcpy(&exponent, reinterpret_cast<const char*>(&a) + sizeof significand, sizeof exponent);
+  const std::uint64_t h = (significand ^ (std::uint64_t{exponent} << 48) ^ (salt << 56)) * 0x9E3779B97F4A7C15ULL;
   switch (h >> 62) {
-    case 0: return std::nextafter(r, -std::numeric_limits<Extended>::infinity());
-    case 1: return std::nextafter(r, std::numeric_limits<Extended>::infinity());
+    case 0: return std::nextafter(r, Extended{0});
+    case 1: return std::nextafter(r, std::copysign(std::numeric_limits<Extended>::infinity(), r));
     default: return r;
   }
 }
