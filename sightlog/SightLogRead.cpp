@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <QLocale>
 #include <cmath>
 
 #include "angles/Degrees.h"
@@ -19,6 +20,10 @@ namespace tarvel {
 namespace {
 
 std::string Quoted(const QString& text) { return "«" + text.toStdString() + "»"; }
+
+// A number of the file as the file writes it: the shortest text that reads
+// back to it, never rounded to six digits (2147483648, not 2.14748e+09).
+std::string Written(double value) { return QString::number(value, 'g', QLocale::FloatingPointShortest).toStdString(); }
 
 // One object of the file, with the words that place it ("наблюдение 2: ").
 class TFields {
@@ -47,8 +52,8 @@ class TFields {
 
   void InRange(const char* key, double value, double minimum, double maximum) const {
     if (value >= minimum && value <= maximum) return;
-    Fail("поле «" + std::string(key) + "» = " + QString::number(value).toStdString() + " вне пределов " +
-         QString::number(minimum).toStdString() + " … " + QString::number(maximum).toStdString());
+    Fail("поле «" + std::string(key) + "» = " + Written(value) + " вне пределов " + Written(minimum) + " … " +
+         Written(maximum));
   }
 
   std::int32_t Whole(const char* key, std::int32_t minimum, std::int32_t maximum) const {
@@ -219,7 +224,7 @@ TSightLog ParseSightLog(const QByteArray& text, const QString& path) {
     throw ESightLogError(file + "поле «version» должно быть целым числом от 1");
   }
   if (version.toDouble() > kSightLogVersion) {
-    throw ENewerSightLog(file + "файл версии " + QString::number(version.toDouble()).toStdString() +
+    throw ENewerSightLog(file + "файл версии " + Written(version.toDouble()) +
                          " записан более новой программой; эта читает версию " +
                          std::to_string(kSightLogVersion) + " и не станет его перезаписывать");
   }

@@ -127,6 +127,11 @@ TEST(SightLogFile, BadFilesAreRefusedWithTheirReason) {
        "наблюдение 1: поле «hour» должно быть числом"},
       {"hour out of range", Json(WithSight(GoodRoot(), 2, [](QJsonObject& s) { s["hour"] = 24; })),
        "наблюдение 3: поле «hour» = 24 вне пределов 0 … 23"},
+      // The value named as the file writes it, not rounded to six digits.
+      {"hour far out of range", Json(WithSight(GoodRoot(), 0, [](QJsonObject& s) { s["hour"] = 2147483648.0; })),
+       "наблюдение 1: поле «hour» = 2147483648 вне пределов 0 … 23"},
+      {"eye height far out of range", Json(WithSight(GoodRoot(), 0, [](QJsonObject& s) { s["eyeHeight"] = 1234567.8; })),
+       "наблюдение 1: поле «eyeHeight» = 1234567.8 вне пределов 0 … "},
       {"minutes of Hs", Json(WithSight(GoodRoot(), 1, [](QJsonObject& s) { s["hs"] = QJsonObject{{"deg", 30}, {"min", 60}}; })),
        "наблюдение 2: hs: поле «min» = 60 вне пределов 0 … 59.9"},
       {"hemisphere", Json(WithSight(GoodRoot(), 0, [](QJsonObject& s) {
