@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
-// The tab's sight log: what it holds out, and a log shown in its place.
+// The tab's sight log: what it holds out, and a log shown in its place;
+// the observer's settings the log keeps.
 
 #include "fixpanel/FixPanel.h"
+#include "navfields/NumberField.h"
 #include "sighttab/SightListModel.h"
 #include "sighttab/SightTab.h"
 
@@ -14,7 +16,8 @@ std::optional<TSightLog> TSightTab::Log() const {
   TSightLog log;
   log.Sights = Sights();
   log.Reckoning = *reckoning;
-  log.Settings = Fix().Settings;
+  log.Settings = accuracy_;
+  log.Observer = observer_;
   log.ClockCorrection = clockCorrection_;
   return log;
 }
@@ -27,9 +30,46 @@ void TSightTab::SetLog(const TSightLog& log) {
   while (sights_->rowCount() > 0) sights_->Remove(sights_->rowCount() - 1);
   for (const TLoggedSight& sight : log.Sights) sights_->Append(sight);
   SetClockCorrection(log.ClockCorrection);
+  applying_ = true;
+  try {
+    dsIndex->setValue(static_cast<double>(log.Observer.IndexError));
+    dsEye->setValue(static_cast<double>(log.Observer.EyeHeight));
+    dsTemperature->setValue(static_cast<double>(log.Observer.Temperature));
+    dsPressure->setValue(static_cast<double>(log.Observer.Pressure));
+  } catch (...) {
+    applying_ = false;
+    throw;
+  }
+  applying_ = false;
+  observer_ = log.Observer;
+  accuracy_ = log.Settings;
   // Works the fix, which reports the change.
   fixPanel_->ShowLog(log.Reckoning, log.Settings);
   EnableListButtons();
+  Reduce();
+}
+
+void TSightTab::ObserverChange() {
+  // The log keeps each field's last value in its range; a refused one is
+  // said in the form (Reduce) and kept only there.
+  if (applying_) return;
+  TObserverSettings observer = observer_;
+  const auto take = [](TNumberField* field, Extended& value) {
+    try {
+      value = ReadNumber(field);
+    } catch (const EFieldError&) {
+    }
+  };
+  take(dsIndex, observer.IndexError);
+  take(dsEye, observer.EyeHeight);
+  take(dsTemperature, observer.Temperature);
+  take(dsPressure, observer.Pressure);
+  if (observer.IndexError == observer_.IndexError && observer.EyeHeight == observer_.EyeHeight &&
+      observer.Temperature == observer_.Temperature && observer.Pressure == observer_.Pressure) {
+    return;
+  }
+  observer_ = observer;
+  emit logChanged();
 }
 
 }  // namespace tarvel
