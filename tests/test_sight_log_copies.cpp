@@ -7,8 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
+#include <QTimer>
 
 #include "LockHolder.h"
 #include "SightLogWindowFixture.h"
@@ -50,6 +54,37 @@ TEST_F(SightLogWindowTest, ASecondCopyShowsTheHeldLogReadOnly) {
   EXPECT_EQ(Bytes(unnamed), kept);
   EXPECT_EQ(first.Word(), "held");
   EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+// The program's own question: a message box with the two answers in Russian.
+TEST_F(SightLogWindowTest, TheQuestionIsAMessageBoxWithTwoAnswers) {
+  Make();
+  FillLog();
+  window.reset();
+  samples::TLockHolder first(UnnamedLogPath());
+  ASSERT_EQ(first.Word(), "held");
+  const TLogDialogs replaced = SetLogDialogs(previousDialogs);
+  QStringList buttons;
+  QString text;
+  // The box is modal: it is read and answered from the event loop it runs.
+  QTimer answer;
+  answer.setInterval(10);
+  QObject::connect(&answer, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    answer.stop();
+    text = box->text();
+    for (QAbstractButton* button : box->buttons()) buttons << button->text();
+    EXPECT_EQ(box->escapeButton(), box->buttons().value(1));
+    box->buttons().value(0)->click();
+  });
+  answer.start();
+  Make();
+  SetLogDialogs(replaced);
+  EXPECT_TRUE(text.startsWith(Question(UnnamedLogPath(), ""))) << text.toStdString();
+  EXPECT_EQ(buttons, (QStringList{QStringLiteral("Только чтение"), QStringLiteral("Новый журнал")}));
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Навигация (только чтение)"));
+  EXPECT_EQ(Tab()->Sights().size(), 3u);
 }
 
 TEST_F(SightLogWindowTest, ASecondCopyBeginsALogOfItsOwn) {
