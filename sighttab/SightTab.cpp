@@ -128,6 +128,7 @@ void TSightTab::ConnectHandlers() {
   on(dsClockCorrection, &TNumberField::edited, &TSightTab::ClockCorrectionChange);
   for (TNumberField* field : {dsIndex, dsEye, dsTemperature, dsPressure}) {
     on(field, &TNumberField::edited, &TSightTab::ObserverChange);
+    on(field, &TNumberField::editingFinished, &TSightTab::SettleObserver);
   }
   on(btnMark, &QPushButton::clicked, &TSightTab::MarkClick);
   on(assumed_.Lat, &TMaskEdit::maskedTextChanged, &TSightTab::SightInputChange);
@@ -325,7 +326,7 @@ void TSightTab::ShowSight(const TLoggedSight& logged) {
     throw;
   }
   applying_ = false;
-  ObserverChange();
+  SettleObserver();
   BodyChange();
   ShowStar();
 }

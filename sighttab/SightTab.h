@@ -133,6 +133,7 @@ class TSightTab : public QWidget {
   void MarkClick();
   void ClockCorrectionChange();
   void ObserverChange();
+  void SettleObserver();  // the form's observer's settings become the ones a refused field falls back to
   void FindStar(const QString& choice);
 
   // The list and its fix.
@@ -153,6 +154,7 @@ class TSightTab : public QWidget {
   bool applying_ = false;               // the program is filling the inputs
   Extended clockCorrection_ = 0;        // the log's "поправка часов", seconds: the field's last good value
   TObserverSettings observer_;          // the log's observer's settings: each field's last good value
+  TObserverSettings observerSettled_;   // each field's value before the edit in hand
   TFixSettings accuracy_;               // the log's accuracy: the fields' last good values
   bool hsTyped_ = false;                // Hs has been given once, by the user or a list's row
   // The sight as last reduced; empty while the inputs give none.

@@ -42,6 +42,7 @@ void TSightTab::SetLog(const TSightLog& log) {
   }
   applying_ = false;
   observer_ = log.Observer;
+  observerSettled_ = log.Observer;
   accuracy_ = log.Settings;
   // Works the fix, which reports the change.
   fixPanel_->ShowLog(log.Reckoning, log.Settings);
@@ -50,10 +51,12 @@ void TSightTab::SetLog(const TSightLog& log) {
 }
 
 void TSightTab::ObserverChange() {
-  // The log keeps each field's last value in its range; a refused one is
-  // said in the form (Reduce) and kept only there.
+  // The log keeps each field's value while it is in its range. A refused
+  // one is said in the form (Reduce) and kept only there: the log keeps the
+  // field's value from before the edit, never one of a half-typed text
+  // ("22" of a refused "2220").
   if (applying_) return;
-  TObserverSettings observer = observer_;
+  TObserverSettings observer = observerSettled_;
   const auto take = [](TNumberField* field, Extended& value) {
     try {
       value = ReadNumber(field);
@@ -70,6 +73,11 @@ void TSightTab::ObserverChange() {
   }
   observer_ = observer;
   emit logChanged();
+}
+
+void TSightTab::SettleObserver() {
+  ObserverChange();
+  observerSettled_ = observer_;
 }
 
 }  // namespace tarvel

@@ -245,6 +245,10 @@ TEST_F(SightLogWindowTest, TheObserversSettingsComeBackWithTheLog) {
     QTest::keyClicks(field, QString::fromUtf8(text));
   };
   Make();
+  // Shown, so that leaving a field ends its edit.
+  window->show();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   const QStringList defaults = texts();
   type("dsEye", "15,5");
   type("dsIndex", "-1,5");
@@ -255,10 +259,12 @@ TEST_F(SightLogWindowTest, TheObserversSettingsComeBackWithTheLog) {
   const QStringList typed = texts();
   ASSERT_EQ(typed.size(), 6);
   for (int k = 0; k < 6; ++k) EXPECT_NE(typed[k], defaults[k]) << names[k];
-  // Refused values: the log keeps the last good ones.
-  type("dsIndex", "");
-  QTest::keyClick(Get<QDoubleSpinBox>("dsIndex"), Qt::Key_Backspace);
+  // Refused values: the log keeps the values from before, not those of the
+  // half-typed texts ("22" of "2220").
+  type("dsIndex", "2220");
   type("dsSightError", "0");
+  type("dsEye", "");
+  QTest::keyClick(Get<QDoubleSpinBox>("dsEye"), Qt::Key_Backspace);
   ASSERT_FALSE(Get<QLabel>("lbSightError")->text().isEmpty());
 
   Make(10);
