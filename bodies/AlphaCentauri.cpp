@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tarvel developers
+#include "bodies/AlphaCentauri.h"
+
+#include <cmath>
+
+#include "core/Arithmetic.h"
+
+namespace tarvel::bodies {
+namespace {
+
+// Pourbaix & Boffin (2016), see the header.
+constexpr Extended kPeriod = 79.91L;        // years
+constexpr Extended kPeriastron = 1955.66L;  // epoch T, years
+constexpr Extended kEccentricity = 0.524L;
+constexpr Extended kSemiMajor = 17.66L;      // arcseconds
+constexpr Extended kInclination = 79.32L;    // degrees
+constexpr Extended kNode = 204.85L;          // Ω, degrees
+constexpr Extended kPeriastronArg = 232.3L;  // ω, degrees
+constexpr Extended kMassA = 1.133L, kMassB = 0.972L;
+constexpr Extended kMagnitudeDifference = 1.3L;  // V of B − V of A
+
+constexpr Extended kPi = 3.141592653589793238462643383279502884L;
+constexpr Extended kDegree = kPi / 180;
+
+}  // namespace
+
+TAlphaCentauriPair AlphaCentauriPair(Extended JulianEpoch) {
+  const Extended e = kEccentricity;
+  // Mean anomaly reduced to −π … π, then E by Newton's method from E = M
+  // (1 − e cos E ≥ 1 − e: the step never divides by less than 0.476).
+  Extended turns = arith::Divide(JulianEpoch - kPeriastron, kPeriod);
+  turns -= std::floor(turns + 0.5L);
+  const Extended m = 2 * kPi * turns;
+  Extended anomaly = m;
+  for (int k = 0; k < 30; ++k) {
+    const Extended step =
+        arith::Divide(anomaly - e * arith::Sin(anomaly) - m, 1 - e * arith::Cos(anomaly));
+    anomaly -= step;
+    if (std::fabs(step) < 1e-17L) break;
+  }
+  const Extended half = anomaly / 2;
+  const Extended nu = 2 * std::atan2(arith::Sqrt(1 + e) * arith::Sin(half), arith::Sqrt(1 - e) * arith::Cos(half));
+  const Extended r = kSemiMajor * (1 - e * arith::Cos(anomaly));
+
+  const Extended u = nu + kPeriastronArg * kDegree;
+  const Extended node = kNode * kDegree, cosI = arith::Cos(kInclination * kDegree);
+  const Extended cosU = arith::Cos(u), sinU = arith::Sin(u);
+  const Extended cosNode = arith::Cos(node), sinNode = arith::Sin(node);
+  const Extended north = r * (cosU * cosNode - sinU * sinNode * cosI);
+  const Extended east = r * (cosU * sinNode + sinU * cosNode * cosI);
+
+  TAlphaCentauriPair pair{};
+  pair.Separation = arith::Sqrt(north * north + east * east);
+  Extended angle = std::atan2(east, north) / kDegree;
+  if (angle < 0) angle += 360;
+  pair.PositionAngle = angle;
+
+  const Extended massFraction = arith::Divide(kMassB, kMassA + kMassB);
+  const Extended lightRatio = std::pow(10.0L, -0.4L * kMagnitudeDifference);
+  const Extended lightFraction = arith::Divide(lightRatio, 1 + lightRatio);
+  pair.LightNorth = (lightFraction - massFraction) * north;
+  pair.LightEast = (lightFraction - massFraction) * east;
+  return pair;
+}
+
+}  // namespace tarvel::bodies
