@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "almanac/StarName.h"
 #include "display/GreekLetter.h"
 #include "ephemeris/Stars.h"
 #include "fixpanel/FixPanel.h"
@@ -252,7 +253,7 @@ void TSightTab::ShowStar() {
   const std::int32_t number = std::clamp(seStar->value(), 1, 160);
   const TStar& star = StarTable(number);
   lbStarLetter->setText(Text(GreekLetter(star.Letter)));
-  lbStarName->setText(Text(star.Name));
+  lbStarName->setText(Text(StarName(number)));
   lbStarName->setToolTip(lbStarName->text());
 }
 
