@@ -17,6 +17,8 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QHeaderView>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimeEdit>
@@ -146,7 +148,11 @@ void TSightTab::ConnectHandlers() {
   on(btnCopyList, &QPushButton::clicked, &TSightTab::CopyListClick);
   on(sights_, &TSightListModel::sightSwitched, &TSightTab::WorkFix);
   connect(tvSights, &QTableView::doubleClicked, this,
-          [this](const QModelIndex& index) { Guarded([=, this] { TakeSightIntoForm(index.row()); }); });
+          [this](const QModelIndex& index) {
+            Guarded([=, this] { TakeSightIntoForm(sightOrder_->mapToSource(index).row()); });
+          });
+  connect(tvSights->horizontalHeader(), &QHeaderView::sectionClicked, this,
+          [this](int column) { Guarded([=, this] { TimeHeadingClick(column); }); });
   on(tvSights->selectionModel(), &QItemSelectionModel::selectionChanged, &TSightTab::EnableListButtons);
   on(fixPanel_, &TFixPanel::reckoningChanged, &TSightTab::WorkFix);
   connect(fixPanel_, &TFixPanel::fixChosen, this, &TSightTab::fixChosen);
