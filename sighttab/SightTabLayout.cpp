@@ -80,6 +80,7 @@ void StyleTable(QTableView* table) {
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
   table->setSelectionMode(QAbstractItemView::SingleSelection);
   table->setWordWrap(true);
+  table->setTabKeyNavigation(false);  // Tab leaves the table; the arrows move in it
   table->verticalHeader()->setDefaultSectionSize(QFontMetrics(table->font()).lineSpacing() + 6);
   SetColour(table, QPalette::Base, kBlack);
   SetColour(table, QPalette::AlternateBase, QColor(22, 22, 22));
