@@ -381,7 +381,10 @@ void TSkyTab::ShowSky() {
 void TSkyTab::SelectStarRow() {
   QItemSelectionModel* selection = StarList->selectionModel();
   int row = browsed_ ? starListModel_->RowOfStar(browsed_) : -1;
-  if (row < 0) row = starListModel_->RowOfStar(inputs_.StarNumber);
+  if (row < 0) {
+    browsed_ = 0;  // set below the horizon: back to the main window's star
+    row = starListModel_->RowOfStar(inputs_.StarNumber);
+  }
   if (row < 0) {
     selection->clear();
     return;
