@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/Arithmetic.h"
+#include "core/Trig.h"
 
 namespace tarvel::bodies {
 namespace {
@@ -18,7 +19,9 @@ constexpr Extended kInclination = 79.32L;    // degrees
 constexpr Extended kNode = 204.85L;          // Ω, degrees
 constexpr Extended kPeriastronArg = 232.3L;  // ω, degrees
 constexpr Extended kMassA = 1.133L, kMassB = 0.972L;
-constexpr Extended kMagnitudeDifference = 1.3L;  // V of B − V of A
+// L_B / L_A = 10^(−0.4 × 1.3), Δm = 1.3 the V of B less the V of A; a
+// constant, as powl is the x87 unit's on some systems.
+constexpr Extended kLightRatio = 0.301995172040201607842L;
 
 constexpr Extended kPi = 3.141592653589793238462643383279502884L;
 constexpr Extended kDegree = kPi / 180;
@@ -35,30 +38,29 @@ TAlphaCentauriPair AlphaCentauriPair(Extended JulianEpoch) {
   Extended anomaly = m;
   for (int k = 0; k < 30; ++k) {
     const Extended step =
-        arith::Divide(anomaly - e * arith::Sin(anomaly) - m, 1 - e * arith::Cos(anomaly));
+        arith::Divide(anomaly - e * trig::Sin(anomaly) - m, 1 - e * trig::Cos(anomaly));
     anomaly -= step;
     if (std::fabs(step) < 1e-17L) break;
   }
   const Extended half = anomaly / 2;
-  const Extended nu = 2 * std::atan2(arith::Sqrt(1 + e) * arith::Sin(half), arith::Sqrt(1 - e) * arith::Cos(half));
-  const Extended r = kSemiMajor * (1 - e * arith::Cos(anomaly));
+  const Extended nu = 2 * trig::ArcTan2(arith::Sqrt(1 + e) * trig::Sin(half), arith::Sqrt(1 - e) * trig::Cos(half));
+  const Extended r = kSemiMajor * (1 - e * trig::Cos(anomaly));
 
   const Extended u = nu + kPeriastronArg * kDegree;
-  const Extended node = kNode * kDegree, cosI = arith::Cos(kInclination * kDegree);
-  const Extended cosU = arith::Cos(u), sinU = arith::Sin(u);
-  const Extended cosNode = arith::Cos(node), sinNode = arith::Sin(node);
+  const Extended node = kNode * kDegree, cosI = trig::Cos(kInclination * kDegree);
+  const Extended cosU = trig::Cos(u), sinU = trig::Sin(u);
+  const Extended cosNode = trig::Cos(node), sinNode = trig::Sin(node);
   const Extended north = r * (cosU * cosNode - sinU * sinNode * cosI);
   const Extended east = r * (cosU * sinNode + sinU * cosNode * cosI);
 
   TAlphaCentauriPair pair{};
   pair.Separation = arith::Sqrt(north * north + east * east);
-  Extended angle = std::atan2(east, north) / kDegree;
+  Extended angle = trig::ArcTan2(east, north) / kDegree;
   if (angle < 0) angle += 360;
   pair.PositionAngle = angle;
 
   const Extended massFraction = arith::Divide(kMassB, kMassA + kMassB);
-  const Extended lightRatio = std::pow(10.0L, -0.4L * kMagnitudeDifference);
-  const Extended lightFraction = arith::Divide(lightRatio, 1 + lightRatio);
+  const Extended lightFraction = arith::Divide(kLightRatio, 1 + kLightRatio);
   pair.LightNorth = (lightFraction - massFraction) * north;
   pair.LightEast = (lightFraction - massFraction) * east;
   return pair;

@@ -24,4 +24,12 @@ void TFixPanel::ShowLog(const TDeadReckoning& dr, const TFixSettings& settings) 
   emit reckoningChanged();
 }
 
+std::optional<TFixSettings> TFixPanel::Accuracy() const {
+  try {
+    return ReadSettings();
+  } catch (const EFieldError&) {
+    return std::nullopt;
+  }
+}
+
 }  // namespace tarvel

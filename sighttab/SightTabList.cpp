@@ -44,6 +44,7 @@ void TSightTab::TimeHeadingClick(int column) {
 
 void TSightTab::WorkFix() {
   sights_->SetFix(fixPanel_->WorkFix(Sights()));
+  if (const std::optional<TFixSettings> accuracy = fixPanel_->Accuracy()) accuracy_ = *accuracy;
   EnableListButtons();
   btnCopyList->setEnabled(!Sights().empty());
   emit logChanged();
