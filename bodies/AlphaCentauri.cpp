@@ -21,7 +21,7 @@ constexpr Extended kPeriastronArg = 232.3L;  // ω, degrees
 constexpr Extended kMassA = 1.133L, kMassB = 0.972L;
 // L_B / L_A = 10^(−0.4 × 1.3), Δm = 1.3 the V of B less the V of A; a
 // constant, as powl is the x87 unit's on some systems.
-constexpr Extended kLightRatio = 0.301995172040201607842L;
+constexpr Extended kLightRatio = 0.301995172040201619863L;
 
 constexpr Extended kPi = 3.141592653589793238462643383279502884L;
 constexpr Extended kDegree = kPi / 180;
