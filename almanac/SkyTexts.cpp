@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "almanac/StarName.h"
 #include "core/Arithmetic.h"
 #include "core/NumberPicture.h"
 #include "display/AngleDisplay.h"
@@ -14,15 +15,9 @@
 namespace tarvel {
 namespace {
 
-std::string Trimmed(std::string text) {
-  while (!text.empty() && text.back() == ' ') text.pop_back();
-  return text;
-}
-
 std::string Name(std::int32_t number) {
   if (!IsStarRow(number)) return BodyName(number);
-  const TStar& star = StarTable(number);
-  return GreekLetter(star.Letter) + " " + Trimmed(star.Name);
+  return GreekLetter(StarTable(number).Letter) + " " + StarName(number);
 }
 
 std::string ErrorText(Extended minutes) { return FormatPicture("0.00", minutes) + "'"; }

@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "almanac/BestStars.h"
+#include "almanac/StarName.h"
 #include "core/Arithmetic.h"
 #include "core/Trig.h"
 #include "ephemeris/StarPlaceError.h"
@@ -52,9 +54,16 @@ Extended Value(const TSkyView& view, std::int32_t row, TStarColumn column) {
   return row;
 }
 
+// The names the table shows (almanac/StarName.h), so that it sorts them as
+// they read.
 const std::string& NameOf(std::int32_t row) {
   static const std::string kNames[] = {"Солнце", "Луна", "Венера", "Марс", "Юпитер", "Сатурн"};
-  return IsStarRow(row) ? StarTable(row).Name : kNames[row - kSunRow];
+  static const std::vector<std::string> kStarNames = [] {
+    std::vector<std::string> names;
+    for (std::int32_t k = 1; k <= kStarCount; ++k) names.push_back(StarName(k));
+    return names;
+  }();
+  return IsStarRow(row) ? kStarNames[static_cast<std::size_t>(row - 1)] : kNames[row - kSunRow];
 }
 
 // The altitude of a body's centre seen from the ship instead of from the

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QShortcut>
 #include <QGroupBox>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -73,6 +74,9 @@ void TForm1::ConnectHandlers() {
   on(SpeedButton1, &TSpeedButton::clicked, &TForm1::SpeedButton1Click);
   on(SpeedButton2, &TSpeedButton::clicked, &TForm1::SpeedButton2Click);
   on(SpeedButton3, &TSpeedButton::clicked, &TForm1::SpeedButton3Click);
+  // The flat button takes no focus: its key works from anywhere in the window.
+  on(new QShortcut(kNavigationKey, this, nullptr, nullptr, Qt::WindowShortcut), &QShortcut::activated,
+     &TForm1::SpeedButton3Click);
   on(seNumStar, &TSpinEdit::valueChanged, &TForm1::seNumStarChange);
   on(Label18, &TClickLabel::clicked, &TForm1::Label18Click);
   on(Label26, &TClickLabel::clicked, &TForm1::Label26Click);

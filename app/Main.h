@@ -6,9 +6,11 @@
 // One routine, Recalculate(), reads all inputs, has the almanac model compute
 // everything and rewrites all result labels; every input event runs it, and
 // so does the timer that follows the computer's clock while automatic time is
-// on.
+// on. F2 (kNavigationKey), from anywhere in the window, opens the navigation
+// window as "Навигация..." does.
 
 #include <QDateTime>
+#include <QKeySequence>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -34,6 +36,9 @@ class TMaskEdit;
 class TSpeedButton;
 class TSpinEdit;
 struct TAlmanacTexts;
+
+// The key of "Навигация...", named in its tip.
+inline const QKeySequence kNavigationKey(Qt::Key_F2);
 
 class TForm1 : public QWidget {
   Q_OBJECT

@@ -163,7 +163,8 @@ void TForm1::CreateControls() {
   SpeedButton3->setGlyph(QPixmap(QStringLiteral(":/tarvel/navigation-button.xpm")));
   SpeedButton3->setSpacing(12);
   SpeedButton3->setCursor(Qt::PointingHandCursor);
-  SpeedButton3->setToolTip(QStringLiteral("Небосвод, сумерки и обработка наблюдений"));
+  SpeedButton3->setToolTip(QStringLiteral("Небосвод, сумерки и обработка наблюдений (%1)")
+                               .arg(kNavigationKey.toString(QKeySequence::NativeText)));
 
   TimePicker = Place(new QTimeEdit(this), "TimePicker", 153, 81, 108, 24);
   TimePicker->setLocale(RussianLocale());

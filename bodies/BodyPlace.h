@@ -15,7 +15,8 @@
 // ephemeris compressed to 0.001″, 1800 … 2400): astrometric geocentric place
 // in the ICRS, corrected for light time. The stars from their Hipparcos
 // data (bodies/HipparcosStars.h), carried by space motion to the date
-// (radial velocity zero). Then through ERFA (the IAU SOFA routines): light
+// (radial velocity zero); α Centauri (star 102) at the light centre of A
+// and B, not their centre of mass (bodies/AlphaCentauri.h). Then through ERFA (the IAU SOFA routines): light
 // deflection by the Sun (eraLd, eraLdsun), annual aberration (eraAb), the
 // bias-precession-nutation matrix IAU 2006/2000A (eraPnm06a) to the true
 // equator and equinox of date, and Greenwich apparent sidereal time

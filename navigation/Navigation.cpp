@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -16,6 +17,7 @@
 #include "sighttab/SightTab.h"
 #include "skytab/SkyTab.h"
 #include "widgets/ErrorReport.h"
+#include "widgets/FocusMark.h"
 #include "widgets/Look.h"
 
 namespace tarvel {
@@ -100,6 +102,26 @@ TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Window) {
   logButton->setPopupMode(QToolButton::InstantPopup);
   logButton->setAutoRaise(true);
   Tabs->setCornerWidget(logButton, Qt::TopRightCorner);
+  logButton->setToolTip(QStringLiteral("Журнал наблюдений (F10)"));
+
+  // The keys of the window, whichever control has the focus: the tables
+  // and fields take no Ctrl+Tab of their own.
+  const auto key = [this](const QKeySequence& keys, auto handler) {
+    auto* shortcut = new QShortcut(keys, this, nullptr, nullptr, Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, [handler] { Guarded(handler); });
+  };
+  const auto turn = [this](int by) {
+    const int count = Tabs->count();
+    Tabs->setCurrentIndex((Tabs->currentIndex() + by + count) % count);
+  };
+  key(QKeySequence(Qt::CTRL | Qt::Key_Tab), [turn] { turn(1); });
+  key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), [turn] { turn(-1); });
+  // The menu opens under its button without waiting for it to close.
+  key(QKeySequence(Qt::Key_F10), [logButton, logMenu] {
+    logMenu->popup(logButton->mapToGlobal(QPoint(0, logButton->height())));
+    if (!logMenu->actions().isEmpty()) logMenu->setActiveAction(logMenu->actions().front());
+  });
+  new TFocusMark(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);

@@ -14,6 +14,11 @@
 // Its "Журнал" menu, a button beside the tabs, keeps the sight log (navigation/SightLogKeeper.h): the
 // log of the last run comes back when the window is made, and its file's
 // name is in the title.
+//
+// Keys, from anywhere in the window: Ctrl+Tab and Ctrl+Shift+Tab go to the
+// next and the previous tab, round; F10 opens the "Журнал" menu, whose
+// items have keys of their own. A frame (widgets/FocusMark.h) shows the
+// control that has the focus on every tab.
 
 #include <QDate>
 #include <QDateTime>

@@ -102,10 +102,12 @@ TSightLogKeeper::TSightLogKeeper(TSightTab* tab, QWidget* window, QMenu* menu)
   add("actOpenLog", QStringLiteral("Открыть…"), QKeySequence(Qt::CTRL | Qt::Key_O), &TSightLogKeeper::OpenLog);
   add("actSaveLogAs", QStringLiteral("Сохранить как…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
       &TSightLogKeeper::SaveLogAs);
-  add("actExportCsv", QStringLiteral("Экспорт CSV…"), QKeySequence(), &TSightLogKeeper::ExportCsv);
+  add("actExportCsv", QStringLiteral("Экспорт CSV…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+      &TSightLogKeeper::ExportCsv);
   menu->addSeparator();
   add("actPrintLog", QStringLiteral("Печать…"), QKeySequence(Qt::CTRL | Qt::Key_P), &TSightLogKeeper::PrintLog);
-  add("actLogPdf", QStringLiteral("PDF…"), QKeySequence(), &TSightLogKeeper::SaveLogPdf);
+  add("actLogPdf", QStringLiteral("PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
+      &TSightLogKeeper::SaveLogPdf);
   connect(tab_, &TSightTab::logChanged, this, [this] { Guarded([this] { Keep(); }); });
 }
 

@@ -13,8 +13,6 @@
 
 #include "core/Arithmetic.h"
 #include "core/NumberPicture.h"
-#include "display/GreekLetter.h"
-#include "ephemeris/Stars.h"
 #include "fixpanel/SheetDrawing.h"
 #include "printing/PageFlow.h"
 #include "reports/PositionText.h"
@@ -41,9 +39,7 @@ QFont PrintFace(double points, bool bold = false) {
 // in full: "Солнце, нижний край".
 QString PrintedBodyText(const TSight& sight) {
   if (sight.Body != TBody::Star) return Text(BodyText(sight));
-  const TStar& star = StarTable(sight.StarNumber);
-  return QString::number(sight.StarNumber) + u' ' + Text(GreekLetter(star.Letter)) + u' ' +
-         Text(star.Name).trimmed();
+  return Text(StarText(sight.StarNumber));
 }
 
 QString DateText(const TSight& sight) {

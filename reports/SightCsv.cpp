@@ -5,8 +5,6 @@
 #include <algorithm>
 
 #include "core/NumberPicture.h"
-#include "display/GreekLetter.h"
-#include "ephemeris/Stars.h"
 #include "reports/SightSheet.h"
 
 namespace tarvel {
@@ -30,12 +28,6 @@ std::string TwoDigits(std::int32_t value) {
   return text;
 }
 
-std::string Trimmed(const std::string& text) {
-  const auto begin = text.find_first_not_of(' ');
-  if (begin == std::string::npos) return {};
-  return text.substr(begin, text.find_last_not_of(' ') - begin + 1);
-}
-
 }  // namespace
 
 std::string CsvLine(const std::vector<std::string>& fields) {
@@ -56,8 +48,7 @@ std::string CsvLine(const std::vector<std::string>& fields) {
 
 std::string CsvBodyText(const TSight& sight) {
   if (sight.Body != TBody::Star) return BodyText(sight);
-  const TStar& star = StarTable(sight.StarNumber);
-  return std::to_string(sight.StarNumber) + " " + GreekLetter(star.Letter) + " " + Trimmed(star.Name);
+  return StarText(sight.StarNumber);
 }
 
 std::string SightsCsv(const std::vector<TLoggedSight>& sights, const TFixOutcome& fix) {

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "almanac/Almanac.h"
+#include "almanac/StarName.h"
 #include "core/NumberPicture.h"
 #include "display/AngleDisplay.h"
 #include "display/GreekLetter.h"
@@ -99,7 +100,7 @@ std::vector<std::string> SightWarnings(const TSight&, const TSightReduction& r) 
 }
 
 std::string StarShortName(std::int32_t starNumber) {
-  const std::string name = Trimmed(StarTable(starNumber).Name);
+  const std::string name = StarName(starNumber);
   const auto open = name.find('(');
   const auto close = name.rfind(')');
   if (open != std::string::npos && close != std::string::npos && close > open + 1) {
@@ -125,8 +126,7 @@ std::string BodyShortText(const TSight& s) {
 }
 
 std::string StarText(std::int32_t starNumber) {
-  const TStar& star = StarTable(starNumber);
-  return std::to_string(starNumber) + " " + GreekLetter(star.Letter) + " " + Trimmed(star.Name);
+  return std::to_string(starNumber) + " " + GreekLetter(StarTable(starNumber).Letter) + " " + StarName(starNumber);
 }
 
 std::string BodyText(const TSight& s) {

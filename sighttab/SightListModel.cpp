@@ -8,6 +8,7 @@
 
 #include "navfields/FormControls.h"
 #include "reports/SightSheet.h"
+#include "shiptime/ShipTime.h"
 #include "widgets/Texts.h"
 
 namespace tarvel {
@@ -27,6 +28,7 @@ TSightListModel::TRow TSightListModel::MakeRow(std::size_t index) const {
   for (const std::string& warning : SightWarnings(logged.Sight, logged.Reduction)) {
     row.Warnings += (row.Warnings.isEmpty() ? "" : "\n") + Text(warning);
   }
+  row.Universal = UniversalSeconds(logged.Sight.Time);
   row.TimeTip = Text(SightTimeText(logged.Sight)) + QStringLiteral(", пояс ") + Text(ZoneText(logged.Sight.Time.Zone));
   return row;
 }
@@ -127,6 +129,8 @@ QVariant TSightListModel::data(const QModelIndex& index, int role) const {
     case Qt::CheckStateRole:
       if (column == 0) return sights_[i].Enabled ? Qt::Checked : Qt::Unchecked;
       return {};
+    case kOrderRole:
+      return column == kTimeColumn ? row.Universal : static_cast<qint64>(i);
     default:
       return {};
   }

@@ -9,6 +9,12 @@
 // warning (SightWarnings) amber with " ⚠" and the warnings as its tip, the
 // time's tip the date and zone.
 //
+// Rows are the log's sights in the log's order, numbered by it in the
+// vertical header: the number the fix's messages give ("проверьте
+// наблюдение 3"). A view may show them in another order through a sort
+// proxy on kOrderRole: the sight's universal time in the time column (the
+// only one ordered), the log's row elsewhere.
+//
 // The texts are made when the list or the fix changes (Append, Replace,
 // Remove, Assign, SetFix), which pass on what the engine raises; the model's Qt
 // methods never raise. The owner works the fix again when the user
@@ -27,6 +33,9 @@ class TSightListModel : public QAbstractTableModel {
 
  public:
   explicit TSightListModel(QObject* parent = nullptr);
+
+  static constexpr int kOrderRole = Qt::UserRole;
+  static constexpr int kTimeColumn = 0;
 
   const std::vector<TLoggedSight>& Sights() const { return sights_; }
 
@@ -55,6 +64,7 @@ class TSightListModel : public QAbstractTableModel {
     TSightRow Texts;
     QString TimeTip;  // the date, time and zone
     QString Warnings;  // one a line; empty without
+    qint64 Universal = 0;  // the sight's instant, universal seconds
   };
   TRow MakeRow(std::size_t index) const;
 

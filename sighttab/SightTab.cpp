@@ -17,12 +17,15 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QHeaderView>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimeEdit>
 #include <algorithm>
 #include <cmath>
 
+#include "almanac/StarName.h"
 #include "display/GreekLetter.h"
 #include "ephemeris/Stars.h"
 #include "fixpanel/FixPanel.h"
@@ -149,7 +152,11 @@ void TSightTab::ConnectHandlers() {
   on(btnCopyList, &QPushButton::clicked, &TSightTab::CopyListClick);
   on(sights_, &TSightListModel::sightSwitched, &TSightTab::WorkFix);
   connect(tvSights, &QTableView::doubleClicked, this,
-          [this](const QModelIndex& index) { Guarded([=, this] { TakeSightIntoForm(index.row()); }); });
+          [this](const QModelIndex& index) {
+            Guarded([=, this] { TakeSightIntoForm(sightOrder_->mapToSource(index).row()); });
+          });
+  connect(tvSights->horizontalHeader(), &QHeaderView::sectionClicked, this,
+          [this](int column) { Guarded([=, this] { TimeHeadingClick(column); }); });
   on(tvSights->selectionModel(), &QItemSelectionModel::selectionChanged, &TSightTab::EnableListButtons);
   on(fixPanel_, &TFixPanel::reckoningChanged, &TSightTab::WorkFix);
   connect(fixPanel_, &TFixPanel::fixChosen, this, &TSightTab::fixChosen);
@@ -256,7 +263,7 @@ void TSightTab::ShowStar() {
   const std::int32_t number = std::clamp(seStar->value(), 1, 160);
   const TStar& star = StarTable(number);
   lbStarLetter->setText(Text(GreekLetter(star.Letter)));
-  lbStarName->setText(Text(star.Name));
+  lbStarName->setText(Text(StarName(number)));
   lbStarName->setToolTip(lbStarName->text());
 }
 

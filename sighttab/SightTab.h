@@ -49,6 +49,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSortFilterProxyModel;
 class QTableView;
 class QTableWidget;
 
@@ -142,6 +143,7 @@ class TSightTab : public QWidget {
   void RemoveClick();
   void CopyListClick();
   void TakeSightIntoForm(int row);
+  void TimeHeadingClick(int column);
   void WorkFix();
   void EnableListButtons();
   int CurrentRow() const;
@@ -162,6 +164,9 @@ class TSightTab : public QWidget {
   // The sight the worksheet shows.
   std::optional<TLoggedSight> shown_;
   TSightListModel* sights_ = nullptr;
+  // The list as the table shows it: the log's order, or by time after a
+  // click on the time's heading (log, earliest first, latest first, log…).
+  QSortFilterProxyModel* sightOrder_ = nullptr;
   TFixPanel* fixPanel_ = nullptr;
   QString logTitle_ = QStringLiteral("Журнал наблюдений");
   std::function<QDateTime()> clock_;

@@ -18,6 +18,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QStyleOptionViewItem>
+#include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimeEdit>
@@ -79,6 +80,7 @@ void StyleTable(QTableView* table) {
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
   table->setSelectionMode(QAbstractItemView::SingleSelection);
   table->setWordWrap(true);
+  table->setTabKeyNavigation(false);  // Tab leaves the table; the arrows move in it
   table->verticalHeader()->setDefaultSectionSize(QFontMetrics(table->font()).lineSpacing() + 6);
   SetColour(table, QPalette::Base, kBlack);
   SetColour(table, QPalette::AlternateBase, QColor(22, 22, 22));
@@ -320,8 +322,17 @@ QGroupBox* TSightTab::CreateListGroup() {
   auto* box = new QVBoxLayout(group);
   sights_ = new TSightListModel(this);
   tvSights = Named(new QTableView(group), "Sights");
-  tvSights->setModel(sights_);
+  sightOrder_ = new QSortFilterProxyModel(this);
+  sightOrder_->setSourceModel(sights_);
+  sightOrder_->setSortRole(TSightListModel::kOrderRole);
+  sightOrder_->setDynamicSortFilter(true);
+  tvSights->setModel(sightOrder_);
   StyleTable(tvSights);
+  // The log's numbers beside the rows, whatever their order: the fix's
+  // messages name a sight by them.
+  tvSights->verticalHeader()->setVisible(true);
+  tvSights->horizontalHeader()->setSectionsClickable(true);
+  tvSights->horizontalHeader()->setSortIndicatorShown(false);
   tvSights->setToolTip(QStringLiteral("Флажок включает линию в обсервацию; двойной щелчок переносит её в форму"));
   tvSights->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   tvSights->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QClipboard>
+#include <QHeaderView>
+#include <QSortFilterProxyModel>
 #include <QPushButton>
 #include <QTableView>
 #include <algorithm>
@@ -17,9 +19,28 @@
 
 namespace tarvel {
 
-int TSightTab::CurrentRow() const { return tvSights->currentIndex().row(); }
+// Rows of the log; the table's own rows may stand in another order.
+int TSightTab::CurrentRow() const {
+  const QModelIndex current = tvSights->currentIndex();
+  return current.isValid() ? sightOrder_->mapToSource(current).row() : -1;
+}
 
-void TSightTab::SetCurrentRow(int row) { tvSights->setCurrentIndex(sights_->index(row, 0)); }
+void TSightTab::SetCurrentRow(int row) { tvSights->setCurrentIndex(sightOrder_->mapFromSource(sights_->index(row, 0))); }
+
+void TSightTab::TimeHeadingClick(int column) {
+  if (column != TSightListModel::kTimeColumn) return;
+  QHeaderView* heading = tvSights->horizontalHeader();
+  const bool byTime = sightOrder_->sortColumn() == TSightListModel::kTimeColumn;
+  if (byTime && sightOrder_->sortOrder() == Qt::DescendingOrder) {
+    sightOrder_->sort(-1);  // the log's order again
+    heading->setSortIndicatorShown(false);
+    return;
+  }
+  const Qt::SortOrder order = byTime ? Qt::DescendingOrder : Qt::AscendingOrder;
+  sightOrder_->sort(TSightListModel::kTimeColumn, order);
+  heading->setSortIndicator(TSightListModel::kTimeColumn, order);
+  heading->setSortIndicatorShown(true);
+}
 
 void TSightTab::WorkFix() {
   sights_->SetFix(fixPanel_->WorkFix(Sights()));

@@ -104,6 +104,7 @@ void TSkyTab::CreateControls() {
   StarList->setAlternatingRowColors(true);
   StarList->setWordWrap(false);
   StarList->setCornerButtonEnabled(false);
+  StarList->setTabKeyNavigation(false);  // Tab leaves the table; the arrows move in it
   StarList->verticalHeader()->hide();
   StarList->verticalHeader()->setDefaultSectionSize(StarList->fontMetrics().height() + 4);
   StarList->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -254,17 +255,26 @@ void TSkyTab::ConnectHandlers() {
   on(EveningStars, &QPushButton::clicked, &TSkyTab::EveningStarsClick);
   connect(SkyChart, &TSkyChart::starClicked, this,
           [this](int number) { Guarded([this, number] { SkyChartClick(number); }); });
-  // The choice is handed on once the table has finished with the event:
-  // the main window's answer rebuilds the table.
+  // The arrows only move: the row moved to is kept while the sky goes on.
   connect(StarList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& current) {
-            if (arranging_ || !current.isValid()) return;
-            const std::int32_t star = starListModel_->StarOfRow(current.row());
-            QMetaObject::invokeMethod(this, [this, star] { Guarded([&] { StarListChoice(star); }); }, Qt::QueuedConnection);
+            if (!arranging_ && current.isValid()) browsed_ = starListModel_->StarOfRow(current.row());
           });
+  // Enter or a click chooses. The choice is handed on once the table has
+  // finished with the event: the main window's answer rebuilds the table.
+  const auto choose = [this](const QModelIndex& index) {
+    if (!index.isValid()) return;
+    const std::int32_t star = starListModel_->StarOfRow(index.row());
+    QMetaObject::invokeMethod(this, [this, star] { Guarded([&] { StarListChoice(star); }); }, Qt::QueuedConnection);
+  };
+  connect(StarList, &QTableView::activated, this, choose);
+  connect(StarList, &QTableView::clicked, this, choose);
 }
 
 void TSkyTab::Follow(const TAlmanacInputs& inputs) {
+  // Another star in the main window ends the browsing of the table.
+  if (inputs.StarNumber != followedStar_) browsed_ = 0;
+  followedStar_ = inputs.StarNumber;
   inputs_ = inputs;
   haveInputs_ = true;
   stale_ = true;
@@ -370,7 +380,11 @@ void TSkyTab::ShowSky() {
 
 void TSkyTab::SelectStarRow() {
   QItemSelectionModel* selection = StarList->selectionModel();
-  const int row = starListModel_->RowOfStar(inputs_.StarNumber);
+  int row = browsed_ ? starListModel_->RowOfStar(browsed_) : -1;
+  if (row < 0) {
+    browsed_ = 0;  // set below the horizon: back to the main window's star
+    row = starListModel_->RowOfStar(inputs_.StarNumber);
+  }
   if (row < 0) {
     selection->clear();
     return;

@@ -14,7 +14,10 @@
 // of range stays typed in its box, is refused with its message, and the
 // sky goes on with the last limit taken. Choosing a star on the
 // chart or in the table, and the two buttons, ask the main window through
-// the signals; the tab changes nothing of the main window itself.
+// the signals; the tab changes nothing of the main window itself. In the
+// table the arrows move among the rows without choosing, and the row moved
+// to stays while the sky goes on; Enter or a click chooses the row's star.
+// Tab leaves the table.
 
 #include <QDate>
 #include <QTime>
@@ -92,6 +95,8 @@ class TSkyTab : public QWidget {
   bool haveInputs_ = false;
   bool stale_ = false;     // inputs not yet shown
   bool arranging_ = false;  // the program, not the user, moves the table's selection
+  std::int32_t browsed_ = 0;        // the row the user moved to in the table, 0: none
+  std::int32_t followedStar_ = 0;   // the main window's star of the last inputs
   bool columnsFitted_ = false;
   bool fitting_ = false;            // the program, not the user, sizes the columns
   bool userSizedColumns_ = false;   // the user sized a column: no more fitting

@@ -103,6 +103,10 @@ TEST_F(MainWindowTest, WholeExampleStarGroup) {
   Get<TSpinEdit>("seNumStar")->setValue(46);
   EXPECT_EQ(form->StarNumber(), 46);
   EXPECT_EQ(Caption("Label18"), QStringLiteral("Большого Пса (Сириус)"));
+  // The main window shows the catalogue's text exactly, blank or none.
+  Get<TSpinEdit>("seNumStar")->setValue(153);
+  EXPECT_EQ(Caption("Label18"), QStringLiteral("Козерога(Денеб Альгиеди)"));
+  Get<TSpinEdit>("seNumStar")->setValue(46);
   EXPECT_EQ(Caption("Label26"), QStringLiteral("α"));
   EXPECT_EQ(Caption("Label12"), QStringLiteral("216° 47,00'"));
   EXPECT_EQ(Caption("Label32"), QStringLiteral("258° 42,61'"));

@@ -89,7 +89,7 @@ TEST_F(NavigationTest, ButtonOpensTheWindowModelessAndOnlyOnce) {
   auto* button = Get<TSpeedButton>("SpeedButton3");
   EXPECT_EQ(button->geometry(), QRect(287, 368, 150, 35));
   EXPECT_EQ(button->text(), QStringLiteral("Навигация..."));
-  EXPECT_EQ(button->toolTip(), QStringLiteral("Небосвод, сумерки и обработка наблюдений"));
+  EXPECT_EQ(button->toolTip(), QStringLiteral("Небосвод, сумерки и обработка наблюдений (F2)"));
   EXPECT_EQ(button->font().family(), QStringLiteral("Times New Roman"));
   EXPECT_EQ(button->font().pixelSize(), 15);
   EXPECT_TRUE(button->font().bold());

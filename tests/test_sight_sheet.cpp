@@ -136,9 +136,13 @@ TEST(SightSheet, WarningsForLowAndHighAltitudesAndUntrustedStars) {
 
 TEST(SightSheet, BodiesTimesAndZones) {
   const struct { std::int32_t number; const char* name; } stars[] = {
-      {160, "Полярная"}, {46, "Сириус"}, {69, "Арго"}, {1, "Альферас"},
+      {160, "Полярная"}, {46, "Сириус"}, {69, "Арго"}, {1, "Альферас"}, {153, "Денеб Альгиеди"}, {102, "Ригил-Кентавр"},
   };
   for (const auto& s : stars) EXPECT_EQ(StarShortName(s.number), s.name) << s.number;
+  // The reports write a name one way, a blank before the bracket.
+  EXPECT_EQ(StarText(153), "153 δ Козерога (Денеб Альгиеди)");
+  EXPECT_EQ(StarText(102), "102 α Центавра (Ригил-Кентавр)");
+  EXPECT_EQ(StarText(1), "1 α Андромеды (Альферас)");
   EXPECT_EQ(BodyShortText(Sight(TBody::SunLowerLimb, 0, 20)), "Солнце н/к");
   EXPECT_EQ(BodyShortText(Sight(TBody::SunUpperLimb, 0, 20)), "Солнце в/к");
   const struct { TBody body; const char* shortText; const char* text; } bodies[] = {

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QHeaderView>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
@@ -27,6 +28,7 @@
 #include "MainWindowFixture.h"
 #include "fixpanel/PlottingSheet.h"
 #include "printing/SightLogPrint.h"
+#include "reports/FixReport.h"
 #include "reports/PositionText.h"
 #include "reports/SightSheet.h"
 #include "display/GreekLetter.h"
@@ -416,6 +418,58 @@ TEST_F(SightTabTest, TheListTheFixAndThePlottingSheet) {
   EXPECT_TRUE(Text("lbFix").isEmpty());
   EXPECT_FALSE(Get("btnFixToMain")->isEnabled());
   EXPECT_EQ(sheet->Plot().Lines.size(), 2U);
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+// Ordered by time on the time's heading, and back to the log's order; the
+// log, its numbers beside the rows and the rows the buttons act on stay the
+// log's, as the fix's messages count them.
+TEST_F(SightTabTest, TheListIsOrderedByTimeOnItsHeading) {
+  AddRunningFix();  // 19:49:30, 19:40:12, 19:46:05, 19:52:00
+  tab->show();
+  auto* list = Get<QTableView>("Sights");
+  QHeaderView* heading = list->horizontalHeader();
+  const auto column = [&](int c) {
+    QStringList cells;
+    for (int row = 0; row < list->model()->rowCount(); ++row) cells << Cell(row, c);
+    return cells;
+  };
+  const auto numbers = [&] {
+    QStringList cells;
+    for (int row = 0; row < list->model()->rowCount(); ++row)
+      cells << list->model()->headerData(row, Qt::Vertical, Qt::DisplayRole).toString();
+    return cells;
+  };
+  const QStringList logged = column(0);
+  const std::vector<TLoggedSight> log = tab->Sights();
+  const int timeAt = heading->sectionViewportPosition(0) + heading->sectionSize(0) / 2;
+  const struct { QStringList times, numbers; } kClicks[] = {
+      {{"19:40:12", "19:46:05", "19:49:30", "19:52:00"}, {"2", "3", "1", "4"}},
+      {{"19:52:00", "19:49:30", "19:46:05", "19:40:12"}, {"4", "1", "3", "2"}},
+      {logged, {"1", "2", "3", "4"}}};
+  for (const auto& click : kClicks) {
+    QTest::mouseClick(heading->viewport(), Qt::LeftButton, {}, QPoint(timeAt, heading->height() / 2));
+    EXPECT_EQ(column(0), click.times);
+    EXPECT_EQ(numbers(), click.numbers);
+    EXPECT_EQ(tab->Sights().size(), log.size());
+    for (std::size_t k = 0; k < log.size(); ++k) EXPECT_EQ(tab->Sights()[k].Sight.Time.Second, log[k].Sight.Time.Second);
+  }
+  // Another heading orders nothing.
+  QTest::mouseClick(heading->viewport(), Qt::LeftButton, {},
+                    QPoint(heading->sectionViewportPosition(2) + 4, heading->height() / 2));
+  EXPECT_EQ(column(0), logged);
+
+  // By time, the first row is the log's second sight: the same sight again
+  // is named by the log's number, and Remove takes that sight.
+  QTest::mouseClick(heading->viewport(), Qt::LeftButton, {}, QPoint(timeAt, heading->height() / 2));
+  Enter(46, 40, 12);
+  Get<QPushButton>("btnAdd")->click();
+  EXPECT_EQ(Text("lbSightError"), Q(SameSightText(1)));
+  list->setCurrentIndex(list->model()->index(0, 0));
+  Get<QPushButton>("btnRemove")->click();
+  ASSERT_EQ(tab->Sights().size(), 3U);
+  EXPECT_EQ(tab->Sights()[1].Sight.StarNumber, 67);
+  EXPECT_EQ(column(0), (QStringList{"19:46:05", "19:49:30", "19:52:00"}));
   EXPECT_TRUE(errors.isEmpty());
 }
 

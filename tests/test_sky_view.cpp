@@ -11,9 +11,11 @@
 #include "almanac/BestStars.h"
 #include "almanac/SkyTexts.h"
 #include "almanac/SkyView.h"
+#include "almanac/StarName.h"
 #include "display/AngleDisplay.h"
 #include "ephemeris/CStars.h"
 #include "ephemeris/StarPlaceError.h"
+#include "ephemeris/Stars.h"
 
 namespace tarvel {
 namespace {
@@ -337,6 +339,35 @@ TEST(StarOrder, SortsByValueNotByText) {
   const auto names = StarOrder(view, TStarColumn::Name, false, true);
   EXPECT_EQ(StarTitle(names.front()), "15 γ Андромеды (Альмак)");
   EXPECT_EQ(StarTitle(names[1]), "1 α Андромеды (Альферас)");  // the stored trailing blank gone
+}
+
+// Every name written one way: nothing but blanks changed, none at the ends
+// or doubled, one before each bracket; the two stored without one get it.
+TEST(SkyTexts, StarNamesWrittenOneWay) {
+  const auto letters = [](const std::string& text) {
+    std::string kept;
+    for (const char c : text) if (c != ' ') kept += c;
+    return kept;
+  };
+  for (std::int32_t k = 1; k <= kStarCount; ++k) {
+    const std::string name = StarName(k), stored = StarTable(k).Name;
+    EXPECT_EQ(letters(name), letters(stored)) << k;
+    EXPECT_TRUE(!name.empty() && name.front() != ' ' && name.back() != ' ') << k;
+    EXPECT_EQ(name.find("  "), std::string::npos) << k;
+    for (auto at = name.find('('); at != std::string::npos; at = name.find('(', at + 1)) EXPECT_EQ(name[at - 1], ' ') << k;
+  }
+  const struct { const char* stored; const char* name; } kCases[] = {
+      {"Козерога(Денеб Альгиеди)", "Козерога (Денеб Альгиеди)"}, {"Андромеды (Альферас) ", "Андромеды (Альферас)"},
+      {"Арго   ", "Арго"}, {"  Кита  (Менкар)", "Кита (Менкар)"}, {"(Полярная)", "(Полярная)"}, {"   ", ""}, {"", ""}};
+  for (const auto& c : kCases) EXPECT_EQ(TidyStarName(c.stored), c.name) << c.stored;
+  EXPECT_EQ(StarTitle(153), "153 δ Козерога (Денеб Альгиеди)");
+  EXPECT_EQ(StarTitle(102), "102 α Центавра (Ригил-Кентавр)");
+  // Sorted by name as they read: Rigil Kentaurus among the other Centaurs,
+  // before Hadar (the stored texts would put it after every one of them).
+  const auto names = StarOrder(SkyView(WorkedInstant(), {}), TStarColumn::Name, false, true);
+  const auto at = [&](std::int32_t k) { return std::find(names.begin(), names.end(), k) - names.begin(); };
+  EXPECT_LT(at(98), at(102));  // Менкент
+  EXPECT_LT(at(102), at(97));  // Хадар
 }
 
 TEST(SkyTexts, TimesPlacesAndStretches) {

@@ -17,8 +17,10 @@
 // arc), magnitude and illuminated fraction; for a star, also the catalogue
 // values the library carries (bodies/HipparcosStars.h: ICRS right ascension
 // and declination at J2000.0 in degrees, proper motions μα cos δ and μδ and
-// the parallax in mas), which the reference takes as its input, so that the
-// comparison checks the library's transforms and not its catalogue.
+// the parallax in mas; α Centauri's place moved to the light centre of the
+// instant as the library moves it), which the reference takes as its input,
+// so that the comparison checks the library's transforms and not its
+// catalogue.
 //
 // Usage: tarvel_body_accuracy [instants per body type] [seed]   (defaults 5000, 20261209)
 //        tarvel_body_accuracy -
@@ -34,8 +36,10 @@
 #include <string>
 
 #include "ReferenceTime.h"
+#include "bodies/AlphaCentauri.h"
 #include "bodies/BodyPlace.h"
 #include "bodies/HipparcosStars.h"
+#include "bodies/Reduction.h"
 
 namespace tarvel {
 namespace {
@@ -58,7 +62,14 @@ void Row(int body, int star, int year, int month, int day, int hour, int minute,
               p.Magnitude, p.Illuminated);
   if (static_cast<TCelestialBody>(body) == TCelestialBody::Star) {
     const THipparcosStar& s = HipparcosStar(star);
-    std::printf(",%d,%.17g,%.17g,%.17g,%.17g,%.17g\n", s.Hip, s.Ra, s.Dec, s.PmRa, s.PmDec, s.Parallax);
+    double ra = s.Ra, dec = s.Dec;
+    if (star == 102) {
+      // α Centauri's light centre at the instant, as the library moves it.
+      const bodies::TInstant when = bodies::InstantOf(time);
+      const double pmt = ((when.Tta - 2451545.0) + when.Ttb) / 365.25;  // as ERFA's astrom.pmt
+      bodies::MoveToLightCentre(bodies::AlphaCentauriPair(2000 + static_cast<Extended>(pmt)), ra, dec);
+    }
+    std::printf(",%d,%.17g,%.17g,%.17g,%.17g,%.17g\n", s.Hip, ra, dec, s.PmRa, s.PmDec, s.Parallax);
   } else {
     std::printf(",,,,,,\n");
   }
