@@ -49,6 +49,7 @@ QGroupBox* TFixPanel::CreateReckoningGroup() {
   reckoningPosition_ = PositionRow(group, grid, 0, placeNames);
   dsCourse = Number(group, "dsCourse", QStringLiteral("Курс"), 0, 359.9, 0, QStringLiteral("°"));
   dsCourse->setWrapping(true);
+  dsCourse->SetDirection(true);
   dsSpeed = Number(group, "dsSpeed", QStringLiteral("Скорость"), 0, 99.9, 0, QStringLiteral(" уз"));
   auto* motion = new QHBoxLayout;
   motion->addWidget(new QLabel(QStringLiteral("Курс:"), group));

@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "almanac/Almanac.h"
+#include "angles/Direction.h"
 #include "core/NumberPicture.h"
-#include "display/AngleDisplay.h"
 #include "display/GreekLetter.h"
 #include "ephemeris/CStars.h"
 #include "ephemeris/Stars.h"
@@ -82,7 +82,7 @@ std::vector<TWorksheetLine> Worksheet(const TSight& s, const TSightReduction& r)
   lines.push_back({"Ho  наблюдённая высота", IsMoon(s.Body) ? "Ha + ρ + p + OB + R" : "Ha + ρ + p + R",
                    AltitudeDegreesText(r.Ho)});
   lines.push_back({"Hc  счислимая высота", "в счислимом месте", AltitudeDegreesText(r.Hc)});
-  lines.push_back({"Zn  азимут светила", "там же", AzimuthText(r.Zn)});
+  lines.push_back({"Zn  азимут светила", "там же", DirectionText(r.Zn)});
   lines.push_back({"n  перенос", "(Ho − Hc) × 60", InterceptText(r.Intercept)});
   return lines;
 }

@@ -132,6 +132,10 @@ TEST_F(SightLogPdf, EverythingIsThereAndNoLineIsCut) {
     EXPECT_TRUE(all.contains(Squeezed(Q(line)))) << line;
   }
   EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Масштаб: 1 см = \\d+(,\\d)? мил"))));
+  // A course, bearing or azimuth with three whole degrees, and none shorter.
+  EXPECT_TRUE(all.contains(QStringLiteral("курс 060,0°")));
+  EXPECT_TRUE(all.contains(QRegularExpression(QStringLiteral("пеленг \\d{3},\\d°"))));
+  EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("(?<![\\d,])\\d{1,2},\\d+°"))));
 
   const QStringList lines = text.split(u'\n');
   const auto lineWith = [&](const QStringList& parts) {
