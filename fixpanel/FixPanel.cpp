@@ -14,6 +14,7 @@
 #include <iterator>
 
 #include "fixpanel/PlottingSheet.h"
+#include "fixpanel/SheetWindow.h"
 #include "navfields/FormControls.h"
 #include "widgets/ErrorReport.h"
 #include "widgets/HemisphereKeys.h"
@@ -37,6 +38,7 @@ TFixPanel::TFixPanel(QWidget* parent) : QWidget(parent) {
   // The sheet takes what the tab leaves, on a small screen a strip.
   sheet_->setMinimumHeight(80);
   column->addWidget(sheet_, 1);
+  sheetWindow_ = new TSheetWindow(this);
   ConnectHandlers();
 }
 
@@ -115,8 +117,11 @@ QGroupBox* TFixPanel::CreateFixGroup() {
   btnFixToMain = Button(group, "btnFixToMain", QStringLiteral("Перенести в главное окно"));
   btnFixToMain->setToolTip(QStringLiteral("Записать обсервованное место в поля координат главного окна"));
   btnFixToMain->setEnabled(false);
+  btnSheetWindow = Button(group, "btnSheetWindow", QStringLiteral("Планшет…"));
+  btnSheetWindow->setToolTip(QStringLiteral("F9: планшет в отдельном окне, с масштабом и сдвигом"));
   auto* line = new QHBoxLayout;
   line->addWidget(lbFixError, 1);
+  line->addWidget(btnSheetWindow, 0, Qt::AlignBottom);
   line->addWidget(btnFixToMain, 0, Qt::AlignBottom);
   box->addWidget(lbFix, 1);
   box->addLayout(line);
@@ -157,6 +162,7 @@ void TFixPanel::ConnectHandlers() {
   }
   on(btnTakeMainReckoning, &QPushButton::clicked, &TFixPanel::TakeMainReckoningClick);
   on(btnFixToMain, &QPushButton::clicked, &TFixPanel::FixToMainClick);
+  on(btnSheetWindow, &QPushButton::clicked, &TFixPanel::ShowSheetWindow);
 }
 
 void TFixPanel::Follow(const TAlmanacInputs& inputs) {
@@ -226,9 +232,14 @@ const TFixOutcome& TFixPanel::WorkFix(const std::vector<TLoggedSight>& sights) {
   lbFix->setText(fix);
   lbFixError->setText(Text(fix_.Error));
   btnFixToMain->setEnabled(fix_.Fix.has_value());
-  if (reckoning_) sheet_->SetPlot(SightsPlot(sights, *reckoning_, fix_));
+  if (reckoning_) {
+    sheet_->SetPlot(SightsPlot(sights, *reckoning_, fix_));
+    sheetWindow_->SetPlot(sheet_->Plot());
+  }
   return fix_;
 }
+
+void TFixPanel::ShowSheetWindow() { sheetWindow_->Open(); }
 
 void TFixPanel::FixToMainClick() {
   if (fix_.Fix) emit fixChosen(fix_.Fix->Lat, fix_.Fix->Lon, fixTime_);

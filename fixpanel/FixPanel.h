@@ -34,6 +34,7 @@ namespace tarvel {
 
 class TNumberField;
 class TPlottingSheet;
+class TSheetWindow;
 
 class TFixPanel : public QWidget {
   Q_OBJECT
@@ -58,6 +59,10 @@ class TFixPanel : public QWidget {
   // main window's first values no longer replace the reckoning: the log's
   // is the navigator's own.
   void ShowLog(const TDeadReckoning& dr, const TFixSettings& settings);
+
+  // "Планшет…" and F9: the sheet in a window of its own (fixpanel/SheetWindow.h).
+  void ShowSheetWindow();
+  TSheetWindow* SheetWindow() const { return sheetWindow_; }
 
  signals:
   // The dead reckoning was changed: the fix is to be worked again.
@@ -97,7 +102,9 @@ class TFixPanel : public QWidget {
   QLabel* lbFix = nullptr;
   QLabel* lbFixError = nullptr;
   QPushButton* btnFixToMain = nullptr;
+  QPushButton* btnSheetWindow = nullptr;
   TPlottingSheet* sheet_ = nullptr;
+  TSheetWindow* sheetWindow_ = nullptr;
 };
 
 }  // namespace tarvel
