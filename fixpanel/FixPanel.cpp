@@ -15,6 +15,7 @@
 
 #include "fixpanel/PlottingSheet.h"
 #include "fixpanel/SheetWindow.h"
+#include "fixpanel/WholeTextLabel.h"
 #include "navfields/FormControls.h"
 #include "widgets/ErrorReport.h"
 #include "widgets/HemisphereKeys.h"
@@ -35,8 +36,9 @@ TFixPanel::TFixPanel(QWidget* parent) : QWidget(parent) {
   column->addWidget(CreateReckoningGroup());
   column->addWidget(CreateFixGroup());
   sheet_ = new TPlottingSheet(this);
-  // The sheet takes what the tab leaves, on a small screen a strip.
-  sheet_->setMinimumHeight(80);
+  // The sheet takes what the tab leaves, on a small screen a strip under the
+  // whole fix text; "Планшет…" (F9) gives it room of its own.
+  sheet_->setMinimumHeight(32);
   column->addWidget(sheet_, 1);
   sheetWindow_ = new TSheetWindow(this);
   ConnectHandlers();
@@ -105,14 +107,13 @@ QGroupBox* TFixPanel::CreateFixGroup() {
   accuracy->addWidget(dsDriftRate);
   accuracy->addStretch();
   box->addLayout(accuracy);
-  lbFix = Named(new QLabel(group), "lbFix");
+  lbFix = Named(new TWholeTextLabel(5, group), "lbFix");
   lbFix->setTextFormat(Qt::PlainText);
   lbFix->setTextInteractionFlags(Qt::TextSelectableByMouse);
   lbFix->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   lbFix->setWordWrap(true);
   lbFix->setFont(Face("MS Sans Serif", 15, true));
   SetColour(lbFix, QPalette::WindowText, kYellow);
-  lbFix->setMinimumHeight(QFontMetrics(lbFix->font()).lineSpacing() * 5);
   lbFixError = Message(group, "lbFixError", kRed);
   btnFixToMain = Button(group, "btnFixToMain", QStringLiteral("Перенести в главное окно"));
   btnFixToMain->setToolTip(QStringLiteral("Записать обсервованное место в поля координат главного окна"));
