@@ -70,11 +70,8 @@ void TSheetWindow::ShowZoom() {
 }
 
 void TSheetWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    hide();
-    return;
-  }
-  QWidget::keyPressEvent(event);
+  if (event->key() != Qt::Key_Escape) return QWidget::keyPressEvent(event);
+  Guarded([this] { hide(); });
 }
 
 }  // namespace tarvel
