@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "almanac/StarName.h"
+#include "angles/Direction.h"
 #include "core/Arithmetic.h"
 #include "core/NumberPicture.h"
 #include "display/AngleDisplay.h"
@@ -48,7 +49,7 @@ TStarTexts StarTexts(const TSkyView& view, std::int32_t number) {
   Extended whole, minutes;
   Split(s.Altitude, whole, minutes);
   t.Altitude = AltitudeText(whole, minutes);
-  t.Azimuth = AzimuthText(s.Azimuth);
+  t.Azimuth = DirectionText(s.Azimuth);
   t.LocalHourAngle = LocalHourAngleText(s.Gha, view.Inputs.Longitude);
   Split(s.Declination, whole, minutes);
   t.Declination = DeclinationText(whole, minutes);

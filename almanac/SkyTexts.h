@@ -21,7 +21,7 @@ struct TStarTexts {
   std::string Name;            // "α Большого Пса (Сириус)", "Венера"
   std::string Magnitude;       // "−1,4"
   std::string Altitude;        // "23° 14,56'"
-  std::string Azimuth;         // "213,61°"
+  std::string Azimuth;         // "213,6°", "045,0°" (angles/Direction.h)
   std::string LocalHourAngle;  // "216° 47,00'"
   std::string Declination;     // "016° 43,05' S"
   std::string PlaceError;      // "0,06'": the main window's place from the precise one; empty

@@ -14,6 +14,8 @@
 #include <iterator>
 
 #include "fixpanel/PlottingSheet.h"
+#include "fixpanel/SheetWindow.h"
+#include "fixpanel/WholeTextLabel.h"
 #include "navfields/FormControls.h"
 #include "widgets/ErrorReport.h"
 #include "widgets/HemisphereKeys.h"
@@ -34,9 +36,11 @@ TFixPanel::TFixPanel(QWidget* parent) : QWidget(parent) {
   column->addWidget(CreateReckoningGroup());
   column->addWidget(CreateFixGroup());
   sheet_ = new TPlottingSheet(this);
-  // The sheet takes what the tab leaves, on a small screen a strip.
-  sheet_->setMinimumHeight(80);
+  // The sheet takes what the tab leaves, on a small screen a strip under the
+  // whole fix text; "Планшет…" (F9) gives it room of its own.
+  sheet_->setMinimumHeight(32);
   column->addWidget(sheet_, 1);
+  sheetWindow_ = new TSheetWindow(this);
   ConnectHandlers();
 }
 
@@ -49,6 +53,7 @@ QGroupBox* TFixPanel::CreateReckoningGroup() {
   reckoningPosition_ = PositionRow(group, grid, 0, placeNames);
   dsCourse = Number(group, "dsCourse", QStringLiteral("Курс"), 0, 359.9, 0, QStringLiteral("°"));
   dsCourse->setWrapping(true);
+  dsCourse->SetDirection(true);
   dsSpeed = Number(group, "dsSpeed", QStringLiteral("Скорость"), 0, 99.9, 0, QStringLiteral(" уз"));
   auto* motion = new QHBoxLayout;
   motion->addWidget(new QLabel(QStringLiteral("Курс:"), group));
@@ -102,20 +107,22 @@ QGroupBox* TFixPanel::CreateFixGroup() {
   accuracy->addWidget(dsDriftRate);
   accuracy->addStretch();
   box->addLayout(accuracy);
-  lbFix = Named(new QLabel(group), "lbFix");
+  lbFix = Named(new TWholeTextLabel(5, group), "lbFix");
   lbFix->setTextFormat(Qt::PlainText);
   lbFix->setTextInteractionFlags(Qt::TextSelectableByMouse);
   lbFix->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   lbFix->setWordWrap(true);
   lbFix->setFont(Face("MS Sans Serif", 15, true));
   SetColour(lbFix, QPalette::WindowText, kYellow);
-  lbFix->setMinimumHeight(QFontMetrics(lbFix->font()).lineSpacing() * 5);
   lbFixError = Message(group, "lbFixError", kRed);
   btnFixToMain = Button(group, "btnFixToMain", QStringLiteral("Перенести в главное окно"));
   btnFixToMain->setToolTip(QStringLiteral("Записать обсервованное место в поля координат главного окна"));
   btnFixToMain->setEnabled(false);
+  btnSheetWindow = Button(group, "btnSheetWindow", QStringLiteral("Планшет…"));
+  btnSheetWindow->setToolTip(QStringLiteral("F9: планшет в отдельном окне, с масштабом и сдвигом"));
   auto* line = new QHBoxLayout;
   line->addWidget(lbFixError, 1);
+  line->addWidget(btnSheetWindow, 0, Qt::AlignBottom);
   line->addWidget(btnFixToMain, 0, Qt::AlignBottom);
   box->addWidget(lbFix, 1);
   box->addLayout(line);
@@ -156,6 +163,7 @@ void TFixPanel::ConnectHandlers() {
   }
   on(btnTakeMainReckoning, &QPushButton::clicked, &TFixPanel::TakeMainReckoningClick);
   on(btnFixToMain, &QPushButton::clicked, &TFixPanel::FixToMainClick);
+  on(btnSheetWindow, &QPushButton::clicked, &TFixPanel::ShowSheetWindow);
 }
 
 void TFixPanel::Follow(const TAlmanacInputs& inputs) {
@@ -225,9 +233,14 @@ const TFixOutcome& TFixPanel::WorkFix(const std::vector<TLoggedSight>& sights) {
   lbFix->setText(fix);
   lbFixError->setText(Text(fix_.Error));
   btnFixToMain->setEnabled(fix_.Fix.has_value());
-  if (reckoning_) sheet_->SetPlot(SightsPlot(sights, *reckoning_, fix_));
+  if (reckoning_) {
+    sheet_->SetPlot(SightsPlot(sights, *reckoning_, fix_));
+    sheetWindow_->SetPlot(sheet_->Plot());
+  }
   return fix_;
 }
+
+void TFixPanel::ShowSheetWindow() { sheetWindow_->Open(); }
 
 void TFixPanel::FixToMainClick() {
   if (fix_.Fix) emit fixChosen(fix_.Fix->Lat, fix_.Fix->Lon, fixTime_);

@@ -34,6 +34,7 @@ namespace tarvel {
 
 class TNumberField;
 class TPlottingSheet;
+class TSheetWindow;
 
 class TFixPanel : public QWidget {
   Q_OBJECT
@@ -60,6 +61,10 @@ class TFixPanel : public QWidget {
   void ShowLog(const TDeadReckoning& dr, const TFixSettings& settings);
   // The accuracy its fields hold, none while one of them is refused.
   std::optional<TFixSettings> Accuracy() const;
+
+  // "Планшет…" and F9: the sheet in a window of its own (fixpanel/SheetWindow.h).
+  void ShowSheetWindow();
+  TSheetWindow* SheetWindow() const { return sheetWindow_; }
 
  signals:
   // The dead reckoning was changed: the fix is to be worked again.
@@ -99,7 +104,9 @@ class TFixPanel : public QWidget {
   QLabel* lbFix = nullptr;
   QLabel* lbFixError = nullptr;
   QPushButton* btnFixToMain = nullptr;
+  QPushButton* btnSheetWindow = nullptr;
   TPlottingSheet* sheet_ = nullptr;
+  TSheetWindow* sheetWindow_ = nullptr;
 };
 
 }  // namespace tarvel

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "angles/Direction.h"
 #include "core/TextToNumber.h"
 
 namespace tarvel {
@@ -50,6 +51,11 @@ Extended TNumberField::Read() const {
 // A text that is not yet a number is kept, never corrected.
 void TNumberField::fixup(QString&) const {}
 
+QString TNumberField::textFromValue(double value) const {
+  if (!direction_ || leaving_ || !(value >= 0 && value < 360)) return QDoubleSpinBox::textFromValue(value);
+  return QString::fromStdString(DirectionNumber(value));
+}
+
 void TNumberField::stepBy(int steps) {
   double value = 0;
   try {
@@ -80,7 +86,9 @@ void TNumberField::focusOutEvent(QFocusEvent* event) {
   QString text = lineEdit()->displayText();
   int pos = 0;
   if (validate(text, pos) == QValidator::Acceptable) {
+    leaving_ = true;
     QDoubleSpinBox::focusOutEvent(event);
+    leaving_ = false;
     return;
   }
   // The spin box would put its last value back; the text typed stays, and

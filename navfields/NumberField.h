@@ -12,6 +12,10 @@
 // within the allowed range, round it when wrapping is on (a course).
 // edited() comes with every change of the text, typed or set, also to a
 // text that is not a number yet (the spin box's own signals wait for one).
+// A course field (SetDirection) writes the values the program sets, and the
+// arrows' steps, with three whole-degree digits as every text of the program
+// writes a direction ("045,0", angles/Direction.h); a number typed is kept as
+// typed, only given its decimals when the field is left ("45" is "45,0").
 
 #include <QDoubleSpinBox>
 #include <QString>
@@ -38,7 +42,10 @@ class TNumberField : public QDoubleSpinBox {
   double Least() const { return least_; }
   double Most() const { return most_; }
 
+  void SetDirection(bool direction) { direction_ = direction; }
+
   void fixup(QString& text) const override;
+  QString textFromValue(double value) const override;
   void stepBy(int steps) override;
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
@@ -55,6 +62,8 @@ class TNumberField : public QDoubleSpinBox {
 
   QString caption_;
   double least_, most_;
+  bool direction_ = false;
+  bool leaving_ = false;  // the field is being left: a typed number keeps its own digits
 };
 
 }  // namespace tarvel

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <tuple>
 
+#include "angles/Direction.h"
 #include "core/NumberPicture.h"
-#include "display/AngleDisplay.h"
 #include "reports/PositionText.h"
 #include "reports/SightSheet.h"
 #include "reports/TextColumns.h"
@@ -20,15 +20,13 @@ std::string ClockText(std::int32_t hour, std::int32_t minute) {
   return TwoDigits(hour) + ":" + TwoDigits(minute);
 }
 
-std::string DegreesText(Extended degrees) { return FormatPicture("000.0", degrees) + "°"; }
-
 }  // namespace
 
 std::string ReckoningText(const TDeadReckoning& dr) {
   return PositionText(dr.Lat, dr.Lon) + " на " + TwoDigits(dr.Time.Day) + "." + TwoDigits(dr.Time.Month) + "." +
          std::to_string(dr.Time.Year) + " " + TwoDigits(dr.Time.Hour) + ":" + TwoDigits(dr.Time.Minute) + ":" +
          TwoDigits(dr.Time.Second) + ", пояс " + ZoneText(dr.Time.Zone) +
-         ", курс " + DegreesText(dr.Course) + ", скорость " + FormatPicture("0.0", dr.Speed) + " уз";
+         ", курс " + DirectionText(dr.Course) + ", скорость " + FormatPicture("0.0", dr.Speed) + " уз";
 }
 
 TFixOutcome WorkFix(const std::vector<TLoggedSight>& sights, const TDeadReckoning& dr,
@@ -73,7 +71,7 @@ TSightRow SightRowTexts(const TLoggedSight& logged, std::optional<Extended> resi
           BodyShortText(logged.Sight),
           AltitudeDegreesText(logged.Sight.Hs),
           AltitudeDegreesText(r.Ho),
-          AzimuthText(r.Zn),
+          DirectionText(r.Zn),
           intercept,
           residual ? SignedMinutesText(*residual) : std::string()};
 }
@@ -90,8 +88,8 @@ std::vector<std::string> FixLines(const std::vector<TLoggedSight>& sights, const
           FormatPicture("0.0", fix.ResidualRms) + "'",
       "эллипс 95 % при СКП высоты " + FormatPicture("0.0", outcome.Settings.SightError) + "′: полуоси " +
           FormatPicture("0.0", fix.SemiMajor) + " и " + MilesText(fix.SemiMinor) + ", большая ось " +
-          DegreesText(fix.MajorAzimuth),
-      "от счислимого места " + MilesText(fix.ReckoningDistance) + ", пеленг " + DegreesText(fix.ReckoningBearing),
+          DirectionText(fix.MajorAzimuth),
+      "от счислимого места " + MilesText(fix.ReckoningDistance) + ", пеленг " + DirectionText(fix.ReckoningBearing),
   };
   if (!fix.Consistent && fix.Suspect >= 0 && static_cast<std::size_t>(fix.Suspect) < outcome.Used.size()) {
     const std::size_t row = outcome.Used[static_cast<std::size_t>(fix.Suspect)];

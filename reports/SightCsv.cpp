@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "angles/Direction.h"
 #include "core/NumberPicture.h"
 #include "reports/SightSheet.h"
 
@@ -18,6 +19,12 @@ const std::vector<std::string> kCsvCaptions = {
 // The number with a decimal point, whatever the picture's comma.
 std::string Number(std::string_view picture, Extended x) {
   std::string text = FormatPicture(picture, x);
+  std::replace(text.begin(), text.end(), ',', '.');
+  return text;
+}
+
+// A text written with a decimal point.
+std::string Csv(std::string text) {
   std::replace(text.begin(), text.end(), ',', '.');
   return text;
 }
@@ -64,7 +71,7 @@ std::string SightsCsv(const std::vector<TLoggedSight>& sights, const TFixOutcome
                      std::to_string(s.Time.Zone), Number("0.000000", s.Hs), Number("0.0", s.IndexError),
                      Number("0.0", s.EyeHeight), Number("0.0", s.Temperature), Number("0", s.Pressure),
                      Number("0.000000", logged.Lat), Number("0.000000", logged.Lon), Number("0.0000", r.Ho),
-                     Number("0.0000", r.Hc), Number("0.0", r.Zn), Number("0.00", r.Intercept),
+                     Number("0.0000", r.Hc), Csv(DirectionNumber(r.Zn)), Number("0.00", r.Intercept),
                      residual ? Number("0.00", *residual) : std::string()});
   }
   return text;

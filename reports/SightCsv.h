@@ -10,7 +10,7 @@
 // number, Greek letter, name), date (YYYY-MM-DD), ship's time, zone (east
 // positive), Hs (degrees), index error (′), height of eye (m), temperature
 // (°C), pressure (hPa), assumed latitude and longitude (degrees, north and
-// east positive), Ho and Hc (degrees), Zn (degrees), intercept (miles,
+// east positive), Ho and Hc (degrees), Zn (degrees, "045.0"), intercept (miles,
 // positive toward the body), residual at the fix (′; empty when the sight
 // was not in the fix).
 

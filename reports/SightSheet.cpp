@@ -6,8 +6,8 @@
 
 #include "almanac/Almanac.h"
 #include "almanac/StarName.h"
+#include "angles/Direction.h"
 #include "core/NumberPicture.h"
-#include "display/AngleDisplay.h"
 #include "display/GreekLetter.h"
 #include "ephemeris/CStars.h"
 #include "ephemeris/Stars.h"
@@ -83,7 +83,7 @@ std::vector<TWorksheetLine> Worksheet(const TSight& s, const TSightReduction& r)
   lines.push_back({"Ho  наблюдённая высота", IsMoon(s.Body) ? "Ha + ρ + p + OB + R" : "Ha + ρ + p + R",
                    AltitudeDegreesText(r.Ho)});
   lines.push_back({"Hc  счислимая высота", "в счислимом месте", AltitudeDegreesText(r.Hc)});
-  lines.push_back({"Zn  азимут светила", "там же", AzimuthText(r.Zn)});
+  lines.push_back({"Zn  азимут светила", "там же", DirectionText(r.Zn)});
   lines.push_back({"n  перенос", "(Ho − Hc) × 60", InterceptText(r.Intercept)});
   return lines;
 }

@@ -176,6 +176,8 @@ void TSightTab::ConnectKeys() {
   key(tvSights, QKeySequence::Delete, Qt::WidgetShortcut, &TSightTab::RemoveClick);
   key(this, QKeySequence::Undo, Qt::WidgetWithChildrenShortcut, &TSightTab::UndoListChange);
   key(this, QKeySequence(Qt::Key_F5), Qt::WidgetWithChildrenShortcut, &TSightTab::MarkClick);
+  auto* sheet = new QShortcut(QKeySequence(Qt::Key_F9), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+  connect(sheet, &QShortcut::activated, this, [this] { Guarded([this] { fixPanel_->ShowSheetWindow(); }); });
 }
 
 void TSightTab::FindStar(const QString& choice) {

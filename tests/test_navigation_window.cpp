@@ -23,12 +23,16 @@
 #include <QToolTip>
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 #include <vector>
 
 #include "MainWindowFixture.h"
 #include "almanac/SkyTexts.h"
 #include "almanac/TwilightView.h"
+#include "navfields/Fields.h"
 #include "navigation/Navigation.h"
+#include "sights/Sailing.h"
+#include "sights/Sight.h"
 #include "skytab/SkyChart.h"
 #include "skytab/SkyTab.h"
 #include "skytab/StarListModel.h"
@@ -610,6 +614,52 @@ TEST_F(NavigationTest, TheSightTabFitsA1366By768ScreenWithoutScrolling) {
     const QRect where(button->mapTo(scroll->viewport(), QPoint(0, 0)), button->size());
     EXPECT_TRUE(scroll->viewport()->rect().contains(where)) << name;
   }
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+// At 1366 × 768, with a four-star fix whose residuals name a sight to check
+// (its longest text), every line of the fix text shows whole above the
+// sheet, and nothing scrolls.
+TEST_F(NavigationTest, TheWholeFixTextShowsAboveTheSheetAt1366By768) {
+  Create(QDateTime(QDate(2025, 3, 20), QTime(19, 0, 0)));
+  Get<TSpinEdit>("seNCH")->setValue(2);
+  Get<TSpeedButton>("ChangeBtn")->click();
+  Fi()->setMaskedText(QStringLiteral("Ш = 44°55,00'"));
+  Lam()->setMaskedText(QStringLiteral("Д = 030°17,00'"));
+  Get<TSpeedButton>("sbLam")->click();
+  form->show();
+  TForm3* window = Open();
+  ASSERT_NE(window, nullptr);
+  window->resize(window->DefaultSize(QSize(1366, 768)));
+  In<QTabWidget>("Tabs")->setCurrentIndex(1);
+  In<QDoubleSpinBox>("dsCourse")->setValue(60);
+  In<QDoubleSpinBox>("dsSpeed")->setValue(12);
+  In<QComboBox>("cbBody")->setCurrentIndex(2);
+  const TPosition truth{45.02L, -29.95L};
+  for (const auto& [star, minute, second, error] : {std::tuple{160, 49, 30, 5.0L}, {46, 40, 12, 0.0L}, {67, 46, 5, 0.0L},
+                                                   {28, 52, 0, 0.0L}}) {
+    In<TSpinEdit>("seStar")->setValue(star);
+    In<QTimeEdit>("tpSight")->setTime(QTime(19, minute, second));
+    TSight s{TBody::Star, star, -2, 19, minute, second, 20, 3, 2025, 45, 0, 10, 10, 1010};
+    const TPosition there = CarryPosition(truth, 60, 12, ((minute - 52) * 60 + second) / 3600.0L);
+    In<TMaskEdit>("meHs")->setMaskedText(
+        HsText(SextantAltitude(s, ReduceSight(s, there.Lat, there.Lon).Hc + error / 60, there.Lat, there.Lon)));
+    In<QPushButton>("btnAdd")->click();
+  }
+  auto* fix = In<QLabel>("lbFix");
+  ASSERT_GE(fix->text().count(u'\n'), 5) << fix->text().toStdString();  // six lines and more, wrapped
+  auto* scroll = In<QScrollArea>("SightTabScroll");
+  QWidget* sheet = In("PlottingSheet");
+  const auto shown = [&](QWidget* w) { return QRect(w->mapTo(scroll->viewport(), QPoint(0, 0)), w->size()); };
+  ASSERT_TRUE(RunUntil([&] {
+    QApplication::processEvents();
+    return fix->height() >= fix->heightForWidth(fix->width()) && shown(sheet).top() >= shown(fix).bottom();
+  })) << fix->height() << " < " << fix->heightForWidth(fix->width()) << " or the sheet at " << shown(sheet).top()
+      << " over the text to " << shown(fix).bottom();
+  EXPECT_TRUE(scroll->viewport()->rect().contains(shown(fix)));
+  EXPECT_TRUE(scroll->viewport()->rect().contains(shown(In("btnFixToMain"))));
+  EXPECT_GE(sheet->height(), 40);  // a strip remains; F9 gives it room
+  EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
   EXPECT_TRUE(errors.isEmpty());
 }
 

@@ -132,6 +132,13 @@ TEST_F(SightLogPdf, EverythingIsThereAndNoLineIsCut) {
     EXPECT_TRUE(all.contains(Squeezed(Q(line)))) << line;
   }
   EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Масштаб: 1 см = \\d+(,\\d)? мил"))));
+  // A course, bearing or azimuth with three whole degrees, and none shorter.
+  EXPECT_TRUE(all.contains(QStringLiteral("курс 060,0°")));
+  EXPECT_TRUE(all.contains(QRegularExpression(QStringLiteral("пеленг \\d{3},\\d°"))));
+  EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("большая ось \\d{3},\\d°"))));
+  EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("азимут светила\\s+там же\\s+\\d{3},\\d°"))),
+            static_cast<qsizetype>(log.Sights.size()));
+  EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("(курс|пеленг|ось|там же)\\s+\\d{1,2},\\d°"))));
 
   const QStringList lines = text.split(u'\n');
   const auto lineWith = [&](const QStringList& parts) {

@@ -6,6 +6,7 @@
 #include <regex>
 #include <string>
 
+#include "angles/Direction.h"
 #include "display/AngleDisplay.h"
 #include "ephemeris/CStars.h"
 #include "ephemeris/StarPlaceError.h"
@@ -69,7 +70,7 @@ TEST(SightSheet, WorksheetLinesAreTheReductionsValues) {
     std::vector<std::string> symbols = {"Hs", "i", "d", "Ha", "ρ", "HP", "p"};
     if (isMoon) values.push_back(SignedMinutesText(r.Oblateness)), symbols.push_back("OB");
     for (const std::string& v : {SignedMinutesText(r.SemiDiameter), AltitudeOf(r.Ho), AltitudeOf(r.Hc),
-                                 AzimuthText(r.Zn), InterceptText(r.Intercept)})
+                                 DirectionText(r.Zn), InterceptText(r.Intercept)})
       values.push_back(v);
     for (const char* symbol : {"R", "Ho", "Hc", "Zn", "n"}) symbols.push_back(symbol);
     ASSERT_EQ(lines.size(), isMoon ? 13U : 12U);

@@ -12,6 +12,7 @@
 #include "almanac/SkyTexts.h"
 #include "almanac/SkyView.h"
 #include "almanac/StarName.h"
+#include "angles/Direction.h"
 #include "display/AngleDisplay.h"
 #include "ephemeris/CStars.h"
 #include "ephemeris/StarPlaceError.h"
@@ -57,7 +58,7 @@ TEST(SkyView, EachBodyFromItsPrecisePlace) {
     EXPECT_LE(s.LocalHourAngle, 360) << k;
     const TStarTexts row = StarTexts(view, k);
     EXPECT_EQ(row.LocalHourAngle, LocalHourAngleText(place.Gha, in.Longitude)) << k;
-    EXPECT_EQ(row.Azimuth, AzimuthText(s.Azimuth)) << k;
+    EXPECT_EQ(row.Azimuth, DirectionText(s.Azimuth)) << k;
     EXPECT_EQ(row.Magnitude, MagnitudeText(place.Magnitude)) << k;
     EXPECT_EQ(s.HasPlaceError, IsStarRow(k) || k == kSunRow) << k;
     EXPECT_EQ(row.PlaceError.empty(), !s.HasPlaceError) << k;
