@@ -15,6 +15,8 @@
 
 #include "fixpanel/PlottingSheet.h"
 #include "navfields/FormControls.h"
+#include "sights/FixErrors.h"
+#include "shiptime/ShipTime.h"
 #include "widgets/ErrorReport.h"
 #include "widgets/HemisphereKeys.h"
 #include "widgets/Look.h"
@@ -82,13 +84,18 @@ QGroupBox* TFixPanel::CreateFixGroup() {
   QGroupBox* group = Group(this, QStringLiteral("Обсервация"));
   auto* box = new QVBoxLayout(group);
   const TFixSettings defaults;
-  dsSightError = Number(group, "dsSightError", QStringLiteral("СКП высоты"), 0.1, 10, static_cast<double>(defaults.SightError), QStringLiteral("′"));
+  // The ranges of ValidateFixSettings (sights/FixErrors.h).
+  dsSightError = Number(group, "dsSightError", QStringLiteral("СКП высоты"), static_cast<double>(kSightErrorRange.Least),
+                        static_cast<double>(kSightErrorRange.Most), static_cast<double>(defaults.SightError),
+                        QStringLiteral("′"));
   dsSightError->setToolTip(QStringLiteral(
       "СКП высоты: средняя квадратическая ошибка одной измеренной высоты, от 0,1′ до 10′.\n"
       "По ней строится эллипс, в котором истинное место лежит с вероятностью 95 %,\n"
       "и проверяются невязки: если они больше, чем объясняет эта ошибка, программа скажет,\n"
       "какое наблюдение проверить."));
-  dsDriftRate = Number(group, "dsDriftRate", QStringLiteral("Рост ошибки счисления"), 0, 10, static_cast<double>(defaults.DriftRate), QStringLiteral(" мили/ч"));
+  dsDriftRate = Number(group, "dsDriftRate", QStringLiteral("Рост ошибки счисления"),
+                       static_cast<double>(kDriftRateRange.Least), static_cast<double>(kDriftRateRange.Most),
+                       static_cast<double>(defaults.DriftRate), QStringLiteral(" мили/ч"));
   dsDriftRate->setToolTip(QStringLiteral(
       "Рост ошибки счисления: на сколько миль за час плавания может уйти счислимое место\n"
       "(течение, дрейф, ошибки курса и скорости), от 0 до 10.\n"

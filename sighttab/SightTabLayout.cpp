@@ -29,6 +29,7 @@
 #include "reports/SightSheet.h"
 #include "sighttab/SightListModel.h"
 #include "sighttab/SightTab.h"
+#include "sights/SightErrors.h"
 #include "widgets/Look.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"
@@ -213,7 +214,10 @@ QGroupBox* TSightTab::CreateSightGroup() {
 
   meHs = Input(new TMaskEdit(QStringLiteral("Hs = ##°##,#'"), group), "meHs");
   meHs->setFixedWidth(122);
-  dsIndex = Number(group, "dsIndex", QStringLiteral("Индексная ошибка"), -99.9, 99.9, 0, QStringLiteral("′"));
+  // The ranges the reduction accepts (sights/SightErrors.h); the index
+  // error's bound is open, so its field ends a tenth inside it.
+  const double index = static_cast<double>(kIndexErrorBound) - 0.1;
+  dsIndex = Number(group, "dsIndex", QStringLiteral("Индексная ошибка"), -index, index, 0, QStringLiteral("′"));
   grid->addWidget(new QLabel(QStringLiteral("Высота по секстану:"), group), 4, 0);
   auto* hsLine = new QHBoxLayout;
   hsLine->addWidget(meHs);
@@ -223,9 +227,14 @@ QGroupBox* TSightTab::CreateSightGroup() {
   hsLine->addStretch();
   grid->addLayout(hsLine, 4, 1, 1, 3);
 
-  dsEye = Number(group, "dsEye", QStringLiteral("Высота глаза"), 0, 999.9, 10, QStringLiteral(" м"));
-  dsTemperature = Number(group, "dsTemperature", QStringLiteral("Температура"), -99.9, 99.9, 10, QStringLiteral(" °C"));
-  dsPressure = Number(group, "dsPressure", QStringLiteral("Давление"), 0, 9999, 1010, QStringLiteral(" гПа"), 0);
+  const auto ranged = [group](const char* name, const QString& caption, const TRange& range, double value,
+                              const QString& suffix, int decimals) {
+    return Number(group, name, caption, static_cast<double>(range.Least), static_cast<double>(range.Most), value,
+                  suffix, decimals);
+  };
+  dsEye = ranged("dsEye", QStringLiteral("Высота глаза"), kEyeHeightRange, 10, QStringLiteral(" м"), 1);
+  dsTemperature = ranged("dsTemperature", QStringLiteral("Температура"), kTemperatureRange, 10, QStringLiteral(" °C"), 1);
+  dsPressure = ranged("dsPressure", QStringLiteral("Давление"), kPressureRange, 1010, QStringLiteral(" гПа"), 0);
   grid->addWidget(new QLabel(QStringLiteral("Высота глаза:"), group), 5, 0);
   auto* airLine = new QHBoxLayout;
   airLine->addWidget(dsEye);
