@@ -94,25 +94,6 @@ void StyleTable(QTableView* table) {
   table->setGridStyle(Qt::DotLine);
 }
 
-// Enter in the star's search (and its list) chooses the star, rather than
-// add the sight as Enter does elsewhere in the form.
-class TKeepsEnter : public QObject {
- public:
-  using QObject::QObject;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::ShortcutOverride) {
-      const int key = static_cast<QKeyEvent*>(event)->key();
-      if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        event->accept();
-        return true;
-      }
-    }
-    return QObject::eventFilter(watched, event);
-  }
-};
-
 }  // namespace
 
 void TSightTab::CreateControls() {
@@ -169,9 +150,7 @@ QGroupBox* TSightTab::CreateSightGroup() {
   starFinder_->setFilterMode(Qt::MatchContains);
   starFinder_->setMaxVisibleItems(12);
   leStarFind->setCompleter(starFinder_);
-  auto* keepsEnter = new TKeepsEnter(leStarFind);
-  leStarFind->installEventFilter(keepsEnter);
-  starFinder_->popup()->installEventFilter(keepsEnter);
+  SizeStarFinder();
   lbStarLetter = Named(new QLabel(group), "lbStarLetter");
   lbStarLetter->setFont(Face("Arial", 17, true));
   lbStarName = Named(new QLabel(group), "lbStarName");
@@ -256,8 +235,11 @@ QGroupBox* TSightTab::CreateSightGroup() {
 
   lbSightError = Message(group, "lbSightError", kRed);
   lbSightWarning = Message(group, "lbSightWarning", kAmber);
+  lbStarSearch = Message(group, "lbStarSearch", kAmber);
+  lbStarSearch->hide();
   grid->addWidget(lbSightError, 7, 0, 1, 4);
   grid->addWidget(lbSightWarning, 8, 0, 1, 4);
+  grid->addWidget(lbStarSearch, 9, 0, 1, 4);
   grid->setColumnStretch(3, 1);
   PlainChildren(group);
   return group;
@@ -290,6 +272,9 @@ void TSightTab::SizeWorksheet(int rows) {
 QGroupBox* TSightTab::CreateWorksheetGroup() {
   QGroupBox* group = Group(this, QStringLiteral("Вычисление линии положения"));
   auto* box = new QVBoxLayout(group);
+  lbSheetState = Message(group, "lbSheetState", kAmber);
+  lbSheetState->hide();
+  box->addWidget(lbSheetState);
   twWorksheet = Named(new TWorksheetTable(0, 3, group), "Worksheet");
   twWorksheet->setHorizontalHeaderLabels(
       {QStringLiteral("Величина"), QStringLiteral("Как получена"), QStringLiteral("Значение")});
