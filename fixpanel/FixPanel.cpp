@@ -194,9 +194,9 @@ void TFixPanel::ReckoningInputChange() {
 
 TDeadReckoning TFixPanel::ReadReckoning(QString& field) const {
   TDeadReckoning dr{};
-  field = QStringLiteral("Место");
+  field = QStringLiteral("Место счисления");
   std::tie(dr.Lat, dr.Lon) = ReadPosition(reckoningPosition_);
-  field = QStringLiteral("На");
+  field = QStringLiteral("Время счисления");
   dr.Time = ReadShipTime(reckoningTime_);
   // The date field takes any year, so that one out of the range is kept as
   // typed and refused here.

@@ -354,6 +354,8 @@ TEST_F(SightEntryTest, AYearOutOfRangeIsKeptAndRefused) {
     EXPECT_EQ(Text(c.where), QString::fromUtf8(c.error)) << c.field << " " << c.year;
     if (QLatin1String(c.where) == QLatin1String("lbSightError")) {
       EXPECT_FALSE(Get("btnAdd")->isEnabled());
+    } else {
+      EXPECT_EQ(Text("lbFix"), RefusedFieldText(QStringLiteral("Время счисления")));
     }
     date->setDate(was);
     EXPECT_TRUE(Text(c.where).isEmpty()) << c.field;
