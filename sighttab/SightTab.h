@@ -80,6 +80,7 @@ class TSightTab : public QWidget {
 
  public:
   explicit TSightTab(QWidget* parent = nullptr);
+  ~TSightTab() override;
 
   // The main window's values after each of its recalculations.
   void Follow(const TAlmanacInputs& inputs);
@@ -175,6 +176,7 @@ class TSightTab : public QWidget {
   std::optional<TLoggedSight> shown_;
   // The last good reduction of values not being typed.
   std::optional<TLoggedSight> committed_;
+  QMetaObject::Connection focusWatch_;  // the application's focus, watched while the tab lives
   std::int32_t lastFound_ = 0;  // the one star whose line holds the search's text, else 0
   TSightListModel* sights_ = nullptr;
   TFixPanel* fixPanel_ = nullptr;

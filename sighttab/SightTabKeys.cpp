@@ -98,10 +98,14 @@ void TSightTab::ConnectKeys() {
   key(this, QKeySequence(Qt::Key_F5), Qt::WidgetWithChildrenShortcut, &TSightTab::MarkClick);
   connect(leStarFind, &QLineEdit::textChanged, this, [this] { Guarded([this] { SearchStar(); }); });
   // A field of the form entered starts its typing from the values in hand.
-  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+  focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
     if (now && cbBody->parentWidget()->isAncestorOf(now)) CommitReduction();
   });
 }
+
+// The focus moves while the children go; by then the tab's own members are
+// gone.
+TSightTab::~TSightTab() { disconnect(focusWatch_); }
 
 void TSightTab::SizeStarFinder() {
   // The pop-up as wide as its longest line, whatever the search's width.
