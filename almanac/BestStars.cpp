@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "core/Arithmetic.h"
+#include "core/Trig.h"
 #include "ephemeris/CStars.h"
 
 namespace tarvel {
@@ -17,7 +18,7 @@ struct TNormal {
 
 TNormal Normal(Extended azimuth) {
   TNormal n;
-  arith::SinCos(azimuth * DegToRad, n.Sin, n.Cos);
+  trig::SinCos(azimuth * DegToRad, n.Sin, n.Cos);
   return n;
 }
 

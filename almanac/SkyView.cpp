@@ -7,6 +7,7 @@
 
 #include "almanac/BestStars.h"
 #include "core/Arithmetic.h"
+#include "core/Trig.h"
 #include "ephemeris/StarPlaceError.h"
 #include "ephemeris/Stars.h"
 
@@ -31,8 +32,8 @@ struct TUnit {
 
 TUnit GroundPoint(Extended dec, Extended gha) {
   Extended sd, cd, sg, cg;
-  arith::SinCos(dec * DegToRad, sd, cd);
-  arith::SinCos(gha * DegToRad, sg, cg);
+  trig::SinCos(dec * DegToRad, sd, cd);
+  trig::SinCos(gha * DegToRad, sg, cg);
   return {cd * cg, cd * sg, sd};
 }
 
@@ -66,12 +67,12 @@ Extended Topocentric(Extended altitude, Extended azimuth, Extended latitude, Ext
   if (horizontalParallax <= 0) return altitude;
   constexpr Extended kFlattening = 0.00335281066L;  // 1 / 298.257
   Extended sinHp, cosHp, sinH, cosH, sinPhi, cosPhi, sinZ, cosZ;
-  arith::SinCos(horizontalParallax * OneSixtieth * DegToRad, sinHp, cosHp);
-  arith::SinCos(altitude * DegToRad, sinH, cosH);
-  arith::SinCos(latitude * DegToRad, sinPhi, cosPhi);
-  arith::SinCos(azimuth * DegToRad, sinZ, cosZ);
+  trig::SinCos(horizontalParallax * OneSixtieth * DegToRad, sinHp, cosHp);
+  trig::SinCos(altitude * DegToRad, sinH, cosH);
+  trig::SinCos(latitude * DegToRad, sinPhi, cosPhi);
+  trig::SinCos(azimuth * DegToRad, sinZ, cosZ);
   // Unit distance to the Earth's radius sin HP: up and level from the ship.
-  const Extended seen = std::atan2(sinH - sinHp, cosH) * kRadToDeg;
+  const Extended seen = trig::ArcTan2(sinH - sinHp, cosH) * kRadToDeg;
   const Extended oblateness =
       horizontalParallax * OneSixtieth * kFlattening * (2 * sinPhi * cosPhi * cosZ * sinH - sinPhi * sinPhi * cosH);
   return seen - oblateness;
@@ -91,15 +92,15 @@ std::string BodyName(std::int32_t row) { return IsStarRow(row) ? std::string() :
 void HorizonOf(Extended gha, Extended declination, Extended latitude, Extended longitude, Extended& altitude,
                Extended& azimuth) {
   Extended sd, cd, sf, cf, st, ct;
-  arith::SinCos(declination * DegToRad, sd, cd);
-  arith::SinCos(latitude * DegToRad, sf, cf);
-  arith::SinCos((gha + longitude) * DegToRad, st, ct);
+  trig::SinCos(declination * DegToRad, sd, cd);
+  trig::SinCos(latitude * DegToRad, sf, cf);
+  trig::SinCos((gha + longitude) * DegToRad, st, ct);
   // The body in the horizon frame: north, east, up.
   const Extended north = sd * cf - cd * sf * ct;
   const Extended east = -cd * st;
   const Extended up = sd * sf + cd * cf * ct;
-  altitude = std::atan2(up, std::hypot(north, east)) * kRadToDeg;
-  azimuth = std::atan2(east, north) * kRadToDeg;
+  altitude = trig::ArcTan2(up, std::hypot(north, east)) * kRadToDeg;
+  azimuth = trig::ArcTan2(east, north) * kRadToDeg;
   if (azimuth < 0) azimuth += 360;
 }
 
@@ -107,7 +108,7 @@ Extended GroundDistance(Extended dec1, Extended gha1, Extended dec2, Extended gh
   const TUnit a = GroundPoint(dec1, gha1), b = GroundPoint(dec2, gha2);
   const Extended cx = a.Y * b.Z - a.Z * b.Y, cy = a.Z * b.X - a.X * b.Z, cz = a.X * b.Y - a.Y * b.X;
   const Extended dot = a.X * b.X + a.Y * b.Y + a.Z * b.Z;
-  return std::atan2(std::sqrt(cx * cx + cy * cy + cz * cz), dot) * kRadToDeg * 60;
+  return trig::ArcTan2(std::sqrt(cx * cx + cy * cy + cz * cz), dot) * kRadToDeg * 60;
 }
 
 void CheckBand(const TAltitudeBand& band) {

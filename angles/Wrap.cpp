@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/Arithmetic.h"
+#include "core/Trig.h"
 #include "core/RuntimeErrors.h"
 
 namespace tarvel {
@@ -29,7 +30,7 @@ Extended Wrap180(Extended degrees) {
 
 Extended Bearing(Extended north, Extended east) {
   if (north == 0) return east > 0 ? 90 : east < 0 ? 270 : 0;
-  Extended a = arith::Divide(arith::ArcTan(arith::Divide(east, north)), kDegree);
+  Extended a = arith::Divide(trig::ArcTan(arith::Divide(east, north)), kDegree);
   if (north < 0) a = a + 180;
   return a < 0 ? a + 360 : a;
 }

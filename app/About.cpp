@@ -12,13 +12,11 @@
 #include <QPixmap>
 #include <QScreen>
 
+#include "app/AboutDetails.h"
+#include "widgets/ErrorReport.h"
 #include "widgets/LabelShadow.h"
 #include "widgets/Look.h"
 #include "widgets/SpeedButton.h"
-
-#ifndef TARVEL_VERSION
-#error "TARVEL_VERSION must name the program's version, e.g. \"1.0\""
-#endif
 
 // The pictures live in a resource file of this static library; nothing
 // else refers to its registration, so the window registers it itself.
@@ -73,10 +71,6 @@ QMargins FrameMargins(const QWidget& window) {
 
 }  // namespace
 
-QString ReleaseLine() {
-  return QString::fromUtf8("Версия ") + QStringLiteral(TARVEL_VERSION) + QStringLiteral(", 2026");
-}
-
 TForm2::TForm2(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint) {
@@ -118,25 +112,25 @@ TForm2::TForm2(QWidget* parent)
   image->setPixmap(QPixmap(QStringLiteral(":/about/about.xpm")));
 
   // The role captions, recessed, and the contributors' names beside them,
-  // raised; the names are left empty.
+  // raised; the second name of the programming stays empty.
   const auto role = [this](const char* name, const char* caption, int x, int y) {
     auto* label = MakeLabelAt<TLabelShadow>(this, name, QString::fromUtf8(caption), x, y);
     label->adjustSize();
   };
-  const auto person = [this](const char* name, int x, int y) {
-    auto* label = MakeLabelAt<TLabelShadow>(this, name, QString(), x, y);
+  const auto person = [this](const char* name, const QString& caption, int x, int y) {
+    auto* label = MakeLabelAt<TLabelShadow>(this, name, caption, x, y);
     label->setFont(Face("Arial", 17, true));
     SetTextColour(label, kNavy);
     label->SetTextStyle(TTextStyle::tsRaised);
     label->adjustSize();
   };
   role("LabelShadow2", "Идея :", 224, 112);
-  person("LabelShadow3", 328, 112);
+  person("LabelShadow3", DevelopersName(), 328, 112);
   role("LabelShadow4", "Алгоритмы :", 224, 136);
-  person("LabelShadow5", 328, 136);
+  person("LabelShadow5", DevelopersName(), 328, 136);
   role("LabelShadow6", "Программирование и дизайн :", 224, 164);
-  person("LabelShadow7", 272, 192);
-  person("LabelShadow8", 360, 216);
+  person("LabelShadow7", DevelopersName(), 272, 192);
+  person("LabelShadow8", QString(), 360, 216);
 
   auto* label2 = MakeLabelAt<QLabel>(this, "Label2", QStringLiteral("No problem Y2K "), 16, 176);
   label2->setFont(Face("MS Sans Serif", 13, true));
@@ -148,10 +142,12 @@ TForm2::TForm2(QWidget* parent)
   label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   label3->setWordWrap(true);
 
-  auto* label1 = MakeLabelAt<QLabel>(this, "Label1", QString(), 272, 248);
+  // The contact line: the licence and the version.
+  auto* label1 = MakeLabel<QLabel>(this, "Label1", ContactLine());
+  label1->setGeometry(224, 216, 312, 22);
+  label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   label1->setFont(Face("Times New Roman", 17, true));
   SetTextColour(label1, kGreen);
-  label1->adjustSize();
 
   auto* ok = new TSpeedButton(this);
   ok->setObjectName(QStringLiteral("SpeedButton1"));
@@ -163,6 +159,20 @@ TForm2::TForm2(QWidget* parent)
   ok->setCursor(Qt::PointingHandCursor);
   ok->setToolTip(QString::fromUtf8("Закрыть"));
   connect(ok, &TSpeedButton::clicked, this, &TForm2::SpeedButton1Click);
+
+  auto* details = new TSpeedButton(this);
+  details->setObjectName(QStringLiteral("sbDetails"));
+  details->setGeometry(296, 242, 168, 33);
+  details->setText(DetailsButtonCaption());
+  details->setFont(Face("MS Sans Serif", 15, true));
+  details->setCursor(Qt::PointingHandCursor);
+  details->setToolTip(QString::fromUtf8("Библиотеки и данные программы, их лицензии, точность"));
+  connect(details, &TSpeedButton::clicked, this, [this] { Guarded([this] { ShowDetails(); }); });
+}
+
+void TForm2::ShowDetails() {
+  if (details_ == nullptr) details_ = new TAboutDetails(this);
+  details_->ShowModeless();
 }
 
 void TForm2::ShowModeless() {

@@ -2,20 +2,23 @@
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 #pragma once
 // TForm2, the About window: names the program, says in one sentence what it
-// computes, and closes with one button. Created hidden at start-up, shown
-// modeless from the main window any number of times, and only ever hidden,
-// never destroyed, until the program ends.
+// computes, credits its developers, gives its licence and version, opens
+// the "Сведения…" window of libraries, data and accuracy, and closes with
+// one button. Created hidden at start-up, shown modeless from the main
+// window any number of times, and only ever hidden, never destroyed, until
+// the program ends. Its texts are in app/AboutTexts.h.
 
 #include <QDialog>
 #include <QMargins>
 #include <QString>
 
+#include "app/AboutTexts.h"
+
 class QShowEvent;
 
 namespace tarvel {
 
-// The release line of the About window, "Версия <major>.<minor>, 2026".
-QString ReleaseLine();
+class TAboutDetails;
 
 class TForm2 : public QDialog {
   Q_OBJECT
@@ -35,6 +38,8 @@ class TForm2 : public QDialog {
  public slots:
   // The Ok button: hides the window.
   void SpeedButton1Click();
+  // The "Сведения…" button: shows the details window over this one.
+  void ShowDetails();
 
  private:
   void CentreOnScreen();
@@ -42,6 +47,8 @@ class TForm2 : public QDialog {
 
   // The frame the window system gave this window when it was last shown.
   QMargins frame_;
+  // Made on the first click of "Сведения…", then only hidden and shown.
+  TAboutDetails* details_ = nullptr;
 };
 
 }  // namespace tarvel

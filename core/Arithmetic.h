@@ -4,17 +4,31 @@
 // Extended-precision elementary functions and guarded arithmetic for the
 // engine's routines.
 //
-// Sine, cosine, arctangent and square root are the x87 unit's own
-// instructions where there is one (they are also several times faster than
-// the C library's long double functions); elsewhere the standard library
-// stands in, whose results differ only in the last bits.
+// Sine, cosine and arctangent here are the x87 unit's own instructions where
+// there is one (several times faster than the C library's long double
+// functions); elsewhere the standard library stands in. They are the main
+// window's compact theory's instructions. Being microcode, their last bits
+// differ between processor models, and fsincos need not give the bits of fsin
+// and fcos on the same processor: the compact theory's results are shown to
+// a hundredth of a minute and never depend on those bits. Code whose results
+// must be the same on every processor (the sights, the fix, the sky view)
+// uses core/Trig.h instead. The square root is fsqrt, which IEEE 754 rounds
+// exactly on every processor.
 //
 // Faults are never left to the hardware: the divisor, the square-root argument
 // and the range of each 32-bit truncation are tested first, and the fault is
 // raised as the program's own exception with the runtime's text.
+//
+// Built with TARVEL_X87_NOISE (the test suite's "other processor" build), the
+// x87 sine, cosine and arctangent move their results by a unit in the last
+// place, up, down or not at all as a hash of the argument says, so that a
+// test resting on one processor's last bits fails on this one. What every
+// x87 gives alike stays: the exact value at 0 and the functions' symmetry.
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <limits>
 
 #include "core/Extended.h"
 #include "core/RuntimeErrors.h"
@@ -28,12 +42,36 @@ namespace tarvel::arith {
 // fsin/fcos accept |x| < 2^63; the engine's arguments stay below 2^13.
 inline constexpr Extended kX87TrigLimit = 9223372036854775808.0L;
 
+#ifdef TARVEL_X87_NOISE
+// The result's magnitude one ulp smaller, one larger or as it was, from the
+// bits of |x| and a salt per function: as any processor may round, keeping
+// what every x87 keeps, the exact result at 0 and sin(−x) = −sin x,
+// cos(−x) = cos x, atan(−x) = −atan x.
+inline Extended X87Noise(Extended x, Extended r, std::uint64_t salt) {
+  if (x == 0 || r == 0) return r;
+  const Extended a = std::fabs(x);
+  std::uint64_t significand = 0;
+  std::uint16_t exponent = 0;
+  std::memcpy(&significand, &a, sizeof significand);
+  std::memcpy(&exponent, reinterpret_cast<const char*>(&a) + sizeof significand, sizeof exponent);
+  const std::uint64_t h = (significand ^ (std::uint64_t{exponent} << 48) ^ (salt << 56)) * 0x9E3779B97F4A7C15ULL;
+  switch (h >> 62) {
+    case 0: return std::nextafter(r, Extended{0});
+    case 1: return std::nextafter(r, std::copysign(std::numeric_limits<Extended>::infinity(), r));
+    default: return r;
+  }
+}
+#define TARVEL_NOISE(x, r, salt) ::tarvel::arith::X87Noise((x), (r), (salt))
+#else
+#define TARVEL_NOISE(x, r, salt) (r)
+#endif
+
 inline Extended Sin(Extended x) {
 #ifdef TARVEL_X87
   if (std::fabs(x) < kX87TrigLimit) {
     Extended r;
     __asm__("fsin" : "=t"(r) : "0"(x));
-    return r;
+    return TARVEL_NOISE(x, r, 1);
   }
 #endif
   return std::sin(x);
@@ -44,18 +82,20 @@ inline Extended Cos(Extended x) {
   if (std::fabs(x) < kX87TrigLimit) {
     Extended r;
     __asm__("fcos" : "=t"(r) : "0"(x));
-    return r;
+    return TARVEL_NOISE(x, r, 2);
   }
 #endif
   return std::cos(x);
 }
 
-// Sine and cosine of the same angle at the cost of one: fsincos gives the
-// same bits as fsin and fcos taken one by one.
+// Sine and cosine of the same angle at the cost of one fsincos; its bits may
+// differ from fsin's and fcos's in the last place.
 inline void SinCos(Extended x, Extended& sine, Extended& cosine) {
 #ifdef TARVEL_X87
   if (std::fabs(x) < kX87TrigLimit) {
     __asm__("fsincos" : "=t"(cosine), "=u"(sine) : "0"(x));
+    sine = TARVEL_NOISE(x, sine, 3);
+    cosine = TARVEL_NOISE(x, cosine, 4);
     return;
   }
 #endif
@@ -69,7 +109,7 @@ inline Extended ArcTan(Extended q) {
 #ifdef TARVEL_X87
   Extended r;
   __asm__("fpatan" : "=t"(r) : "0"(1.0L), "u"(q) : "st(1)");
-  return r;
+  return TARVEL_NOISE(q, r, 5);
 #else
   return std::atan(q);
 #endif

@@ -37,6 +37,14 @@ TStarData StarPlaceWith(std::int32_t StarNumber, Extended NutLon, Extended NutOb
 template <class Cut>
 THorizonData HorizonCoordsWith(Extended Dec, Extended Lat, Extended Gha, Extended Lon);
 
+// The two steps of HorizonCoords whose outcome rests on rounding, so that the
+// tests can set their argument exactly, whatever the processor's sines give:
+// the altitude in radians from its sine x (x = ±1 exactly raises EZeroDivide,
+// |x| beyond 1 EInvalidOp), and the azimuth's angle from north, 0 … 180°,
+// from its cosine c (|c| a hair beyond 1 gives 0° or 180°).
+Extended AltitudeOfSine(Extended x);
+Extended AzimuthAngle(Extended c);
+
 // The builds of each routine are made once, in the engine's own sources.
 extern template TSunData SunEphemerisWith<arith::PortableCut>(std::int32_t, Extended, Extended, Extended, Extended,
                                                               Extended, Extended);

@@ -16,7 +16,6 @@
 #include "ephemeris/EnginePaths.h"
 
 namespace tarvel {
-namespace {
 
 using arith::ArcTan;
 using arith::Divide;
@@ -37,6 +36,10 @@ Extended AzimuthAngle(Extended c) {
   return A;
 }
 
+Extended AltitudeOfSine(Extended x) { return ArcTan(Divide(x, Sqrt(1 - x * x))); }
+
+namespace {
+
 template <class Cut>
 THorizonData HorizonFrom(Extended Dec, Extended Gha, const TObserver& place) {
   const Extended sinLat = place.SinLat;
@@ -50,7 +53,7 @@ THorizonData HorizonFrom(Extended Dec, Extended Gha, const TObserver& place) {
   // Altitude as the arcsine of x. At the zenith or nadir (|x| = 1, or a hair
   // beyond by rounding) the azimuth has no meaning and the errors stand.
   const Extended x = sinLat * sinDec + cosT * (cosLat * cosDec);
-  const Extended h = ArcTan(Divide(x, Sqrt(1 - x * x)));
+  const Extended h = AltitudeOfSine(x);
 
   Extended sinH, cosH;
   SinCos(h, sinH, cosH);

@@ -66,6 +66,8 @@ class TFixPanel : public QWidget {
   // main window's first values no longer replace the reckoning: the log's
   // is the navigator's own.
   void ShowLog(const TDeadReckoning& dr, const TFixSettings& settings);
+  // The accuracy its fields hold, none while one of them is refused.
+  std::optional<TFixSettings> Accuracy() const;
 
  signals:
   // The dead reckoning was changed: the fix is to be worked again.

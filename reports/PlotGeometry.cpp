@@ -7,6 +7,7 @@
 
 #include "angles/Wrap.h"
 #include "core/Arithmetic.h"
+#include "core/Trig.h"
 #include "core/NumberPicture.h"
 #include "ephemeris/CStars.h"
 #include "reports/PositionText.h"
@@ -14,7 +15,7 @@
 namespace tarvel {
 namespace {
 
-Extended CosLat(const TSheetOrigin& origin) { return arith::Cos(origin.Lat * DegToRad); }
+Extended CosLat(const TSheetOrigin& origin) { return trig::Cos(origin.Lat * DegToRad); }
 
 // "55°40'N" or, for a step under a minute, "55°40,5'N".
 std::string GridLabel(Extended degrees, bool latitude, bool tenths) {
@@ -53,7 +54,7 @@ TSheetPoint ToSheet(const TSheetOrigin& origin, Extended lat, Extended lon) {
 
 TSheetPoint Offset(const TSheetPoint& from, Extended azimuth, Extended miles) {
   Extended s, c;
-  arith::SinCos(azimuth * DegToRad, s, c);
+  trig::SinCos(azimuth * DegToRad, s, c);
   return {from.East + miles * s, from.North + miles * c};
 }
 
@@ -97,7 +98,7 @@ TSheetBox WidenToAspect(const TSheetBox& box, Extended aspect) {
 std::optional<std::pair<TSheetPoint, TSheetPoint>> LineInBox(const TPlotLine& line, const TSheetBox& box) {
   // The line runs along the direction Zn + 90°: p(t) = Foot + t (cos Zn, −sin Zn).
   Extended s, c;
-  arith::SinCos(line.Azimuth * DegToRad, s, c);
+  trig::SinCos(line.Azimuth * DegToRad, s, c);
   const Extended dE = c, dN = -s;
   Extended lo = -1e30L, hi = 1e30L;
   const auto clip = [&](Extended start, Extended dir, Extended min, Extended max) {
@@ -119,10 +120,10 @@ std::optional<std::pair<TSheetPoint, TSheetPoint>> LineInBox(const TPlotLine& li
 std::vector<TSheetPoint> EllipseOutline(const TSheetPoint& centre, const TPlotEllipse& ellipse, int n) {
   std::vector<TSheetPoint> outline;
   Extended sa, ca;
-  arith::SinCos(ellipse.MajorAzimuth * DegToRad, sa, ca);
+  trig::SinCos(ellipse.MajorAzimuth * DegToRad, sa, ca);
   for (int i = 0; i < n; ++i) {
     Extended s, c;
-    arith::SinCos(2 * 3.14159265358979323846L * i / n, s, c);
+    trig::SinCos(2 * 3.14159265358979323846L * i / n, s, c);
     const Extended major = ellipse.SemiMajor * c, minor = ellipse.SemiMinor * s;
     // The major axis points along MajorAzimuth (east sa, north ca); the minor
     // axis 90° clockwise of it (east ca, north −sa).

@@ -3,8 +3,9 @@
 #pragma once
 // The sight log ("Журнал"): what the navigator has entered on the
 // "Обработка наблюдений" tab and wants back tomorrow: the list of sights with
-// every input, the dead reckoning, the accuracy the fix is worked with and
-// the chronometer's correction. Pure C++; the file is sightlog/, the window's
+// every input, the dead reckoning, the accuracy the fix is worked with, the
+// observer's settings the sight form starts from and the chronometer's
+// correction. Pure C++; the file is sightlog/, the window's
 // side navigation/. The reductions in Sights are worked again whenever a log
 // is read, never stored.
 
@@ -17,10 +18,20 @@
 
 namespace tarvel {
 
+// The observer's settings in the sight form, as its fields hold them; the
+// defaults are the form's own.
+struct TObserverSettings {
+  Extended IndexError = 0;     // minutes of arc, positive when the sextant reads too high
+  Extended EyeHeight = 10;     // metres
+  Extended Temperature = 10;   // degrees Celsius
+  Extended Pressure = 1010;    // hectopascals
+};
+
 struct TSightLog {
   std::vector<TLoggedSight> Sights;  // in the list's order
   TDeadReckoning Reckoning{};
   TFixSettings Settings{};
+  TObserverSettings Observer{};
   Extended ClockCorrection = 0;      // "поправка часов", seconds added to the sights' times
 };
 

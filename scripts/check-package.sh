@@ -29,6 +29,10 @@ need "usr/share/doc/tarvel/changelog.gz"
 need "usr/share/man/man1/$exec_name.1.gz"
 depends="$(dpkg-deb -f "$deb" Depends)"
 case "$depends" in *libqt6widgets6*) ;; *) echo "computed dependencies lack Qt: $depends"; fail=1 ;; esac
+# The files the program reads at run time: fonts, ephemeris, Qt's Russian texts.
+for needed in fonts-liberation swe-basic-data qt6-translations-l10n; do
+  case ", $depends," in *", $needed"[,\ ]*) ;; *) echo "the package does not depend on $needed: $depends"; fail=1 ;; esac
+done
 version="$(dpkg-deb -f "$deb" Version)"
 grep -q "project(Tarvel VERSION $version " "$root/CMakeLists.txt" || { echo "package version $version is not the project's"; fail=1; }
 if [ -e "$scratch/usr/share/doc/tarvel/changelog.gz" ]; then

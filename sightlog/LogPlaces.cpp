@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include "sightlog/SightLogFile.h"
@@ -31,6 +33,18 @@ QString DataFolder() {
 }
 
 QString UnnamedLogPath() { return MadeFolder() + QStringLiteral("/journal.json"); }
+
+QString UnnamedLogPath(int n) {
+  if (n <= 1) return UnnamedLogPath();
+  return MadeFolder() + QStringLiteral("/journal-%1.json").arg(n);
+}
+
+bool IsUnnamedLog(const QString& path) {
+  const QFileInfo file(path);
+  if (QDir::cleanPath(file.absolutePath()) != QDir::cleanPath(QFileInfo(DataFolder()).absoluteFilePath())) return false;
+  static const QRegularExpression name(QStringLiteral("^journal(-([2-9]|[1-9][0-9]))?\\.json$"));
+  return name.match(file.fileName()).hasMatch();
+}
 
 QString LastLogPath() {
   QFile note(NotePath());

@@ -88,7 +88,11 @@ QByteArray SightLogJson(const TSightLog& log) {
                          {"clockCorrection", Shown(log.ClockCorrection, "0.0")},
                          {"reckoning", reckoning},
                          {"settings", QJsonObject{{"sightError", Shown(log.Settings.SightError, "0.0")},
-                                                  {"driftRate", Shown(log.Settings.DriftRate, "0.0")}}},
+                                                  {"driftRate", Shown(log.Settings.DriftRate, "0.0")},
+                                                  {"indexError", Shown(log.Observer.IndexError, "0.0")},
+                                                  {"eyeHeight", Shown(log.Observer.EyeHeight, "0.0")},
+                                                  {"temperature", Shown(log.Observer.Temperature, "0.0")},
+                                                  {"pressure", Shown(log.Observer.Pressure, "0")}}},
                          {"sights", sights}};
   return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

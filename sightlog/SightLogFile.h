@@ -7,7 +7,10 @@
 // with every value as the user entered it: an angle of position as
 // {"deg": 55, "min": 45.5, "hem": "N"}, Hs as {"deg": 27, "min": 23.7},
 // dates, times and zones as whole numbers, the other inputs as the numbers
-// their fields show. README.md lists the fields. A value read back is the
+// their fields show. "settings" holds the fix's accuracy and the observer's
+// settings of the sight form (index error, eye height, temperature,
+// pressure); a log written before the latter were kept opens with the form's
+// defaults for them. README.md lists the fields. A value read back is the
 // one the form's own reading of the same text gives, to the last bit, so a
 // log opened shows and computes exactly what was saved. The reductions are
 // not stored: reading a log reduces its sights again.

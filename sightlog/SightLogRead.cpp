@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <QLocale>
 #include <cmath>
 
 #include "angles/Degrees.h"
@@ -20,12 +21,18 @@ namespace {
 
 std::string Quoted(const QString& text) { return "«" + text.toStdString() + "»"; }
 
+// A number of the file as the file writes it: the shortest text that reads
+// back to it, never rounded to six digits (2147483648, not 2.14748e+09).
+std::string Written(double value) { return QString::number(value, 'g', QLocale::FloatingPointShortest).toStdString(); }
+
 // One object of the file, with the words that place it ("наблюдение 2: ").
 class TFields {
  public:
   TFields(QJsonObject object, std::string place) : object_(std::move(object)), place_(std::move(place)) {}
 
   [[noreturn]] void Fail(const std::string& what) const { throw ESightLogError(place_ + what); }
+
+  bool Missing(const char* key) const { return !object_.contains(QLatin1String(key)); }
 
   QJsonValue Value(const char* key) const {
     const QJsonValue value = object_.value(QLatin1String(key));
@@ -47,8 +54,8 @@ class TFields {
 
   void InRange(const char* key, double value, double minimum, double maximum) const {
     if (value >= minimum && value <= maximum) return;
-    Fail("поле «" + std::string(key) + "» = " + QString::number(value).toStdString() + " вне пределов " +
-         QString::number(minimum).toStdString() + " … " + QString::number(maximum).toStdString());
+    Fail("поле «" + std::string(key) + "» = " + Written(value) + " вне пределов " + Written(minimum) + " … " +
+         Written(maximum));
   }
 
   std::int32_t Whole(const char* key, std::int32_t minimum, std::int32_t maximum) const {
@@ -131,6 +138,20 @@ TBody BodyOf(const TFields& fields) {
   fields.Fail("неизвестное светило " + Quoted(key));
 }
 
+// The sight form's index error, eye height and air, with the ranges and
+// decimals of its fields; a field that may be missing takes its default.
+TObserverSettings ObserverOf(const TFields& f, bool mayMiss) {
+  TObserverSettings observer;
+  const auto read = [&](const char* key, Extended& value, double minimum, double maximum, int decimals) {
+    if (!mayMiss || !f.Missing(key)) value = f.Decimal(key, minimum, maximum, decimals);
+  };
+  read("indexError", observer.IndexError, -99.9, 99.9, 1);
+  read("eyeHeight", observer.EyeHeight, 0, 999.9, 1);
+  read("temperature", observer.Temperature, -99.9, 99.9, 1);
+  read("pressure", observer.Pressure, 0, 9999, 0);
+  return observer;
+}
+
 TLoggedSight SightOf(const TFields& f) {
   TLoggedSight logged;
   TSight& s = logged.Sight;
@@ -140,11 +161,11 @@ TLoggedSight SightOf(const TFields& f) {
   const TFields hs = f.Object("hs");
   const std::int32_t degrees = hs.Whole("deg", 0, 99);
   s.Hs = hs.Decimal("min", 0, 59.9, 1) * OneSixtieth + degrees;
-  // The ranges and decimals of the sight form's fields.
-  s.IndexError = f.Decimal("indexError", -99.9, 99.9, 1);
-  s.EyeHeight = f.Decimal("eyeHeight", 0, 999.9, 1);
-  s.Temperature = f.Decimal("temperature", -99.9, 99.9, 1);
-  s.Pressure = f.Decimal("pressure", 0, 9999, 0);
+  const TObserverSettings observer = ObserverOf(f, false);
+  s.IndexError = observer.IndexError;
+  s.EyeHeight = observer.EyeHeight;
+  s.Temperature = observer.Temperature;
+  s.Pressure = observer.Pressure;
   logged.Lat = f.Angle("lat", TDegType::Latitude);
   logged.Lon = f.Angle("lon", TDegType::Longitude);
   logged.Enabled = f.Flag("enabled");
@@ -177,6 +198,7 @@ TSightLog LogOf(const QJsonObject& root) {
   const TFields settings = top.Object("settings");
   log.Settings.SightError = settings.Decimal("sightError", 0.1, 10, 1);
   log.Settings.DriftRate = settings.Decimal("driftRate", 0, 10, 1);
+  log.Observer = ObserverOf(settings, true);
 
   const QJsonValue sights = top.Value("sights");
   if (!sights.isArray()) top.Fail("поле «sights» должно быть списком");
@@ -219,7 +241,7 @@ TSightLog ParseSightLog(const QByteArray& text, const QString& path) {
     throw ESightLogError(file + "поле «version» должно быть целым числом от 1");
   }
   if (version.toDouble() > kSightLogVersion) {
-    throw ENewerSightLog(file + "файл версии " + QString::number(version.toDouble()).toStdString() +
+    throw ENewerSightLog(file + "файл версии " + Written(version.toDouble()) +
                          " записан более новой программой; эта читает версию " +
                          std::to_string(kSightLogVersion) + " и не станет его перезаписывать");
   }

@@ -17,6 +17,7 @@
 
 #include "angles/Wrap.h"
 #include "core/Arithmetic.h"
+#include "core/Trig.h"
 #include "ephemeris/CStars.h"
 #include "sights/Sailing.h"
 
@@ -47,7 +48,7 @@ std::vector<TLine> Lines(const std::vector<TSight>& sights, const std::vector<Ex
                          TPosition p, const TDeadReckoning& dr, TBelowHorizon belowHorizon) {
   std::vector<TLine> lines(sights.size());
   Extended sinP, cosP;
-  arith::SinCos(p.Lat * DegToRad, sinP, cosP);
+  trig::SinCos(p.Lat * DegToRad, sinP, cosP);
   for (std::size_t k = 0; k < sights.size(); ++k) {
     const TPosition at = CarryPosition(p, dr.Course, dr.Speed, hoursBack[k]);
     TSightReduction r;
@@ -58,13 +59,13 @@ std::vector<TLine> Lines(const std::vector<TSight>& sights, const std::vector<Ex
                       static_cast<std::int32_t>(k + 1));
     }
     Extended sinZ, cosZ, sinK, cosK;
-    arith::SinCos(r.Zn * DegToRad, sinZ, cosZ);
-    arith::SinCos(at.Lat * DegToRad, sinK, cosK);
+    trig::SinCos(r.Zn * DegToRad, sinZ, cosZ);
+    trig::SinCos(at.Lat * DegToRad, sinK, cosK);
     // The run's change of longitude, unwrapped, and its mean latitude.
     const Extended dLon = Wrap180(at.Lon - p.Lon);
     const Extended mid = (p.Lat + at.Lat) * 0.5L * DegToRad;
     const Extended eastPerEast = arith::Divide(cosK, cosP);
-    const Extended eastPerNorth = cosK * dLon * Tan(mid) * DegToRad;
+    const Extended eastPerNorth = cosK * dLon * trig::Tan(mid) * DegToRad;
     lines[k] = {r.Intercept, r.Zn, -(cosZ + sinZ * eastPerNorth), -sinZ * eastPerEast};
   }
   return lines;
@@ -88,9 +89,9 @@ TPosition Moved(TPosition p, Extended north, Extended east) {
   const Extended miles = arith::Sqrt(north * north + east * east);
   if (miles == 0) return p;
   Extended sinP, cosP, sinL, cosL, sinD, cosD;
-  arith::SinCos(p.Lat * DegToRad, sinP, cosP);
-  arith::SinCos(p.Lon * DegToRad, sinL, cosL);
-  arith::SinCos(miles * OneSixtieth * DegToRad, sinD, cosD);
+  trig::SinCos(p.Lat * DegToRad, sinP, cosP);
+  trig::SinCos(p.Lon * DegToRad, sinL, cosL);
+  trig::SinCos(miles * OneSixtieth * DegToRad, sinD, cosD);
   const Extended n = arith::Divide(north, miles) * sinD, e = arith::Divide(east, miles) * sinD;
   // cos d · P + sin d · (the step's direction), P and the result as unit vectors.
   const Extended x = cosD * cosP * cosL - n * sinP * cosL - e * sinL;

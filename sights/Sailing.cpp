@@ -6,6 +6,7 @@
 
 #include "angles/Wrap.h"
 #include "core/Arithmetic.h"
+#include "core/Trig.h"
 #include "ephemeris/CStars.h"
 #include "sights/FixErrors.h"
 
@@ -15,12 +16,12 @@ namespace {
 constexpr Extended kEastWest = 1e-12L;  // |Δφ| in radians below which the course is taken as east or west
 
 // Meridional parts, radians; |φ| < 90°.
-Extended MeridionalParts(Extended latRadians) { return std::atanh(arith::Sin(latRadians)); }
+Extended MeridionalParts(Extended latRadians) { return std::atanh(trig::Sin(latRadians)); }
 
 // Δφ / Δψ: the cosine of the latitude along an east–west course.
 Extended DepartureFactor(Extended lat1, Extended lat2) {
   const Extended dPhi = lat2 - lat1;
-  if (std::fabs(dPhi) < kEastWest) return arith::Cos((lat1 + lat2) * 0.5L);
+  if (std::fabs(dPhi) < kEastWest) return trig::Cos((lat1 + lat2) * 0.5L);
   return arith::Divide(dPhi, MeridionalParts(lat2) - MeridionalParts(lat1));
 }
 
@@ -28,7 +29,7 @@ Extended DepartureFactor(Extended lat1, Extended lat2) {
 
 TPosition CarryPosition(TPosition from, Extended course, Extended speed, Extended hours) {
   Extended sinC, cosC;
-  arith::SinCos(course * DegToRad, sinC, cosC);
+  trig::SinCos(course * DegToRad, sinC, cosC);
   const Extended d = speed * hours;
   const Extended lat = from.Lat + d * cosC * OneSixtieth;
   if (!(std::fabs(lat) < 90)) throw EFixError(kFixPoleError);

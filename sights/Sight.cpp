@@ -13,6 +13,7 @@
 #include "angles/Wrap.h"
 #include "bodies/BodyPlace.h"
 #include "core/Arithmetic.h"
+#include "core/Trig.h"
 #include "ephemeris/CStars.h"
 
 namespace tarvel {
@@ -28,7 +29,7 @@ Extended ApparentAltitude(const TSight& s, Extended dip) {
 
 // Step 3, minutes of arc.
 Extended Refraction(Extended ha, Extended temperature, Extended pressure) {
-  const Extended r0 = arith::Divide(0.0167L, Tan((ha + arith::Divide(7.31L, ha + 4.4L)) * DegToRad));
+  const Extended r0 = arith::Divide(0.0167L, trig::Tan((ha + arith::Divide(7.31L, ha + 4.4L)) * DegToRad));
   const Extended f = arith::Divide(0.28L * pressure, temperature + 273);
   return 60 * f * r0;
 }
@@ -56,16 +57,16 @@ struct THorizon {
 
 THorizon Horizon(const TBodyPlace& place, Extended lat, Extended lon) {
   Extended sinPhi, cosPhi, sinDec, cosDec, sinT, cosT;
-  arith::SinCos(lat * DegToRad, sinPhi, cosPhi);
-  arith::SinCos(place.Dec * DegToRad, sinDec, cosDec);
-  arith::SinCos((place.Gha + lon) * DegToRad, sinT, cosT);
+  trig::SinCos(lat * DegToRad, sinPhi, cosPhi);
+  trig::SinCos(place.Dec * DegToRad, sinDec, cosDec);
+  trig::SinCos((place.Gha + lon) * DegToRad, sinT, cosT);
   const Extended up = sinPhi * sinDec + cosPhi * cosDec * cosT;
   const Extended north = cosPhi * sinDec - sinPhi * cosDec * cosT;
   const Extended east = -cosDec * sinT;
   const Extended across = arith::Sqrt(north * north + east * east);
   THorizon h;
   // At the zenith or nadir the altitude is ±90° and the azimuth is taken as 0.
-  h.Hc = across == 0 ? (up > 0 ? 90 : -90) : arith::ArcTan(arith::Divide(up, across)) / DegToRad;
+  h.Hc = across == 0 ? (up > 0 ? 90 : -90) : trig::ArcTan(arith::Divide(up, across)) / DegToRad;
   h.Zn = Bearing(north, east);
   return h;
 }
@@ -80,12 +81,12 @@ TCorrections Corrections(const TSight& s, const TBodyPlace& place, Extended ha, 
   TCorrections c{};
   c.Refraction = Refraction(ha, s.Temperature, s.Pressure);
   Extended sinH, cosH;
-  arith::SinCos((ha - c.Refraction * OneSixtieth) * DegToRad, sinH, cosH);
+  trig::SinCos((ha - c.Refraction * OneSixtieth) * DegToRad, sinH, cosH);
   c.Parallax = place.HorizontalParallax * cosH;
   if (IsMoon(s.Body)) {
     Extended sinPhi, cosPhi, sinZ, cosZ;
-    arith::SinCos(lat * DegToRad, sinPhi, cosPhi);
-    arith::SinCos(zn * DegToRad, sinZ, cosZ);
+    trig::SinCos(lat * DegToRad, sinPhi, cosPhi);
+    trig::SinCos(zn * DegToRad, sinZ, cosZ);
     // 0.0032° = 0.192′; sin 2φ = 2 sin φ cos φ.
     c.Oblateness = -0.192L * sinPhi * sinPhi * cosH + 0.192L * 2 * sinPhi * cosPhi * cosZ * sinH;
   }

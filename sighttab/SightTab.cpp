@@ -131,6 +131,10 @@ void TSightTab::ConnectHandlers() {
     on(field, &TNumberField::edited, &TSightTab::SightInputChange);
   }
   on(dsClockCorrection, &TNumberField::edited, &TSightTab::ClockCorrectionChange);
+  for (TNumberField* field : {dsIndex, dsEye, dsTemperature, dsPressure}) {
+    on(field, &TNumberField::edited, &TSightTab::ObserverChange);
+    on(field, &TNumberField::editingFinished, &TSightTab::SettleObserver);
+  }
   on(btnMark, &QPushButton::clicked, &TSightTab::MarkClick);
   on(assumed_.Lat, &TMaskEdit::maskedTextChanged, &TSightTab::SightInputChange);
   on(assumed_.Lon, &TMaskEdit::maskedTextChanged, &TSightTab::SightInputChange);
@@ -335,6 +339,7 @@ void TSightTab::ShowSight(const TLoggedSight& logged) {
     throw;
   }
   applying_ = false;
+  SettleObserver();
   BodyChange();
   ShowStar();
 }

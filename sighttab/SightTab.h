@@ -91,18 +91,21 @@ class TSightTab : public QWidget {
   const TFixOutcome& Fix() const;
 
   // Printing the log (sighttab/SightTabPrint.cpp): "Печать…" through the
-  // print dialog, "PDF…" to a file chosen in a save dialog; the log's title
-  // heads every page.
+  // print dialog, "PDF…" to the file chosen in the log's save dialog
+  // (navigation/SightLogKeeper.h); the log's title heads every page.
   void PrintClick();
-  void PdfClick();
+  void SavePdf(const QString& path);
   void SetLogTitle(const QString& title) { logTitle_ = title; }
   TPrintedLog PrintedLog() const;
 
   // The sight log (reports/SightLog.h): the list, the dead reckoning in
-  // force and the fix's accuracy; none before a reckoning could be read.
+  // force, the fix's accuracy and the observer's settings of the form, each
+  // setting as its field last held a value in its range; none before a
+  // reckoning could be read.
   std::optional<TSightLog> Log() const;
-  // Shows a log in place of the list, reckoning and accuracy: the sight
-  // form keeps what it holds. The sights come with their reductions.
+  // Shows a log in place of the list, reckoning, accuracy and observer's
+  // settings: the rest of the sight form keeps what it holds. The sights
+  // come with their reductions.
   void SetLog(const TSightLog& log);
 
   // The computer's clock for the mark: local date and time (the default,
@@ -148,6 +151,8 @@ class TSightTab : public QWidget {
   void ApplyMainValuesToSight();
   void MarkClick();
   void ClockCorrectionChange();
+  void ObserverChange();
+  void SettleObserver();  // the form's observer's settings become the ones a refused field falls back to
   void FindStar(const QString& choice);
   void SearchStar();
   void SizeStarFinder();
@@ -169,6 +174,9 @@ class TSightTab : public QWidget {
   std::optional<TAlmanacInputs> main_;  // the main window's latest values
   bool applying_ = false;               // the program is filling the inputs
   Extended clockCorrection_ = 0;        // the log's "поправка часов", seconds: the field's last good value
+  TObserverSettings observer_;          // the log's observer's settings: each field's last good value
+  TObserverSettings observerSettled_;   // each field's value before the edit in hand
+  TFixSettings accuracy_;               // the log's accuracy: the fields' last good values
   bool hsTyped_ = false;                // Hs has been given once, by the user or a list's row
   // The sight as last reduced; empty while the inputs give none.
   std::optional<TLoggedSight> reduced_;

@@ -23,6 +23,7 @@ void TSightTab::SetCurrentRow(int row) { tvSights->setCurrentIndex(sights_->inde
 
 void TSightTab::WorkFix() {
   sights_->SetFix(fixPanel_->WorkFix(Sights()));
+  if (const std::optional<TFixSettings> accuracy = fixPanel_->Accuracy()) accuracy_ = *accuracy;
   EnableListButtons();
   btnCopyList->setEnabled(!Sights().empty());
   emit logChanged();

@@ -2,9 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 // The tab's log on paper: the print dialog and the PDF file.
 
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -32,14 +29,6 @@ void TSightTab::PrintClick() {
   });
 }
 
-void TSightTab::PdfClick() {
-  Guarded([this] {
-    const QString suggested = QDir::home().filePath(QFileInfo(logTitle_).completeBaseName() + QStringLiteral(".pdf"));
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Журнал наблюдений в PDF"), suggested,
-                                                      QStringLiteral("PDF (*.pdf)"));
-    if (path.isEmpty()) return;  // the dialog was closed
-    SaveSightLogPdf(path, PrintedLog());
-  });
-}
+void TSightTab::SavePdf(const QString& path) { SaveSightLogPdf(path, PrintedLog()); }
 
 }  // namespace tarvel

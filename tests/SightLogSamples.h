@@ -91,6 +91,8 @@ inline TSightLog RandomLog(std::mt19937& random, int sights) {
   log.Settings.SightError = Number(random, 1, 10, 1);
   log.Settings.DriftRate = Number(random, 0, 10, 1);
   log.ClockCorrection = Number(random, -120, 120, 1);
+  log.Observer = {Number(random, -99, 99, 1), Number(random, 0, 100, 1), Number(random, -50, 50, 1),
+                  Number(random, 900, 1100, 0)};
   return log;
 }
 

@@ -12,11 +12,15 @@
 #include <QLabel>
 #include <QPointer>
 #include <QScreen>
+#include <QPushButton>
 #include <QSet>
+#include <QTextDocument>
+#include <algorithm>
 #include <memory>
 
 #include "QtPrinters.h"
 #include "app/About.h"
+#include "app/AboutDetails.h"
 #include "app/StartUp.h"
 #include "widgets/LabelShadow.h"
 #include "widgets/SpeedButton.h"
@@ -99,7 +103,8 @@ TEST(About, ControlsAreNamedAndPlaced) {
       {"LabelShadow2", {224, 112, 0, 0}}, {"LabelShadow4", {224, 136, 0, 0}}, {"LabelShadow6", {224, 164, 0, 0}},
       {"LabelShadow3", {328, 112, 0, 0}}, {"LabelShadow5", {328, 136, 0, 0}}, {"LabelShadow7", {272, 192, 0, 0}},
       {"LabelShadow8", {360, 216, 0, 0}}, {"Label2", {16, 176, 0, 0}},        {"Label3", {16, 192, 178, 33}},
-      {"Label1", {272, 248, 0, 0}},       {"SpeedButton1", {16, 232, 189, 41}},
+      {"Label1", {224, 216, 312, 22}},    {"SpeedButton1", {16, 232, 189, 41}},
+      {"sbDetails", {296, 242, 168, 33}},
   };
   QStringList created;
   for (QObject* child : form.children()) {
@@ -108,7 +113,7 @@ TEST(About, ControlsAreNamedAndPlaced) {
   // Every control, each once, in creation order.
   EXPECT_EQ(created, (QStringList{"Label9", "LabelShadow1", "Image1", "LabelShadow2", "LabelShadow3", "LabelShadow4",
                                   "LabelShadow5", "LabelShadow6", "LabelShadow7", "LabelShadow8", "Label2", "Label3",
-                                  "Label1", "SpeedButton1"}));
+                                  "Label1", "SpeedButton1", "sbDetails"}));
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.name);
     auto* widget = Child<QWidget>(form, c.name);
@@ -135,7 +140,7 @@ TEST(About, TitleIsAYellowShadowedBlueTarvel) {
   ExpectFont(title, "Times New Roman", 40, true);
 }
 
-TEST(About, RoleCaptionsAreRecessedAndNamesRaisedAndEmpty) {
+TEST(About, RoleCaptionsAreRecessedAndNamesRaisedCreditingTheDevelopers) {
   TForm2 form;
   struct TRole {
     const char* name;
@@ -156,11 +161,16 @@ TEST(About, RoleCaptionsAreRecessedAndNamesRaisedAndEmpty) {
     EXPECT_TRUE(label->HasSystemShadowColor());
     ExpectFont(label, "MS Sans Serif", 13, false);
   }
-  for (const char* name : {"LabelShadow3", "LabelShadow5", "LabelShadow7", "LabelShadow8"}) {
-    SCOPED_TRACE(name);
-    auto* label = Child<TLabelShadow>(form, name);
+  // Each role credits the developers; the programming's second name stays empty.
+  const TRole names[] = {{"LabelShadow3", "Разработчики Тарвел"}, {"LabelShadow5", "Разработчики Тарвел"},
+                         {"LabelShadow7", "Разработчики Тарвел"}, {"LabelShadow8", ""}};
+  for (const TRole& n : names) {
+    SCOPED_TRACE(n.name);
+    auto* label = Child<TLabelShadow>(form, n.name);
     ASSERT_NE(label, nullptr);
-    EXPECT_TRUE(label->text().isEmpty());
+    EXPECT_EQ(label->text(), QString::fromUtf8(n.caption));
+    // Whole inside the window.
+    EXPECT_LE(label->geometry().right(), form.width() - 1);
     EXPECT_EQ(label->TextStyle(), TTextStyle::tsRaised);
     EXPECT_EQ(TextColour(label), kNavy);
     ExpectFont(label, "Arial", 17, true);
@@ -192,9 +202,87 @@ TEST(About, PlainLabels) {
   EXPECT_TRUE(label3->wordWrap());
   EXPECT_EQ(label3->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
 
-  EXPECT_TRUE(label1->text().isEmpty());
+  // The contact line: the licence and the same version, wholly shown.
+  EXPECT_EQ(label1->text(), QString::fromUtf8("Лицензия GPL-3.0-or-later, версия ") + QStringLiteral(TARVEL_VERSION));
+  EXPECT_LE(label1->sizeHint().width(), label1->width());
   EXPECT_EQ(TextColour(label1), kGreen);
   ExpectFont(label1, "Times New Roman", 17, true);
+}
+
+// No two controls with something to show overlap: the names, the contact
+// line and the new button each keep their own place.
+TEST(About, ShownControlsDoNotOverlap) {
+  TForm2 form;
+  QList<QWidget*> shown;
+  for (QWidget* w : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    const auto* label = qobject_cast<QLabel*>(w);
+    if (label == nullptr || !label->text().isEmpty() || !label->pixmap().isNull()) shown << w;
+  }
+  for (qsizetype i = 0; i < shown.size(); ++i) {
+    EXPECT_TRUE(form.rect().contains(shown[i]->geometry())) << shown[i]->objectName().toStdString();
+    for (qsizetype j = i + 1; j < shown.size(); ++j) {
+      EXPECT_FALSE(shown[i]->geometry().intersects(shown[j]->geometry()))
+          << shown[i]->objectName().toStdString() << " and " << shown[j]->objectName().toStdString();
+    }
+  }
+}
+
+// "Сведения…" opens, over the About window, the libraries and data with
+// their licences and the figures of the accuracy, all from the one table
+// of texts; a second click only brings the same window forward.
+TEST(About, DetailsListTheLibrariesTheirLicencesAndTheAccuracy) {
+  TForm2 form;
+  form.ShowModeless();
+  auto* button = Child<TSpeedButton>(form, "sbDetails");
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->text(), QString::fromUtf8("Сведения…"));
+  EXPECT_FALSE(button->toolTip().isEmpty());
+  button->click();
+  auto* details = form.findChild<TAboutDetails*>(QStringLiteral("AboutDetails"));
+  ASSERT_NE(details, nullptr);
+  Settle();
+  EXPECT_TRUE(details->isVisible());
+  EXPECT_EQ(details->windowTitle(), QString::fromUtf8("Сведения о программе"));
+  auto* text = details->findChild<QLabel*>(QStringLiteral("lbDetails"));
+  ASSERT_NE(text, nullptr);
+  QTextDocument document;
+  document.setHtml(text->text());
+  const QString plain = document.toPlainText();
+  const struct {
+    const char* library;
+    const char* licence;
+  } credits[] = {
+      {"Qt 6", "LGPL-3.0"},
+      {"ERFA", "BSD-3-Clause"},
+      {"Swiss Ephemeris", "AGPL-3.0"},
+      {"Hipparcos", "ЕКА"},
+      {"stellarium-data", "GPL-2.0-or-later"},
+      {"Имена звёзд", "GPL-3.0-or-later"},
+  };
+  for (const auto& c : credits) {
+    SCOPED_TRACE(c.library);
+    const auto row = std::find_if(Credits().begin(), Credits().end(),
+                                  [&](const TCredit& k) { return k.Name.contains(QString::fromUtf8(c.library)); });
+    ASSERT_NE(row, Credits().end());
+    EXPECT_TRUE(row->Licence.contains(QString::fromUtf8(c.licence))) << row->Licence.toStdString();
+    EXPECT_TRUE(plain.contains(row->Name) && plain.contains(row->Licence));
+  }
+  // The figures of README.md's accuracy tables, as they stand there.
+  for (const char* figure : {"0,14′", "0,35′", "0,99′", "14,36′", "0,154″"}) {
+    EXPECT_TRUE(plain.contains(QString::fromUtf8(figure))) << figure;
+  }
+  EXPECT_TRUE(plain.contains(ContactLine()));
+
+  details->move(7, 9);
+  button->click();
+  EXPECT_EQ(form.findChildren<TAboutDetails*>().size(), 1);
+  EXPECT_EQ(details->pos(), QPoint(7, 9));
+  auto* close = details->findChild<QPushButton*>(QStringLiteral("btnClose"));
+  ASSERT_NE(close, nullptr);
+  close->click();
+  Settle();
+  EXPECT_FALSE(details->isVisible());
+  EXPECT_TRUE(form.isVisible());
 }
 
 TEST(About, PictureHasSixteenColoursStretchedToItsBounds) {

@@ -53,15 +53,16 @@ TEST(Arithmetic, SineAndCosineAgreeWithTheLibrary) {
   }
 }
 
-TEST(Arithmetic, SinCosGivesTheSameBitsAsSineAndCosineApart) {
-  // The engine computes paired sines and cosines with one instruction; its
-  // results must not depend on that choice.
+TEST(Arithmetic, SinCosAgreesWithSineAndCosineApart) {
+  // The compact theory computes paired sines and cosines with one fsincos.
+  // Its last bits may differ from fsin's and fcos's, and between processors;
+  // it must agree with them far below what the main window shows.
   Extended x = -12345.678L;
   for (int i = 0; i < 20000; ++i, x += 1.2345678901L) {
     Extended s, c;
     SinCos(x * DegToRad, s, c);
-    ASSERT_EQ(s, Sin(x * DegToRad)) << static_cast<double>(x);
-    ASSERT_EQ(c, Cos(x * DegToRad)) << static_cast<double>(x);
+    ASSERT_NEAR(static_cast<double>(s - Sin(x * DegToRad)), 0, 1e-18) << static_cast<double>(x);
+    ASSERT_NEAR(static_cast<double>(c - Cos(x * DegToRad)), 0, 1e-18) << static_cast<double>(x);
   }
 }
 

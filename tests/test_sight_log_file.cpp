@@ -36,9 +36,10 @@ auto Values(const TLoggedSight& l) {
 
 auto Values(const TSightLog& log) {
   const TDeadReckoning& dr = log.Reckoning;
+  const TObserverSettings& o = log.Observer;
   return std::tuple_cat(std::make_tuple(dr.Lat, dr.Lon, dr.Course, dr.Speed, log.Settings.SightError,
                                         log.Settings.DriftRate, log.ClockCorrection, log.Sights.size()),
-                        Values(dr.Time));
+                        std::make_tuple(o.IndexError, o.EyeHeight, o.Temperature, o.Pressure), Values(dr.Time));
 }
 
 void ExpectSameLog(const TSightLog& a, const TSightLog& b) {
@@ -100,6 +101,35 @@ QJsonObject WithSight(QJsonObject root, int index, const std::function<void(QJso
 
 QByteArray Json(const QJsonObject& root) { return QJsonDocument(root).toJson(); }
 
+QJsonObject WithSettings(QJsonObject root, const std::function<void(QJsonObject&)>& change) {
+  QJsonObject settings = root["settings"].toObject();
+  change(settings);
+  root["settings"] = settings;
+  return root;
+}
+
+// A log written before the observer's settings were kept opens with the
+// sight form's defaults for them, each missing one on its own.
+TEST(SightLogFile, AnOlderLogWithoutTheObserversSettingsTakesTheDefaults) {
+  const TObserverSettings defaults;
+  const QJsonObject older = WithSettings(GoodRoot(), [](QJsonObject& s) {
+    for (const char* key : {"indexError", "eyeHeight", "temperature", "pressure"}) s.remove(key);
+  });
+  const TSightLog read = ParseSightLog(Json(older), QStringLiteral("old.json"));
+  EXPECT_EQ(std::make_tuple(read.Observer.IndexError, read.Observer.EyeHeight, read.Observer.Temperature,
+                            read.Observer.Pressure),
+            std::make_tuple(defaults.IndexError, defaults.EyeHeight, defaults.Temperature, defaults.Pressure));
+  EXPECT_EQ(defaults.EyeHeight, 10);  // the form's own defaults
+  EXPECT_EQ(defaults.Pressure, 1010);
+  const TSightLog some = ParseSightLog(
+      Json(WithSettings(GoodRoot(), [](QJsonObject& s) { s.remove("temperature"), s["eyeHeight"] = 3.5; })),
+      QStringLiteral("old.json"));
+  EXPECT_EQ(some.Observer.EyeHeight, StrToFloat("3,5"));
+  EXPECT_EQ(some.Observer.Temperature, defaults.Temperature);
+  std::mt19937 random(11);
+  EXPECT_EQ(some.Observer.Pressure, samples::RandomLog(random, 3).Observer.Pressure);
+}
+
 TEST(SightLogFile, BadFilesAreRefusedWithTheirReason) {
   const QByteArray good = Json(GoodRoot());
   QJsonObject newer = GoodRoot(), other = GoodRoot(), noVersion = GoodRoot(), badDr = GoodRoot();
@@ -127,6 +157,11 @@ TEST(SightLogFile, BadFilesAreRefusedWithTheirReason) {
        "наблюдение 1: поле «hour» должно быть числом"},
       {"hour out of range", Json(WithSight(GoodRoot(), 2, [](QJsonObject& s) { s["hour"] = 24; })),
        "наблюдение 3: поле «hour» = 24 вне пределов 0 … 23"},
+      // The value named as the file writes it, not rounded to six digits.
+      {"hour far out of range", Json(WithSight(GoodRoot(), 0, [](QJsonObject& s) { s["hour"] = 2147483648.0; })),
+       "наблюдение 1: поле «hour» = 2147483648 вне пределов 0 … 23"},
+      {"eye height far out of range", Json(WithSight(GoodRoot(), 0, [](QJsonObject& s) { s["eyeHeight"] = 1234567.8; })),
+       "наблюдение 1: поле «eyeHeight» = 1234567.8 вне пределов 0 … "},
       {"minutes of Hs", Json(WithSight(GoodRoot(), 1, [](QJsonObject& s) { s["hs"] = QJsonObject{{"deg", 30}, {"min", 60}}; })),
        "наблюдение 2: hs: поле «min» = 60 вне пределов 0 … 59.9"},
       {"hemisphere", Json(WithSight(GoodRoot(), 0, [](QJsonObject& s) {
@@ -138,6 +173,23 @@ TEST(SightLogFile, BadFilesAreRefusedWithTheirReason) {
       {"31 February", Json(WithSight(GoodRoot(), 1, [](QJsonObject& s) { s["month"] = 2, s["day"] = 31; })),
        "наблюдение 2: "},
       {"more decimals than the field", Json(badDr), "reckoning: в поле «speed» больше знаков после запятой, чем 1"},
+      // The observer's settings, with the ranges and decimals of the form's fields.
+      {"eye height too high", Json(WithSettings(GoodRoot(), [](QJsonObject& s) { s["eyeHeight"] = 1000; })),
+       "settings: поле «eyeHeight» = 1000 вне пределов 0 … "},
+      {"eye height below the sea", Json(WithSettings(GoodRoot(), [](QJsonObject& s) { s["eyeHeight"] = -0.1; })),
+       "settings: поле «eyeHeight» = -0.1 вне пределов 0 …"},
+      {"index error", Json(WithSettings(GoodRoot(), [](QJsonObject& s) { s["indexError"] = -100; })),
+       "settings: поле «indexError» = -100 вне пределов -99.9 … 99.9"},
+      {"temperature", Json(WithSettings(GoodRoot(), [](QJsonObject& s) { s["temperature"] = 100; })),
+       "settings: поле «temperature» = 100 вне пределов -99.9 … 99.9"},
+      {"pressure", Json(WithSettings(GoodRoot(), [](QJsonObject& s) { s["pressure"] = 10000; })),
+       "settings: поле «pressure» = 10000 вне пределов 0 … 9999"},
+      {"pressure's decimals", Json(WithSettings(GoodRoot(), [](QJsonObject& s) { s["pressure"] = 1013.5; })),
+       "settings: в поле «pressure» больше знаков после запятой, чем 0"},
+      {"temperature as text", Json(WithSettings(GoodRoot(), [](QJsonObject& s) { s["temperature"] = "15"; })),
+       "settings: поле «temperature» должно быть числом"},
+      {"eye height null", Json(WithSettings(GoodRoot(), [](QJsonObject& s) { s["eyeHeight"] = QJsonValue(); })),
+       "settings: поле «eyeHeight» должно быть числом"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

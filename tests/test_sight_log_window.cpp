@@ -2,126 +2,27 @@
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 // The navigation window's sight log: kept between windows through the data
 // folder (a fresh one for each test, gui_test_main.cpp), opened, saved under
-// a name, and a bad file never taken nor written over.
+// a name, and a bad file never taken nor written over; where its dialogs
+// start; the observer's settings kept with it.
 
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QComboBox>
 #include <QDir>
-#include <QDoubleSpinBox>
 #include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
 #include <QMenu>
-#include <QPushButton>
-#include <QTableView>
 #include <QTest>
-#include <QTimeEdit>
-#include <memory>
 
-#include "navfields/Fields.h"
-#include "navigation/Navigation.h"
-#include "navigation/SightLogKeeper.h"
-#include "printing/SightLogPrint.h"
-#include "sightlog/LogPlaces.h"
-#include "sightlog/SightLogFile.h"
-#include "sighttab/SightTab.h"
-#include "widgets/ErrorReport.h"
-#include "widgets/MaskEdit.h"
-#include "widgets/SpinEdit.h"
+#include "core/TextToNumber.h"
+
+#include "SightLogWindowFixture.h"
 
 namespace tarvel {
 namespace {
-
-TAlmanacInputs MainValues(Extended lat) {
-  TAlmanacInputs in;
-  in.Time.Zone = -2, in.Time.Hour = 19, in.Time.Day = 20, in.Time.Month = 3, in.Time.Year = 2025;
-  in.Latitude = lat, in.Longitude = -(30 + 17 / 60.0L), in.StarNumber = 46;
-  return in;
-}
-
-QByteArray Bytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-class SightLogWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    previousSink = SetErrorSink([this](const QString& message) { errors << message; });
-    previousDialogs = SetLogDialogs({[this](QWidget*, const QString&, const QString&) { ++opened; return chosen; },
-                                     [this](QWidget*, const QString&, const QString&, const QString&) { return chosen; },
-                                     [this](QWidget*, const QString&) { ++questions; return agree; }});
-  }
-  void TearDown() override {
-    window.reset();
-    SetLogDialogs(previousDialogs);
-    SetErrorSink(previousSink);
-  }
-
-  // A new window, as the main window makes it and then gives it its values.
-  void Make(Extended mainLat = 44 + 55 / 60.0L) {
-    window.reset();
-    window = std::make_unique<TForm3>();
-    window->Follow(MainValues(mainLat));
-  }
-  template <class T = QWidget>
-  T* Get(const char* name) const {
-    T* child = window->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-  }
-  TSightTab* Tab() const { return window->findChild<TSightTab*>(); }
-  void Trigger(const char* action) { Get<QAction>(action)->trigger(); }
-
-  // A star at 19:mm in the form, its Hs the altitude at the assumed place.
-  void AddStar(std::int32_t star, std::int32_t minute) {
-    Get<QComboBox>("cbBody")->setCurrentIndex(2);
-    Get<TSpinEdit>("seStar")->setValue(star);
-    Get<QTimeEdit>("tpSight")->setTime(QTime(19, minute, 0));
-    Get<TMaskEdit>("meHs")->setMaskedText(QStringLiteral("Hs = 31°14,5'"));
-    Get<QPushButton>("btnAdd")->click();
-  }
-  void FillLog() {
-    Get<QDoubleSpinBox>("dsCourse")->setValue(60);
-    Get<QDoubleSpinBox>("dsSpeed")->setValue(12.5);
-    Get<QDoubleSpinBox>("dsSightError")->setValue(2.5);
-    Get<QDoubleSpinBox>("dsDriftRate")->setValue(1.5);
-    Get<TMaskEdit>("meDrFi")->setMaskedText(QStringLiteral("Ш = 45°01,25'N"));
-    AddStar(46, 40);
-    AddStar(67, 46);
-    AddStar(28, 52);
-    auto* model = Get<QTableView>("Sights")->model();
-    model->setData(model->index(1, 0), Qt::Unchecked, Qt::CheckStateRole);
-    // The chronometer correction, typed as the navigator does: kept too.
-    auto* correction = Get<QDoubleSpinBox>("dsClockCorrection");
-    correction->setFocus();
-    correction->selectAll();
-    QTest::keyClicks(correction, QStringLiteral("-12,5"));
-    EXPECT_EQ(ReadSightLog(UnnamedLogPath()).ClockCorrection, -12.5L);
-  }
-  QStringList Shown() const {
-    QStringList cells;
-    auto* model = Get<QTableView>("Sights")->model();
-    for (int row = 0; row < model->rowCount(); ++row) {
-      for (int column = 0; column < model->columnCount(); ++column) cells << model->index(row, column).data().toString();
-      cells << QString::number(model->index(row, 0).data(Qt::CheckStateRole).toInt());
-    }
-    for (const char* name : {"dsCourse", "dsSpeed", "dsSightError", "dsDriftRate", "dsClockCorrection"}) {
-      cells << Get<QDoubleSpinBox>(name)->text();
-    }
-    cells << Get<TMaskEdit>("meDrFi")->maskedText() << Get<TMaskEdit>("meDrLam")->maskedText();
-    return cells;
-  }
-
-  std::unique_ptr<TForm3> window;
-  QStringList errors;
-  ErrorSink previousSink;
-  TLogDialogs previousDialogs;
-  QString chosen;  // what the file dialogs answer
-  bool agree = true;
-  int questions = 0;
-  int opened = 0;  // the open dialog shown
-};
 
 TEST_F(SightLogWindowTest, TheLogComesBackInTheNextWindow) {
   Make();
@@ -281,6 +182,116 @@ TEST_F(SightLogWindowTest, AnUnreadableLogAtStartIsLeftAsItIs) {
   EXPECT_EQ(Bytes(QDir(DataFolder()).filePath(aside[0])), QByteArray("not a log"));
   EXPECT_TRUE(errors[2].contains(aside[0]));
   EXPECT_TRUE(Tab()->Sights().empty());
+}
+
+// "Открыть…", "Сохранить как…", "Экспорт CSV…" and "PDF…" start in the
+// log's folder, else the documents folder; never in the data folder, never
+// with a name in the open dialog's name box.
+TEST_F(SightLogWindowTest, TheFileDialogsStartWhereTheLogIs) {
+  Make();
+  FillLog();
+  const auto all = [this] {
+    started.clear();
+    for (const char* action : {"actOpenLog", "actSaveLogAs", "actExportCsv", "actLogPdf"}) Trigger(action);
+  };
+  all();  // every dialog cancelled
+  ASSERT_EQ(started.size(), 4);
+  const QString first = started[0];
+  EXPECT_TRUE(QFileInfo(first).isDir()) << first.toStdString();
+  EXPECT_NE(QDir::cleanPath(first), QDir::cleanPath(DataFolder()));
+  EXPECT_EQ(started.mid(1), (QStringList{QDir(first).filePath(QStringLiteral("журнал.json")),
+                                         QDir(first).filePath(QStringLiteral("журнал.csv")),
+                                         QDir(first).filePath(QStringLiteral("журнал.pdf"))}));
+
+  const QString folder = QDir(DataFolder()).filePath(QStringLiteral("рейс 12"));
+  ASSERT_TRUE(QDir().mkpath(folder));
+  chosen = QDir(folder).filePath(QStringLiteral("вахта.json"));
+  Trigger("actSaveLogAs");
+  chosen.clear();
+  all();
+  EXPECT_EQ(started, (QStringList{folder, QDir(folder).filePath(QStringLiteral("вахта.json")),
+                                  QDir(folder).filePath(QStringLiteral("вахта.csv")),
+                                  QDir(folder).filePath(QStringLiteral("вахта.pdf"))}));
+  // What is chosen is written there.
+  chosen = QDir(folder).filePath(QStringLiteral("вахта.csv"));
+  Trigger("actExportCsv");
+  EXPECT_TRUE(QFile::exists(chosen));
+  chosen = QDir(folder).filePath(QStringLiteral("вахта.pdf"));
+  Trigger("actLogPdf");
+  EXPECT_TRUE(Bytes(chosen).startsWith("%PDF"));
+  // The log's folder gone: the documents folder again.
+  ASSERT_TRUE(QDir(folder).removeRecursively());
+  chosen.clear();
+  all();
+  EXPECT_EQ(started[0], first);
+  EXPECT_EQ(started[2], QDir(first).filePath(QStringLiteral("вахта.csv")));
+  EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+// The observer's settings are kept with the log: the next window, a log
+// opened and "Новый" show them; a refused value is not kept; an older log
+// without them opens with the form's defaults.
+TEST_F(SightLogWindowTest, TheObserversSettingsComeBackWithTheLog) {
+  const char* names[] = {"dsIndex", "dsEye", "dsTemperature", "dsPressure", "dsSightError", "dsDriftRate"};
+  const auto texts = [&] {
+    QStringList shown;
+    for (const char* name : names) shown << Get<QDoubleSpinBox>(name)->text();
+    return shown;
+  };
+  const auto type = [&](const char* name, const char* text) {
+    auto* field = Get<QDoubleSpinBox>(name);
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, QString::fromUtf8(text));
+  };
+  Make();
+  // Shown, so that leaving a field ends its edit.
+  window->show();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  const QStringList defaults = texts();
+  type("dsEye", "15,5");
+  type("dsIndex", "-1,5");
+  type("dsTemperature", "-3,5");
+  type("dsPressure", "985");
+  type("dsSightError", "2,5");
+  type("dsDriftRate", "1,5");
+  const QStringList typed = texts();
+  ASSERT_EQ(typed.size(), 6);
+  for (int k = 0; k < 6; ++k) EXPECT_NE(typed[k], defaults[k]) << names[k];
+  // Refused values: the log keeps the values from before, not those of the
+  // half-typed texts ("22" of "2220").
+  type("dsIndex", "2220");
+  type("dsSightError", "0");
+  type("dsEye", "");
+  QTest::keyClick(Get<QDoubleSpinBox>("dsEye"), Qt::Key_Backspace);
+  ASSERT_FALSE(Get<QLabel>("lbSightError")->text().isEmpty());
+
+  Make(10);
+  EXPECT_EQ(texts(), typed);
+  AddStar(46, 40);
+  EXPECT_EQ(Tab()->Sights()[0].Sight.EyeHeight, StrToFloat("15,5"));
+  Trigger("actNewLog");
+  EXPECT_TRUE(Tab()->Sights().empty());
+  EXPECT_EQ(texts(), typed);
+
+  // An older log: the file without the four fields of the form.
+  QJsonObject root = QJsonDocument::fromJson(Bytes(UnnamedLogPath())).object();
+  QJsonObject settings = root["settings"].toObject();
+  for (const char* key : {"indexError", "eyeHeight", "temperature", "pressure"}) {
+    ASSERT_TRUE(settings.contains(QLatin1String(key))) << key;
+    settings.remove(QLatin1String(key));
+  }
+  root["settings"] = settings;
+  chosen = QDir(DataFolder()).filePath(QStringLiteral("старый.json"));
+  QFile older(chosen);
+  ASSERT_TRUE(older.open(QIODevice::WriteOnly));
+  older.write(QJsonDocument(root).toJson());
+  older.close();
+  Trigger("actOpenLog");
+  EXPECT_EQ(texts().mid(0, 4), defaults.mid(0, 4));
+  EXPECT_EQ(texts().mid(4), typed.mid(4));
+  EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
 }  // namespace
