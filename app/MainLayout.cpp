@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "app/Main.h"
+#include "navfields/MonthKeys.h"
 #include "widgets/CheckBox.h"
 #include "widgets/ClickLabel.h"
 #include "widgets/GroupBox.h"
@@ -177,7 +178,8 @@ void TForm1::CreateControls() {
   SetColour(CheckBox1, QPalette::Base, kWhite);  // the box
   SetColour(CheckBox1, QPalette::Text, kBlack);  // its tick
 
-  DatePicker = Place(new QDateEdit(this), "DatePicker", 73, 44, 190, 24);
+  // A month typed by its name ("авг") or number, as in the navigation window.
+  DatePicker = Place(new TMonthTypedDate(this), "DatePicker", 73, 44, 190, 24);
   DatePicker->setLocale(RussianLocale());
   DatePicker->setDisplayFormat(kLongDateFormat);
   DatePicker->setDateRange(QDate(1930, 1, 1), QDate(2099, 12, 31));

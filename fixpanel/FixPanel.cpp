@@ -17,6 +17,8 @@
 #include "fixpanel/SheetWindow.h"
 #include "fixpanel/WholeTextLabel.h"
 #include "navfields/FormControls.h"
+#include "sights/FixErrors.h"
+#include "shiptime/ShipTime.h"
 #include "widgets/ErrorReport.h"
 #include "widgets/HemisphereKeys.h"
 #include "widgets/Look.h"
@@ -87,13 +89,18 @@ QGroupBox* TFixPanel::CreateFixGroup() {
   QGroupBox* group = Group(this, QStringLiteral("Обсервация"));
   auto* box = new QVBoxLayout(group);
   const TFixSettings defaults;
-  dsSightError = Number(group, "dsSightError", QStringLiteral("СКП высоты"), 0.1, 10, static_cast<double>(defaults.SightError), QStringLiteral("′"));
+  // The ranges of ValidateFixSettings (sights/FixErrors.h).
+  dsSightError = Number(group, "dsSightError", QStringLiteral("СКП высоты"), static_cast<double>(kSightErrorRange.Least),
+                        static_cast<double>(kSightErrorRange.Most), static_cast<double>(defaults.SightError),
+                        QStringLiteral("′"));
   dsSightError->setToolTip(QStringLiteral(
       "СКП высоты: средняя квадратическая ошибка одной измеренной высоты, от 0,1′ до 10′.\n"
       "По ней строится эллипс, в котором истинное место лежит с вероятностью 95 %,\n"
       "и проверяются невязки: если они больше, чем объясняет эта ошибка, программа скажет,\n"
       "какое наблюдение проверить."));
-  dsDriftRate = Number(group, "dsDriftRate", QStringLiteral("Рост ошибки счисления"), 0, 10, static_cast<double>(defaults.DriftRate), QStringLiteral(" мили/ч"));
+  dsDriftRate = Number(group, "dsDriftRate", QStringLiteral("Рост ошибки счисления"),
+                       static_cast<double>(kDriftRateRange.Least), static_cast<double>(kDriftRateRange.Most),
+                       static_cast<double>(defaults.DriftRate), QStringLiteral(" мили/ч"));
   dsDriftRate->setToolTip(QStringLiteral(
       "Рост ошибки счисления: на сколько миль за час плавания может уйти счислимое место\n"
       "(течение, дрейф, ошибки курса и скорости), от 0 до 10.\n"
@@ -193,57 +200,81 @@ void TFixPanel::ReckoningInputChange() {
   if (!applying_) emit reckoningChanged();
 }
 
-TDeadReckoning TFixPanel::ReadReckoning() const {
+TDeadReckoning TFixPanel::ReadReckoning(QString& field) const {
   TDeadReckoning dr{};
+  field = QStringLiteral("Место счисления");
   std::tie(dr.Lat, dr.Lon) = ReadPosition(reckoningPosition_);
+  field = QStringLiteral("Время счисления");
   dr.Time = ReadShipTime(reckoningTime_);
+  // The date field takes any year, so that one out of the range is kept as
+  // typed and refused here.
+  if (const char* fault = ShipTimeFault(dr.Time, kDeadReckoningInstantTexts)) throw EFixError(fault);
+  field = dsCourse->Caption();
   dr.Course = ReadNumber(dsCourse);
+  field = dsSpeed->Caption();
   dr.Speed = ReadNumber(dsSpeed);
+  field.clear();
   return dr;
 }
 
-TFixSettings TFixPanel::ReadSettings() const {
+TFixSettings TFixPanel::ReadSettings(QString& field) const {
   TFixSettings settings;
+  field = dsSightError->Caption();
   settings.SightError = ReadNumber(dsSightError);
+  field = dsDriftRate->Caption();
   settings.DriftRate = ReadNumber(dsDriftRate);
+  field.clear();
   return settings;
 }
 
 const TFixOutcome& TFixPanel::WorkFix(const std::vector<TLoggedSight>& sights) {
-  // A dead reckoning that cannot be read leaves the last one in force, and
-  // says why.
+  // A field of the reckoning or of the accuracy that cannot be read leaves
+  // the last good values the log's (Reckoning, Fix().Settings) but works no
+  // fix: the panel names the field to mend, nothing can be carried to the
+  // main window, and the sheet is blank.
+  QString refused;
   try {
-    reckoning_ = ReadReckoning();
+    reckoning_ = ReadReckoning(refused);
     lbReckoningError->clear();
   } catch (const Exception& error) {
     lbReckoningError->setText(Text(error.Message()));
   }
-  fix_ = {};
-  if (reckoning_) {
-    try {
-      fix_ = tarvel::WorkFix(sights, *reckoning_, ReadSettings());
-    } catch (const EFieldError& error) {
-      fix_.Error = error.Message();  // an accuracy that is not a number in its range
-    }
+  QString settingsError;
+  QString settingsField;
+  try {
+    settings_ = ReadSettings(settingsField);
+  } catch (const Exception& error) {
+    settingsError = Text(error.Message());
+    if (refused.isEmpty()) refused = settingsField;
   }
+  fix_ = {};
+  fix_.Settings = settings_;
+  if (refused.isEmpty() && reckoning_) fix_ = tarvel::WorkFix(sights, *reckoning_, settings_);
   if (fix_.Fix && fix_.Last < sights.size()) fixTime_ = sights[fix_.Last].Sight.Time;
 
   QString fix;
   for (const std::string& line : FixLines(sights, fix_, false)) fix += (fix.isEmpty() ? "" : "\n") + Text(line);
+  if (!refused.isEmpty()) fix = RefusedFieldText(refused);
   lbFix->setText(fix);
-  lbFixError->setText(Text(fix_.Error));
+  lbFixError->setText(settingsError.isEmpty() ? Text(fix_.Error) : settingsError);
   btnFixToMain->setEnabled(fix_.Fix.has_value());
-  if (reckoning_) {
+  if (!refused.isEmpty() || !reckoning_) {
+    sheet_->SetPlot({});
+  } else {
     sheet_->SetPlot(SightsPlot(sights, *reckoning_, fix_));
-    sheetWindow_->SetPlot(sheet_->Plot());
   }
+  sheetWindow_->SetPlot(sheet_->Plot());
   return fix_;
 }
 
 void TFixPanel::ShowSheetWindow() { sheetWindow_->Open(); }
 
+QString RefusedFieldText(const QString& field) {
+  return QStringLiteral("Обсервации нет: исправьте поле «") + field + QStringLiteral("»");
+}
+
 void TFixPanel::FixToMainClick() {
-  if (fix_.Fix) emit fixChosen(fix_.Fix->Lat, fix_.Fix->Lon, fixTime_);
+  if (fix_.Fix && btnFixToMain->isEnabled()) emit fixChosen(fix_.Fix->Lat, fix_.Fix->Lon, fixTime_);
 }
 
 }  // namespace tarvel

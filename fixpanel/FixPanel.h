@@ -13,6 +13,11 @@
 // is worked with the accuracy set under it: the standard error of one
 // altitude and the growth of the reckoning's error an hour.
 //
+// While a field of the reckoning or of the accuracy is refused (a course of
+// 400) there is no fix: the fix's text says which field to mend
+// (RefusedFieldText), "Перенести в главное окно" is disabled and the sheet is
+// blank; the last values that could be read stay the log's.
+//
 // Every handler runs through the program's error report (Guarded,
 // widgets/ErrorReport.h). Nothing raises out of WorkFix.
 
@@ -35,6 +40,9 @@ namespace tarvel {
 class TNumberField;
 class TPlottingSheet;
 class TSheetWindow;
+
+// "Обсервации нет: исправьте поле «Курс»".
+QString RefusedFieldText(const QString& field);
 
 class TFixPanel : public QWidget {
   Q_OBJECT
@@ -82,13 +90,16 @@ class TFixPanel : public QWidget {
   void TakeMainReckoningClick();
   void FixToMainClick();
   void ApplyMainValuesToReckoning();
-  TDeadReckoning ReadReckoning() const;
-  TFixSettings ReadSettings() const;
+  // Each raises the error of the first field that cannot be read, and sets
+  // field to its caption ("Курс"); empty after a good read.
+  TDeadReckoning ReadReckoning(QString& field) const;
+  TFixSettings ReadSettings(QString& field) const;
 
   std::optional<TAlmanacInputs> main_;  // the main window's latest values
   bool applying_ = false;               // the program is filling the inputs
   bool reckoningKept_ = false;          // a log's reckoning is shown: the first Follow keeps it
   std::optional<TDeadReckoning> reckoning_;
+  TFixSettings settings_;  // the accuracy last read
   TFixOutcome fix_;
   TShipTime fixTime_{};  // the instant of fix_, while it has a fix
 

@@ -26,7 +26,8 @@ void TFixPanel::ShowLog(const TDeadReckoning& dr, const TFixSettings& settings) 
 
 std::optional<TFixSettings> TFixPanel::Accuracy() const {
   try {
-    return ReadSettings();
+    QString field;
+    return ReadSettings(field);
   } catch (const EFieldError&) {
     return std::nullopt;
   }

@@ -61,7 +61,9 @@ QDateEdit* DatePicker(QWidget* parent, const char* name) {
   auto* picker = Input(new TMonthTypedDate(parent), name);  // a month typed by its name or number
   picker->setLocale(RussianLocale());
   picker->setDisplayFormat(kLongDateFormat);  // as the main window
-  picker->setDateRange(QDate(1930, 1, 1), QDate(2099, 12, 31));
+  // Any four-digit year is kept as typed; one outside the form's dates is
+  // refused by the form with its range, as a number out of its field's.
+  picker->setDateRange(QDate(1000, 1, 1), QDate(9999, 12, 31));
   picker->setCalendarPopup(true);
   look::SetCalendarColours(*picker->calendarWidget());  // the drop-down month as the main window's
   return picker;

@@ -9,6 +9,7 @@
 // (navfields/Fields.h reads them).
 
 #include <QColor>
+#include <QDate>
 #include <QString>
 
 #include "navfields/Fields.h"
@@ -53,7 +54,13 @@ TSpeedButton* SignButton(QWidget* parent, const char* name, const QString& capti
 // typed and names itself by caption in its errors (TNumberField).
 TNumberField* Number(QWidget* parent, const char* name, const QString& caption, double minimum, double maximum,
                      double value, const QString& suffix, int decimals = 1);
-// The Russian long date and the time, as the main window's pickers.
+// The dates a form takes, as the main window's (shiptime/ShipTime.h).
+inline const QDate kFirstFormDate{1930, 1, 1};
+inline const QDate kLastFormDate{2099, 12, 31};
+
+// The Russian long date and the time, as the main window's pickers. The
+// date field holds any four-digit year, so that a year outside the form's
+// dates is kept as typed and refused by the form's reading (ShipTimeFault).
 QDateEdit* DatePicker(QWidget* parent, const char* name);
 QTimeEdit* TimePicker(QWidget* parent, const char* name);
 // An error or warning text in its colour.

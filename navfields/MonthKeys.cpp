@@ -38,7 +38,9 @@ void TMonthTypedDate::keyPressEvent(QKeyEvent* event) {
     QDateEdit::keyPressEvent(event);
     return;
   }
-  // The keys so far and this one, else this one alone.
+  // The keys so far and this one, else this one alone. The day is the one
+  // the typing began with: "ав" passes through April's 30 days to August's 31.
+  if (typed_.isEmpty()) day_ = date().day();
   int month = MonthOf(typed_ + text);
   if (month != 0) {
     typed_ += text;
@@ -50,7 +52,7 @@ void TMonthTypedDate::keyPressEvent(QKeyEvent* event) {
   if (month == 0) return;
   const QDate was = date();
   const QDate first(was.year(), month, 1);
-  const QDate wanted(was.year(), month, std::min(was.day(), first.daysInMonth()));
+  const QDate wanted(was.year(), month, std::min(day_, first.daysInMonth()));
   if (wanted >= minimumDate() && wanted <= maximumDate()) setDate(wanted);
   setCurrentSection(MonthSection);
 }

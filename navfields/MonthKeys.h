@@ -7,8 +7,8 @@
 // plain date field takes only as its exact inflected text. Here, in the
 // month, letters choose the first month whose name, either form ("март",
 // "марта"), begins with the letters typed so far ("мар", "дек"), and digits
-// its number ("3", "1" then "2" for December). The day is kept, or made the
-// month's last where the month is shorter; a date out of the field's range
+// its number ("3", "1" then "2" for December). The day the typing began with
+// is kept, or made the month's last where the month is shorter; a date out of the field's range
 // is not taken. Every other key is the date field's own.
 
 #include <QDateEdit>
@@ -31,6 +31,7 @@ class TMonthTypedDate : public QDateEdit {
 
  private:
   QString typed_;  // the keys typed in the month so far
+  int day_ = 1;     // the day when they began
 };
 
 }  // namespace tarvel

@@ -39,6 +39,7 @@ class TNumberField : public QDoubleSpinBox {
 
   // The number typed, within the allowed range; raises EFieldError.
   Extended Read() const;
+  const QString& Caption() const { return caption_; }
   double Least() const { return least_; }
   double Most() const { return most_; }
 

@@ -8,7 +8,9 @@
 //
 // Columns: the row's number, on/off, the body ("42 θ Возничего" for a star:
 // number, Greek letter, name), date (YYYY-MM-DD), ship's time, zone (east
-// positive), Hs (degrees), index error (′), height of eye (m), temperature
+// positive), Hs (degrees), the index error as the form takes it ("Индексная
+// ошибка", ′, positive when the sextant reads too high: the worksheet applies
+// its negative as the index correction i), height of eye (m), temperature
 // (°C), pressure (hPa), assumed latitude and longitude (degrees, north and
 // east positive), Ho and Hc (degrees), Zn (degrees, "045.0"), intercept (miles,
 // positive toward the body), residual at the fix (′; empty when the sight

@@ -103,8 +103,8 @@ TPosition Moved(TPosition p, Extended north, Extended east) {
 }  // namespace
 
 void ValidateFixSettings(const TFixSettings& settings) {
-  if (!(settings.SightError >= 0.1L && settings.SightError <= 10)) throw EFixError(kSightErrorSettingError);
-  if (!(settings.DriftRate >= 0 && settings.DriftRate <= 10)) throw EFixError(kDriftRateSettingError);
+  if (!kSightErrorRange.Holds(settings.SightError)) throw EFixError(kSightErrorSettingError);
+  if (!kDriftRateRange.Holds(settings.DriftRate)) throw EFixError(kDriftRateSettingError);
 }
 
 void ValidateDeadReckoning(const TDeadReckoning& dr) {

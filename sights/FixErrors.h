@@ -29,6 +29,9 @@ inline constexpr const char* kFixCutError =
     "Линии положения не пересекаются под углом 15° или больше: нужны светила с другими азимутами";
 inline constexpr const char* kFixNoConvergenceError = "Место не определяется: решение не сошлось за 50 шагов";
 inline constexpr const char* kFixPoleError = "Место, перенесённое по курсу и скорости, попадает на полюс или за него";
+// The accuracy's ranges (ValidateFixSettings and the panel's fields).
+inline constexpr TRange kSightErrorRange{0.1L, 10};  // minutes of arc
+inline constexpr TRange kDriftRateRange{0, 10};      // miles an hour
 inline constexpr const char* kSightErrorSettingError = "СКП высоты должна быть от 0,1′ до 10′";
 inline constexpr const char* kDriftRateSettingError = "Рост ошибки счисления должен быть от 0 до 10 миль в час";
 inline constexpr const char* kDrLatitudeError = "Счислимая широта должна быть от 90° S до 90° N";

@@ -107,10 +107,10 @@ void ValidateFields(const TSight& s) {
 }
 
 void ValidateCorrections(const TSight& s) {
-  if (!(std::fabs(s.IndexError) < 60)) throw ESightError(kSightIndexError);
-  if (!(s.EyeHeight >= 0 && s.EyeHeight <= 100)) throw ESightError(kSightEyeHeightError);
-  if (!(s.Temperature >= -60 && s.Temperature <= 60)) throw ESightError(kSightTemperatureError);
-  if (!(s.Pressure >= 850 && s.Pressure <= 1100)) throw ESightError(kSightPressureError);
+  if (!(std::fabs(s.IndexError) < kIndexErrorBound)) throw ESightError(kSightIndexError);
+  if (!kEyeHeightRange.Holds(s.EyeHeight)) throw ESightError(kSightEyeHeightError);
+  if (!kTemperatureRange.Holds(s.Temperature)) throw ESightError(kSightTemperatureError);
+  if (!kPressureRange.Holds(s.Pressure)) throw ESightError(kSightPressureError);
 }
 
 }  // namespace

@@ -18,6 +18,19 @@ class ESightError : public Exception {
   using Exception::Exception;
 };
 
+// The ranges the reduction accepts for the corrections' inputs, one place
+// for the checks (ValidateSight) and the form's fields: closed at both ends,
+// but the index error's, which is open, |IE| < kIndexErrorBound.
+struct TRange {
+  Extended Least;
+  Extended Most;
+  bool Holds(Extended x) const { return x >= Least && x <= Most; }  // false for NaN
+};
+inline constexpr Extended kIndexErrorBound = 60;     // minutes of arc
+inline constexpr TRange kEyeHeightRange{0, 100};     // metres
+inline constexpr TRange kTemperatureRange{-60, 60};  // °C
+inline constexpr TRange kPressureRange{850, 1100};   // hPa
+
 inline constexpr const char* kSightBodyError = "Светило задано неверно";
 inline constexpr const char* kSightStarNumberError = "Номер звезды должен быть от 1 до 160";
 inline constexpr const char* kSightHsError = "Высота светила Hs должна быть больше 0° и меньше 90°";

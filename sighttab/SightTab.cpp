@@ -29,6 +29,7 @@
 #include "display/GreekLetter.h"
 #include "ephemeris/Stars.h"
 #include "fixpanel/FixPanel.h"
+#include "navfields/FormControls.h"
 #include "navfields/NumberField.h"
 #include "reports/SightSheet.h"
 #include "sighttab/SightListModel.h"
@@ -80,17 +81,21 @@ void TSightTab::ClockCorrectionChange() {
 
 // --- Reading the inputs ------------------------------------------------------
 
-TSight TSightTab::ReadSight() const {
+TSight TSightTab::ReadSight(QString& field) const {
   TSight s{};
   // The list holds the bodies in the order of TBody.
   s.Body = static_cast<TBody>(std::clamp(cbBody->currentIndex(), 0, static_cast<int>(TBody::Saturn)));
   s.StarNumber = seStar->value();
+  field = QStringLiteral("Судовое время");
   s.Time = ReadShipTime(sightTime_);
+  field = QStringLiteral("Высота по секстану");
   s.Hs = ReadHs(meHs->maskedText());
-  s.IndexError = ReadNumber(dsIndex);
-  s.EyeHeight = ReadNumber(dsEye);
-  s.Temperature = ReadNumber(dsTemperature);
-  s.Pressure = ReadNumber(dsPressure);
+  for (const auto& [number, value] : {std::pair{dsIndex, &s.IndexError}, std::pair{dsEye, &s.EyeHeight},
+                                      std::pair{dsTemperature, &s.Temperature}, std::pair{dsPressure, &s.Pressure}}) {
+    field = number->Caption();
+    *value = ReadNumber(number);
+  }
+  field.clear();
   return s;
 }
 
@@ -163,32 +168,6 @@ void TSightTab::ConnectHandlers() {
   ConnectKeys();
 }
 
-void TSightTab::ConnectKeys() {
-  const auto key = [this](QWidget* where, const QKeySequence& keys, Qt::ShortcutContext context,
-                          void (TSightTab::*handler)()) {
-    auto* shortcut = new QShortcut(keys, where, nullptr, nullptr, context);
-    connect(shortcut, &QShortcut::activated, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
-  };
-  QWidget* form = cbBody->parentWidget();
-  for (const QKeySequence& enter : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
-    key(form, enter, Qt::WidgetWithChildrenShortcut, &TSightTab::AddClick);
-  }
-  key(tvSights, QKeySequence::Delete, Qt::WidgetShortcut, &TSightTab::RemoveClick);
-  key(this, QKeySequence::Undo, Qt::WidgetWithChildrenShortcut, &TSightTab::UndoListChange);
-  key(this, QKeySequence(Qt::Key_F5), Qt::WidgetWithChildrenShortcut, &TSightTab::MarkClick);
-  auto* sheet = new QShortcut(QKeySequence(Qt::Key_F9), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-  connect(sheet, &QShortcut::activated, this, [this] { Guarded([this] { fixPanel_->ShowSheetWindow(); }); });
-}
-
-void TSightTab::FindStar(const QString& choice) {
-  // "42 θ Возничего": the number leads the completer's line; a text that is
-  // no star's line chooses nothing.
-  bool number = false;
-  const int star = choice.section(u' ', 0, 0).toInt(&number);
-  if (!number || star < 1 || star > 160 || Text(StarText(star)) != choice) return;
-  seStar->setValue(star);
-}
-
 void TSightTab::MarkClick() {
   // The clock's instant in universal time, corrected, then in the form's
   // zone; to the nearest second, as the time field holds it. A correction
@@ -206,7 +185,7 @@ void TSightTab::MarkClick() {
   const qint64 ms = clock.toUTC().toMSecsSinceEpoch() + std::llround(static_cast<double>(correction) * 1000) +
                     qint64{zone} * 3600 * 1000 + 500;
   const QDateTime ship = QDateTime::fromMSecsSinceEpoch(ms - ((ms % 1000) + 1000) % 1000, Qt::UTC);
-  if (ship.date() < sightTime_.Date->minimumDate() || ship.date() > sightTime_.Date->maximumDate()) {
+  if (ship.date() < kFirstFormDate || ship.date() > kLastFormDate) {
     lbSightError->setText(QStringLiteral("Дата засечки вне допустимых пределов (1930–2099)"));
     return;
   }
@@ -220,6 +199,7 @@ void TSightTab::MarkClick() {
   }
   applying_ = false;
   Reduce();
+  CommitReduction();
 }
 
 void TSightTab::Follow(const TAlmanacInputs& inputs) {
@@ -244,6 +224,7 @@ void TSightTab::ApplyMainValuesToSight() {
   applying_ = false;
   ShowStar();
   Reduce();
+  CommitReduction();
 }
 
 void TSightTab::SightInputChange() {
@@ -274,42 +255,72 @@ void TSightTab::TakeMainClick() { ApplyMainValuesToSight(); }
 
 void TSightTab::Reduce() {
   TLoggedSight logged;
-  // The worksheet keeps the last values that could be reduced; the warning
-  // of that sight goes with it, as it is no longer the form's.
-  const auto refuse = [this](const QString& why) {
+  QString field;  // the field being read
+  // The worksheet keeps the last good reduction of values not in the middle
+  // of their typing (committed_), marked as such; the warning of that sight
+  // goes with it, as it is no longer the form's.
+  const auto refuse = [this, &field](const QString& why) {
     reduced_.reset();
     lbSightError->setText(why);
     lbSightWarning->clear();
     btnAdd->setEnabled(false);
     btnReplace->setEnabled(false);
+    if (why.isEmpty() || !committed_) return;
+    ShowWorksheet(*committed_);
+    lbSheetState->setText(LastGoodText(field));
+    lbSheetState->show();
   };
   try {
-    logged.Sight = ReadSight();
+    logged.Sight = ReadSight(field);
+    field = QStringLiteral("Счислимое место");
     std::tie(logged.Lat, logged.Lon) = ReadPosition(assumed_);
+    field = dsClockCorrection->Caption();
     ClockCorrection();
+    field.clear();
     // A form whose altitude was never typed waits for it without an error.
     if (!hsTyped_) return refuse({});
     logged.Reduction = ReduceSight(logged.Sight, logged.Lat, logged.Lon);
   } catch (const Exception& error) {
     return refuse(Text(error.Message()));
   }
-  const std::vector<TWorksheetLine> lines = Worksheet(logged.Sight, logged.Reduction);
   std::string warnings;
   for (const std::string& warning : SightWarnings(logged.Sight, logged.Reduction)) {
     warnings += (warnings.empty() ? "" : "\n") + warning;
   }
+  ShowWorksheet(logged);
+  lbSheetState->clear();
+  lbSheetState->hide();
+  lbSightError->clear();
+  lbSightWarning->setText(Text(warnings));
+  reduced_ = logged;
+  // A value set by the program, or typed outside the form, is no longer
+  // being typed; a field of the form being typed is, until the focus leaves
+  // it (CommitReduction).
+  QWidget* focus = QApplication::focusWidget();
+  if (!focus || !cbBody->parentWidget()->isAncestorOf(focus)) committed_ = logged;
+  btnAdd->setEnabled(true);
+  btnReplace->setEnabled(CurrentRow() >= 0);
+}
+
+void TSightTab::CommitReduction() {
+  if (reduced_) committed_ = reduced_;
+}
+
+QString LastGoodText(const QString& field) {
+  return field.isEmpty() ? QStringLiteral("Показано последнее верное вычисление: новые значения не приняты")
+                         : QStringLiteral("Показано последнее верное вычисление: поле «") + field +
+                               QStringLiteral("» не принято");
+}
+
+void TSightTab::ShowWorksheet(const TLoggedSight& logged) {
+  const std::vector<TWorksheetLine> lines = Worksheet(logged.Sight, logged.Reduction);
   SizeWorksheet(static_cast<int>(lines.size()));
   for (int row = 0; row < static_cast<int>(lines.size()); ++row) {
     twWorksheet->item(row, 0)->setText(Text(lines[row].Caption));
     twWorksheet->item(row, 1)->setText(Text(lines[row].Formula));
     twWorksheet->item(row, 2)->setText(Text(lines[row].Value));
   }
-  lbSightError->clear();
-  lbSightWarning->setText(Text(warnings));
-  reduced_ = logged;
   shown_ = logged;
-  btnAdd->setEnabled(true);
-  btnReplace->setEnabled(CurrentRow() >= 0);
 }
 
 void TSightTab::CopySheetClick() {

@@ -19,14 +19,22 @@
 // again. Every handler runs through the program's error report (Guarded,
 // widgets/ErrorReport.h).
 //
-// Keys: Enter in any field of the form adds the sight; Delete in the list
+// An input refused leaves in the worksheet the last good reduction of values
+// not in the middle of their typing (those the form held when the focus
+// entered the field being typed), marked so above it, with the field that is
+// refused (LastGoodText); never one of a half-typed number.
+//
+// Keys: Return or Enter in a field of the form adds the sight, unless it
+// closes a pop-up (the body list, the calendar, the star search's list) or is
+// typed in the star search, where it chooses the star; Delete in the list
 // removes its selected row; Ctrl+Z (outside a text field, which keeps its
 // own) undoes the list's last changes, several deep; F5 anywhere in the tab
 // is "Засечка": the form's date and time become the clock's instant in the
 // form's zone, corrected by the chronometer correction ("поправка часов",
 // seconds, added to the clock's reading). The star is typed by its number or
-// found by part of its name. A form whose Hs was never typed shows no error,
-// but adds nothing.
+// found by part of its name; a text no star's line holds is said under the
+// form, "Нет звезды «…»" (NoStarText). A form whose Hs was never typed shows
+// no error, but adds nothing.
 
 #include <QDateTime>
 #include <QString>
@@ -62,11 +70,18 @@ class TSightListModel;
 class TSpinEdit;
 struct TPrintedLog;
 
+// "Показано последнее верное вычисление: поле «Индексная ошибка» не
+// принято"; with no field named, the reduction's own refusal.
+QString LastGoodText(const QString& field);
+// "Нет звезды «сириуз»".
+QString NoStarText(const QString& typed);
+
 class TSightTab : public QWidget {
   Q_OBJECT
 
  public:
   explicit TSightTab(QWidget* parent = nullptr);
+  ~TSightTab() override;
 
   // The main window's values after each of its recalculations.
   void Follow(const TAlmanacInputs& inputs);
@@ -127,7 +142,11 @@ class TSightTab : public QWidget {
   void TakeMainClick();
   void CopySheetClick();
   void Reduce();
-  TSight ReadSight() const;
+  void ShowWorksheet(const TLoggedSight& logged);
+  // The reduction in hand becomes the one a refusal falls back to.
+  void CommitReduction();
+  // Raises the error of the first field that cannot be read, field its caption.
+  TSight ReadSight(QString& field) const;
   void ShowSight(const TLoggedSight& logged);
   void ShowStar();
   void ApplyMainValuesToSight();
@@ -136,6 +155,8 @@ class TSightTab : public QWidget {
   void ObserverChange();
   void SettleObserver();  // the form's observer's settings become the ones a refused field falls back to
   void FindStar(const QString& choice);
+  void SearchStar();
+  void SizeStarFinder();
 
   // The list and its fix.
   void AddClick();
@@ -163,6 +184,10 @@ class TSightTab : public QWidget {
   std::optional<TLoggedSight> reduced_;
   // The sight the worksheet shows.
   std::optional<TLoggedSight> shown_;
+  // The last good reduction of values not being typed.
+  std::optional<TLoggedSight> committed_;
+  QMetaObject::Connection focusWatch_;  // the application's focus, watched while the tab lives
+  std::int32_t lastFound_ = 0;  // the one star whose line holds the search's text, else 0
   TSightListModel* sights_ = nullptr;
   // The list as the table shows it: the log's order, or by time after a
   // click on the time's heading (log, earliest first, latest first, log…).
@@ -178,6 +203,7 @@ class TSightTab : public QWidget {
   QLabel* lbStarLetter = nullptr;
   QLabel* lbStarName = nullptr;
   QLineEdit* leStarFind = nullptr;
+  QLabel* lbStarSearch = nullptr;
   QCompleter* starFinder_ = nullptr;  // leStarFind's lines, "42 θ Возничего"
   QPushButton* btnMark = nullptr;
   TNumberField* dsClockCorrection = nullptr;
@@ -191,6 +217,7 @@ class TSightTab : public QWidget {
   QPushButton* btnTakeMain = nullptr;
   QLabel* lbSightError = nullptr;
   QLabel* lbSightWarning = nullptr;
+  QLabel* lbSheetState = nullptr;  // over the worksheet: the last good reduction shown
   QTableWidget* twWorksheet = nullptr;
   QPushButton* btnCopySheet = nullptr;
   QPushButton* btnAdd = nullptr;

@@ -30,6 +30,7 @@
 #include "reports/SightSheet.h"
 #include "sighttab/SightListModel.h"
 #include "sighttab/SightTab.h"
+#include "sights/SightErrors.h"
 #include "widgets/Look.h"
 #include "widgets/MaskEdit.h"
 #include "widgets/SpeedButton.h"
@@ -95,25 +96,6 @@ void StyleTable(QTableView* table) {
   table->setGridStyle(Qt::DotLine);
 }
 
-// Enter in the star's search (and its list) chooses the star, rather than
-// add the sight as Enter does elsewhere in the form.
-class TKeepsEnter : public QObject {
- public:
-  using QObject::QObject;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::ShortcutOverride) {
-      const int key = static_cast<QKeyEvent*>(event)->key();
-      if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        event->accept();
-        return true;
-      }
-    }
-    return QObject::eventFilter(watched, event);
-  }
-};
-
 }  // namespace
 
 void TSightTab::CreateControls() {
@@ -170,9 +152,7 @@ QGroupBox* TSightTab::CreateSightGroup() {
   starFinder_->setFilterMode(Qt::MatchContains);
   starFinder_->setMaxVisibleItems(12);
   leStarFind->setCompleter(starFinder_);
-  auto* keepsEnter = new TKeepsEnter(leStarFind);
-  leStarFind->installEventFilter(keepsEnter);
-  starFinder_->popup()->installEventFilter(keepsEnter);
+  SizeStarFinder();
   lbStarLetter = Named(new QLabel(group), "lbStarLetter");
   lbStarLetter->setFont(Face("Arial", 17, true));
   lbStarName = Named(new QLabel(group), "lbStarName");
@@ -215,7 +195,10 @@ QGroupBox* TSightTab::CreateSightGroup() {
 
   meHs = Input(new TMaskEdit(QStringLiteral("Hs = ##°##,#'"), group), "meHs");
   meHs->setFixedWidth(122);
-  dsIndex = Number(group, "dsIndex", QStringLiteral("Индексная ошибка"), -99.9, 99.9, 0, QStringLiteral("′"));
+  // The ranges the reduction accepts (sights/SightErrors.h); the index
+  // error's bound is open, so its field ends a tenth inside it.
+  const double index = static_cast<double>(kIndexErrorBound) - 0.1;
+  dsIndex = Number(group, "dsIndex", QStringLiteral("Индексная ошибка"), -index, index, 0, QStringLiteral("′"));
   grid->addWidget(new QLabel(QStringLiteral("Высота по секстану:"), group), 4, 0);
   auto* hsLine = new QHBoxLayout;
   hsLine->addWidget(meHs);
@@ -225,9 +208,14 @@ QGroupBox* TSightTab::CreateSightGroup() {
   hsLine->addStretch();
   grid->addLayout(hsLine, 4, 1, 1, 3);
 
-  dsEye = Number(group, "dsEye", QStringLiteral("Высота глаза"), 0, 999.9, 10, QStringLiteral(" м"));
-  dsTemperature = Number(group, "dsTemperature", QStringLiteral("Температура"), -99.9, 99.9, 10, QStringLiteral(" °C"));
-  dsPressure = Number(group, "dsPressure", QStringLiteral("Давление"), 0, 9999, 1010, QStringLiteral(" гПа"), 0);
+  const auto ranged = [group](const char* name, const QString& caption, const TRange& range, double value,
+                              const QString& suffix, int decimals) {
+    return Number(group, name, caption, static_cast<double>(range.Least), static_cast<double>(range.Most), value,
+                  suffix, decimals);
+  };
+  dsEye = ranged("dsEye", QStringLiteral("Высота глаза"), kEyeHeightRange, 10, QStringLiteral(" м"), 1);
+  dsTemperature = ranged("dsTemperature", QStringLiteral("Температура"), kTemperatureRange, 10, QStringLiteral(" °C"), 1);
+  dsPressure = ranged("dsPressure", QStringLiteral("Давление"), kPressureRange, 1010, QStringLiteral(" гПа"), 0);
   grid->addWidget(new QLabel(QStringLiteral("Высота глаза:"), group), 5, 0);
   auto* airLine = new QHBoxLayout;
   airLine->addWidget(dsEye);
@@ -249,8 +237,11 @@ QGroupBox* TSightTab::CreateSightGroup() {
 
   lbSightError = Message(group, "lbSightError", kRed);
   lbSightWarning = Message(group, "lbSightWarning", kAmber);
+  lbStarSearch = Message(group, "lbStarSearch", kAmber);
+  lbStarSearch->hide();
   grid->addWidget(lbSightError, 7, 0, 1, 4);
   grid->addWidget(lbSightWarning, 8, 0, 1, 4);
+  grid->addWidget(lbStarSearch, 9, 0, 1, 4);
   grid->setColumnStretch(3, 1);
   PlainChildren(group);
   return group;
@@ -283,6 +274,9 @@ void TSightTab::SizeWorksheet(int rows) {
 QGroupBox* TSightTab::CreateWorksheetGroup() {
   QGroupBox* group = Group(this, QStringLiteral("Вычисление линии положения"));
   auto* box = new QVBoxLayout(group);
+  lbSheetState = Message(group, "lbSheetState", kAmber);
+  lbSheetState->hide();
+  box->addWidget(lbSheetState);
   twWorksheet = Named(new TWorksheetTable(0, 3, group), "Worksheet");
   twWorksheet->setHorizontalHeaderLabels(
       {QStringLiteral("Величина"), QStringLiteral("Как получена"), QStringLiteral("Значение")});

@@ -109,6 +109,7 @@ void TSightTab::TakeSightIntoForm(int row) {
   const TLoggedSight logged = Sights()[static_cast<std::size_t>(row)];
   ShowSight(logged);
   Reduce();
+  CommitReduction();
 }
 
 void TSightTab::CopyListClick() {

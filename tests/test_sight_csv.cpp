@@ -10,9 +10,11 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
+#include <algorithm>
 
 #include "SightLogSamples.h"
 #include "reports/SightCsv.h"
+#include "reports/SightSheet.h"
 
 namespace tarvel {
 namespace {
@@ -67,6 +69,9 @@ TEST_F(SightCsv, OneRowASightWithItsInputsAndResults) {
   ASSERT_EQ(rows.size(), 10u);
   EXPECT_EQ(rows[0][2], "Светило");
   EXPECT_EQ(rows[0][17], "Невязка, ′");
+  // The index column holds what the form calls "Индексная ошибка" (positive
+  // when the sextant reads high); the worksheet applies its negative as i.
+  EXPECT_EQ(rows[0][7], "Индексная ошибка, ′");
   EXPECT_EQ(rows[1][2], "Солнце, нижний край");
   EXPECT_EQ(rows[3][2], "42 θ Возничего");
   for (std::size_t k = 0; k < log.Sights.size(); ++k) {
@@ -80,6 +85,13 @@ TEST_F(SightCsv, OneRowASightWithItsInputsAndResults) {
     // Numbers with a decimal point, to their stated places.
     EXPECT_NEAR(std::stod(row[6]), static_cast<double>(s.Sight.Hs), 5e-7);
     EXPECT_NEAR(std::stod(row[7]), static_cast<double>(s.Sight.IndexError), 1e-9);
+    const TWorksheetLine index = Worksheet(s.Sight, s.Reduction)[1];
+    ASSERT_EQ(index.Formula, "−(индексная ошибка)");
+    // "+1,5'", "−0,3'", "0,0'": the correction the worksheet applied.
+    std::string applied = index.Value.substr(0, index.Value.size() - 1);
+    if (applied.rfind("−", 0) == 0) applied = "-" + applied.substr(std::string("−").size());
+    std::replace(applied.begin(), applied.end(), ',', '.');
+    EXPECT_NEAR(std::stod(applied), -std::stod(row[7]), 1e-9) << index.Value << " " << row[7];
     EXPECT_NEAR(std::stod(row[11]), static_cast<double>(s.Lat), 5e-7);
     EXPECT_NEAR(std::stod(row[12]), static_cast<double>(s.Lon), 5e-7);
     EXPECT_NEAR(std::stod(row[13]), static_cast<double>(s.Reduction.Ho), 5e-5);

@@ -336,11 +336,12 @@ TEST_F(SightTabTest, AnInvalidInputShowsItsErrorInTheTabAndTheWorksheetKeepsItsV
     edit->setMaskedText(QString::fromUtf8(t.text));
     check(t.field, t.error, [&] { edit->setMaskedText(was); });
   }
+  // The fields' ranges are the reduction's: each refuses first, with its range.
   const struct { const char* field; double value; QString error; } numbers[] = {
-      {"dsIndex", -60, Q(kSightIndexError)},
-      {"dsEye", 100.1, Q(kSightEyeHeightError)},
-      {"dsTemperature", 61, Q(kSightTemperatureError)},
-      {"dsPressure", 849, Q(kSightPressureError)},
+      {"dsIndex", -60, QStringLiteral("Индексная ошибка: допустимо от −59,9 до 59,9′")},
+      {"dsEye", 100.1, QStringLiteral("Высота глаза: допустимо от 0,0 до 100,0 м")},
+      {"dsTemperature", 61, QStringLiteral("Температура: допустимо от −60,0 до 60,0 °C")},
+      {"dsPressure", 849, QStringLiteral("Давление: допустимо от 850 до 1100 гПа")},
   };
   for (const auto& n : numbers) {
     auto* spin = Get<QDoubleSpinBox>(n.field);
@@ -682,7 +683,7 @@ TEST_F(SightTabTest, AWrongNumberIsKeptAndRefused) {
   ASSERT_FALSE(Text("lbSightWarning").isEmpty());
   const QStringList good = Sheet();
   const struct { const char* field; const char* keys; const char* clean; const char* error; const char* where; } cases[] = {
-      {"dsEye", "-5", "-5,0", "Высота глаза: допустимо от 0,0 до 999,9 м", "lbSightError"},
+      {"dsEye", "-5", "-5,0", "Высота глаза: допустимо от 0,0 до 100,0 м", "lbSightError"},
       {"dsTemperature", "-", "-", "Температура: введите число", "lbSightError"},
       {"dsClockCorrection", "4000", "4000,0", "Поправка часов: допустимо от −3600,0 до 3600,0 с", "lbSightError"},
       {"dsCourse", "400", "400,0", "Курс: допустимо от 0,0 до 359,9°", "lbReckoningError"},
