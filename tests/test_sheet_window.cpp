@@ -19,6 +19,7 @@
 #include <tuple>
 
 #include "MainWindowFixture.h"
+#include "SightTabFixture.h"
 #include "fixpanel/PlottingSheet.h"
 #include "fixpanel/SheetWindow.h"
 #include "sights/Sailing.h"
@@ -27,55 +28,20 @@
 namespace tarvel {
 namespace {
 
-constexpr TPosition kTruth{45.02L, -29.95L};
-
-::testing::AssertionResult RunUntil(const std::function<bool()>& done) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > deadline) return ::testing::AssertionFailure() << "not within 5 s";
-    QTest::qWait(1);
-  }
-  return ::testing::AssertionSuccess();
-}
-
-class SheetWindowTest : public ::testing::Test {
+class SheetWindowTest : public SightTabFixture {
  protected:
   void SetUp() override {
-    previousSink = SetErrorSink([this](const QString& message) { errors << message; });
-    tab = std::make_unique<TSightTab>();
-    tab->resize(1270, 860);
-    TAlmanacInputs in;
-    in.Time.Zone = -2, in.Time.Hour = 19, in.Time.Day = 20, in.Time.Month = 3, in.Time.Year = 2025;
-    in.Latitude = 44 + 55 / 60.0L, in.Longitude = -(30 + 17 / 60.0L), in.StarNumber = 46;
-    tab->Follow(in);
+    SightTabFixture::SetUp();
     Get<QDoubleSpinBox>("dsCourse")->setValue(60);
     Get<QDoubleSpinBox>("dsSpeed")->setValue(12);
     Get<QComboBox>("cbBody")->setCurrentIndex(2);
     for (const auto& [star, minute, second] : {std::tuple{46, 40, 12}, {67, 46, 5}, {28, 52, 0}}) Add(star, minute, second);
   }
-  void TearDown() override {
-    tab.reset();
-    SetErrorSink(previousSink);
-  }
-  template <class T = QWidget>
-  T* Get(const char* name) const {
-    T* child = tab->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-  }
-  // A star taken at 19:mm:ss from the true track.
+  // A star taken at 19:mm:ss from the true track, added.
   void Add(std::int32_t star, std::int32_t minute, std::int32_t second) {
-    Get<TSpinEdit>("seStar")->setValue(star);
-    Get<QTimeEdit>("tpSight")->setTime(QTime(19, minute, second));
-    TSight s{TBody::Star, star, -2, 19, minute, second, 20, 3, 2025, 45, 0, 10, 10, 1010};
-    const TPosition there = CarryPosition(kTruth, 60, 12, ((minute - 52) * 60 + second) / 3600.0L);
-    Get<TMaskEdit>("meHs")->setMaskedText(HsText(SextantAltitude(s, ReduceSight(s, there.Lat, there.Lon).Hc, there.Lat, there.Lon)));
+    Enter(star, minute, second);
     Get<QPushButton>("btnAdd")->click();
   }
-
-  std::unique_ptr<TSightTab> tab;
-  QStringList errors;
-  ErrorSink previousSink;
 };
 
 TEST_F(SheetWindowTest, F9OpensTheSheetThatFollowsTheFixAndZoomsAndPans) {

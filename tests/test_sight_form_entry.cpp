@@ -24,6 +24,7 @@
 #include <functional>
 #include <memory>
 
+#include "SightTabFixture.h"
 #include "ephemeris/Stars.h"
 #include "fixpanel/FixPanel.h"
 #include "fixpanel/PlottingSheet.h"
@@ -41,45 +42,14 @@ namespace {
 
 QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-::testing::AssertionResult RunUntil(const std::function<bool()>& done) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > deadline) return ::testing::AssertionFailure() << "not within 5 s";
-    QTest::qWait(1);
-  }
-  return ::testing::AssertionSuccess();
-}
-
-// The main window's values: 20 March 2025, 19:00 in zone 2 W, at 44°55'N
-// 30°17'W; the true track passes 45°01,2'N 29°57,0'W at 19:52 on 060° at 12
-// knots.
-constexpr TPosition kTruth{45.02L, -29.95L};
-
-class SightEntryTest : public ::testing::Test {
+class SightEntryTest : public SightTabFixture {
  protected:
   void SetUp() override {
-    previousSink = SetErrorSink([this](const QString& message) { errors << message; });
-    tab = std::make_unique<TSightTab>();
-    tab->resize(1270, 860);
-    TAlmanacInputs in;
-    in.Time.Zone = -2, in.Time.Hour = 19, in.Time.Day = 20, in.Time.Month = 3, in.Time.Year = 2025;
-    in.Latitude = 44 + 55 / 60.0L, in.Longitude = -(30 + 17 / 60.0L), in.StarNumber = 46;
-    tab->Follow(in);
+    SightTabFixture::SetUp();
     tab->show();
     tab->activateWindow();
     ASSERT_TRUE(RunUntil([this] { return QApplication::activeWindow() == tab.get(); }));
   }
-  void TearDown() override {
-    tab.reset();
-    SetErrorSink(previousSink);
-  }
-  template <class T = QWidget>
-  T* Get(const char* name) const {
-    T* child = tab->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-  }
-  QString Text(const char* label) const { return Get<QLabel>(label)->text(); }
   int Rows() const { return Get<QTableView>("Sights")->model()->rowCount(); }
   QString SheetValue(int row) const { return Get<QTableWidget>("Worksheet")->item(row, 2)->text(); }
   // Keys with their texts, of either layout, the field's old text selected.
@@ -97,16 +67,6 @@ class SightEntryTest : public ::testing::Test {
     Get("meFi")->setFocus();
     ASSERT_TRUE(RunUntil([&] { return !field->hasFocus(); }));
   }
-  // A star at 19:mm:ss from the true track, `error` minutes off.
-  void Enter(std::int32_t star, std::int32_t minute, std::int32_t second, Extended error = 0) {
-    Get<QComboBox>("cbBody")->setCurrentIndex(static_cast<int>(TBody::Star));
-    Get<TSpinEdit>("seStar")->setValue(star);
-    Get<QTimeEdit>("tpSight")->setTime(QTime(19, minute, second));
-    TSight s{TBody::Star, star, -2, 19, minute, second, 20, 3, 2025, 45, 0, 10, 10, 1010};
-    const TPosition there = CarryPosition(kTruth, 60, 12, ((minute - 52) * 60 + second) / 3600.0L);
-    const Extended hc = ReduceSight(s, there.Lat, there.Lon).Hc;
-    Get<TMaskEdit>("meHs")->setMaskedText(HsText(SextantAltitude(s, hc + error / 60, there.Lat, there.Lon)));
-  }
   void AddRunningFix() {
     Get<QDoubleSpinBox>("dsCourse")->setValue(60);
     Get<QDoubleSpinBox>("dsSpeed")->setValue(12);
@@ -117,10 +77,6 @@ class SightEntryTest : public ::testing::Test {
     }
     ASSERT_TRUE(tab->Fix().Fix);
   }
-
-  std::unique_ptr<TSightTab> tab;
-  QStringList errors;
-  ErrorSink previousSink;
 };
 
 // A Return that closes the body list or the star search's list chooses its

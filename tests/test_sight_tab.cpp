@@ -26,6 +26,7 @@
 #include <tuple>
 
 #include "MainWindowFixture.h"
+#include "SightTabFixture.h"
 #include "fixpanel/PlottingSheet.h"
 #include "printing/SightLogPrint.h"
 #include "reports/FixReport.h"
@@ -42,49 +43,8 @@ namespace {
 
 QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-// The main window's values: 20 March 2025, 19:00 in zone 2 W, at the dead
-// reckoning 44°55'N 30°17'W, Sirius selected.
-TAlmanacInputs MainValues() {
-  TAlmanacInputs in;
-  in.Time.Zone = -2, in.Time.Hour = 19, in.Time.Day = 20, in.Time.Month = 3, in.Time.Year = 2025;
-  in.Latitude = 44 + 55 / 60.0L, in.Longitude = -(30 + 17 / 60.0L), in.StarNumber = 46;
-  return in;
-}
-
-// The true track: 45°01,2'N 29°57,0'W at 19:52, course 060°, 12 knots.
-constexpr TPosition kTruth{45.02L, -29.95L};
-
-// Runs the event loop until done() holds; fails after five seconds, a
-// deadline that only a stalled machine reaches.
-::testing::AssertionResult RunUntil(const std::function<bool()>& done) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > deadline) return ::testing::AssertionFailure() << "not within 5 s";
-    QTest::qWait(1);
-  }
-  return ::testing::AssertionSuccess();
-}
-
-class SightTabTest : public ::testing::Test {
+class SightTabTest : public SightTabFixture {
  protected:
-  void SetUp() override {
-    previousSink = SetErrorSink([this](const QString& message) { errors << message; });
-    tab = std::make_unique<TSightTab>();
-    tab->resize(1270, 860);
-    tab->Follow(MainValues());
-  }
-  void TearDown() override {
-    tab.reset();
-    SetErrorSink(previousSink);
-  }
-
-  template <class T = QWidget>
-  T* Get(const char* name) const {
-    T* child = tab->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-  }
-  QString Text(const char* label) const { return Get<QLabel>(label)->text(); }
   // A cell of the list of sights as the list shows it.
   QString Cell(int row, int column) const {
     return Get<QTableView>("Sights")->model()->index(row, column).data().toString();
@@ -105,15 +65,6 @@ class SightTabTest : public ::testing::Test {
     return cells;
   }
 
-  // A star taken at 19:mm:ss from the true track, `error` minutes off.
-  void Enter(std::int32_t star, std::int32_t minute, std::int32_t second, Extended error = 0) {
-    Get<QComboBox>("cbBody")->setCurrentIndex(2);
-    Get<TSpinEdit>("seStar")->setValue(star);
-    Get<QTimeEdit>("tpSight")->setTime(QTime(19, minute, second));
-    TSight s{TBody::Star, star, -2, 19, minute, second, 20, 3, 2025, 45, 0, 10, 10, 1010};
-    const TPosition there = CarryPosition(kTruth, 60, 12, ((minute - 52) * 60 + second) / 3600.0L);
-    Get<TMaskEdit>("meHs")->setMaskedText(HsText(SextantAltitude(s, ReduceSight(s, there.Lat, there.Lon).Hc + error / 60, there.Lat, there.Lon)));
-  }
   void AddRunningFix() {
     Get<QDoubleSpinBox>("dsCourse")->setValue(60);
     Get<QDoubleSpinBox>("dsSpeed")->setValue(12);
@@ -161,10 +112,6 @@ class SightTabTest : public ::testing::Test {
     }
     return chain;
   }
-
-  std::unique_ptr<TSightTab> tab;
-  QStringList errors;
-  ErrorSink previousSink;
 };
 
 TEST_F(SightTabTest, StartsFromTheMainWindowAndTakesItsValuesAgainOnRequest) {
