@@ -40,6 +40,13 @@ void Show(QLabel* label, const QString& text) {
   if (label->text() != text) label->setText(text);
 }
 
+constexpr const char* kMorningStarsTip =
+    "Поставить в главном окне середину утренних сумерек для звёзд (от навигационных до гражданских) и выключить "
+    "автоматический ввод времени";
+constexpr const char* kEveningStarsTip =
+    "Поставить в главном окне середину вечерних сумерек для звёзд (от гражданских до навигационных) и выключить "
+    "автоматический ввод времени";
+
 QLabel* NamedLabel(QWidget* parent, const char* name, const QColor& colour) {
   auto* label = new QLabel(parent);
   label->setObjectName(QString::fromLatin1(name));
@@ -208,12 +215,12 @@ void TSkyTab::CreateControls() {
     twilight->addWidget(b, 4, column, 1, 2);
     return b;
   };
-  MorningStars = button("MorningStars", "Утренние звёзды",
-                        "Поставить в главном окне середину утренних сумерек для звёзд (от навигационных до "
-                        "гражданских) и выключить автоматический ввод времени", 0);
-  EveningStars = button("EveningStars", "Вечерние звёзды",
-                        "Поставить в главном окне середину вечерних сумерек для звёзд (от гражданских до "
-                        "навигационных) и выключить автоматический ввод времени", 2);
+  MorningStars = button("MorningStars", "Утренние звёзды", kMorningStarsTip, 0);
+  EveningStars = button("EveningStars", "Вечерние звёзды", kEveningStarsTip, 2);
+  // Why a button is greyed, beside it as well as in its tooltip.
+  lbStarTimeReason = NamedLabel(this, "lbStarTimeReason", kSilver);
+  lbStarTimeReason->setWordWrap(true);
+  twilight->addWidget(lbStarTimeReason, 5, 0, 1, 4);
   twilight->setHorizontalSpacing(12);
   twilight->setVerticalSpacing(3);
   twilight->setColumnMinimumWidth(2, 40);
@@ -357,6 +364,13 @@ void TSkyTab::ShowTwilight() {
   for (std::size_t i = 0; i < 6; ++i) labels[i]->setText(Text(twilight_.Texts[i]));
   MorningStars->setEnabled(twilight_.MorningStars >= 0);
   EveningStars->setEnabled(twilight_.EveningStars >= 0);
+  const QString morning = Text(twilight_.MorningReason), evening = Text(twilight_.EveningReason);
+  MorningStars->setToolTip(morning.isEmpty() ? QString::fromUtf8(kMorningStarsTip) : morning);
+  EveningStars->setToolTip(evening.isEmpty() ? QString::fromUtf8(kEveningStarsTip) : evening);
+  lbStarTimeReason->setText(morning == evening ? morning
+                            : morning.isEmpty() ? QStringLiteral("Вечером: ") + evening
+                            : evening.isEmpty() ? QStringLiteral("Утром: ") + morning
+                                                : QStringLiteral("Утром: %1; вечером: %2").arg(morning, evening));
 }
 
 void TSkyTab::ShowSky() {
