@@ -11,10 +11,13 @@
 // band are greyed, the best three bold and lime, an unreliable main window's
 // place red.
 //
-// The model reads a sky view that its owner keeps (SetView). A new instant
-// with the same rows in the same order only changes the data; a new order
-// moves the rows (selections follow their star); rising or setting stars
-// reset the model.
+// The model reads a sky view that its owner keeps (SetView). A new view
+// with as many rows signals only the cells whose text or look changed
+// (dataChanged for each run of changed cells down a column), so that a
+// second's tick repaints the figures that moved and no others; a row whose
+// body changed with a new order is such a change of all its cells, and the
+// persistent indexes (the selection) follow their body. A new count of rows
+// (stars rising or setting, all shown or not) resets the model.
 
 #include <QAbstractTableModel>
 #include <QFont>
@@ -51,6 +54,11 @@ class TStarListModel : public QAbstractTableModel {
 
  private:
   void Arrange();
+  // Signals the cells that changed since they were last handed out; a row
+  // in `moved` holds another body than before.
+  void SignalChanges(const std::vector<bool>& moved);
+  // The row's look: band, best, unreliable, daylight.
+  std::uint8_t Look(std::int32_t number) const;
   const QString& Text(std::int32_t number, int column) const;
 
   const TSkyView* view_ = nullptr;
@@ -60,8 +68,11 @@ class TStarListModel : public QAbstractTableModel {
   std::vector<std::int32_t> rows_;
   QFont bold_;
 
-  // Texts of the current view, made when first asked for.
-  mutable std::array<std::array<QString, kStarColumnCount>, kSkyRowCount> texts_;
+  // Texts of the current view, made when first asked for and kept up to
+  // date for each new view from then on, with the look they were shown with.
+  using TRowTexts = std::array<QString, kStarColumnCount>;
+  mutable std::array<TRowTexts, kSkyRowCount> texts_;
+  mutable std::array<std::uint8_t, kSkyRowCount> looks_{};
   mutable std::bitset<kSkyRowCount> haveTexts_;
 };
 
