@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QSignalSpy>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QTest>
 #include <set>
 #include <utility>
 
@@ -152,6 +156,51 @@ TEST(StarListModel, ALookOrAnOrderChangedSignalsItsWholeRows) {
   EXPECT_EQ(layout.count(), 0);
   EXPECT_EQ(model.index(top, static_cast<int>(TStarColumn::Altitude)).data().toString().toStdString(),
             StarTexts(swapped, b).Altitude);
+}
+
+// What it is for: a shown table repaints the changed cell alone, not every
+// cell in sight.
+TEST(StarListModel, AShownTableRepaintsTheChangedCellAlone) {
+  struct TCounting : QStyledItemDelegate {
+    mutable std::set<std::pair<int, int>> painted;
+    void paint(QPainter* p, const QStyleOptionViewItem& o, const QModelIndex& i) const override {
+      painted.insert({i.row(), i.column()});
+      QStyledItemDelegate::paint(p, o, i);
+    }
+  };
+  TSkyView view = SkyView(Night(), {});
+  TStarListModel model;
+  model.SetView(&view, false);
+  QTableView table;
+  TCounting counting;
+  table.setItemDelegate(&counting);
+  table.setModel(&model);
+  table.resize(700, 400);
+  table.show();
+  QTRY_VERIFY(counting.painted.size() > 30);
+  const int sirius = model.RowOfStar(46);
+  table.scrollTo(model.index(sirius, 0));
+  QTRY_VERIFY(counting.painted.count({sirius, static_cast<int>(TStarColumn::Declination)}) == 1);
+  QApplication::processEvents();
+  counting.painted.clear();
+  TSkyView one = view;
+  one.Stars[46 - 1].Declination += OneSixtieth;
+  model.SetView(&one, false);
+  QTRY_VERIFY(!counting.painted.empty());
+  QApplication::processEvents();
+  EXPECT_EQ(counting.painted, (TCells{{sirius, static_cast<int>(TStarColumn::Declination)}}));
+  // A run of two cells down the column, signalled as one range.
+  counting.painted.clear();
+  const int below = sirius + 1 < model.rowCount() ? sirius + 1 : sirius - 1;
+  TSkyView two = one;
+  two.Stars[46 - 1].Declination += OneSixtieth;
+  two.Stars[static_cast<std::size_t>(model.StarOfRow(below) - 1)].Declination += OneSixtieth;
+  model.SetView(&two, false);
+  QTRY_VERIFY(!counting.painted.empty());
+  QApplication::processEvents();
+  const int declination = static_cast<int>(TStarColumn::Declination);
+  EXPECT_EQ(counting.painted, (TCells{{sirius, declination}, {below, declination}}));
+  table.setItemDelegate(nullptr);
 }
 
 }  // namespace
