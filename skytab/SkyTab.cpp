@@ -252,6 +252,9 @@ void TSkyTab::ConnectHandlers() {
   on(dsMagnitudeLimit, &QDoubleSpinBox::valueChanged, &TSkyTab::BandChange);
   on(AllStars, &QCheckBox::toggled, &TSkyTab::AllStarsClick);
   StarList->viewport()->installEventFilter(this);
+  // Rows scrolled out of sight need not be compared each second.
+  connect(StarList->verticalScrollBar(), &QScrollBar::valueChanged, this,
+          [this] { Guarded([this] { starListModel_->ForgetTexts(); }); });
   // The last column takes what the others leave: only another one sized
   // tells of the user.
   connect(StarList->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
@@ -347,6 +350,8 @@ void TSkyTab::FitColumns() {
   const int last = kStarColumnCount - 1;
   if (over < 0) header->resizeSection(last, header->sectionSize(last) - over);
   fitting_ = false;
+  // Sizing asked for every row's texts: from now on only those in sight.
+  starListModel_->ForgetTexts();
 }
 
 bool TSkyTab::eventFilter(QObject* watched, QEvent* event) {

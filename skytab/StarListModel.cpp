@@ -50,6 +50,11 @@ void TStarListModel::SetView(const TSkyView* view, bool all) {
   Arrange();
 }
 
+void TStarListModel::ForgetTexts() {
+  haveTexts_.reset();
+  if (!rows_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, kStarColumnCount - 1));
+}
+
 void TStarListModel::Arrange() {
   std::vector<std::int32_t> rows;
   if (view_) rows = StarOrder(*view_, column_, descending_, all_);

@@ -40,6 +40,11 @@ class TStarListModel : public QAbstractTableModel {
   // The view to show, kept by the caller until the next call, and whether
   // the stars below the horizon are shown too.
   void SetView(const TSkyView* view, bool all);
+  // Forgets the texts handed out and signals every cell, so that the view
+  // asks again for those it shows: after a view asked for rows it does not
+  // show (sizing its columns, scrolling), only the rows in sight are then
+  // kept up to date and compared at each new view.
+  void ForgetTexts();
   // The table's face, whose bold cut marks the best three.
   void SetFont(const QFont& font);
 

@@ -113,6 +113,22 @@ TEST(StarListModel, ATickSignalsOnlyTheCellsWhoseTextChanged) {
   }
   EXPECT_EQ(reset.count(), 0);
   EXPECT_EQ(layout.count(), 0);
+
+  // Texts forgotten (a view sized its columns from every row): every cell is
+  // signalled once, and a row not asked for again is no longer compared
+  // until it is.
+  changed.clear();
+  model.ForgetTexts();
+  EXPECT_EQ(Signalled(changed).size(), static_cast<std::size_t>(model.rowCount() * kStarColumnCount));
+  changed.clear();
+  TSkyView moved = *shown;
+  moved.Stars[46 - 1].Declination += OneSixtieth;
+  model.SetView(&moved, false);
+  EXPECT_EQ(changed.count(), 0);
+  model.index(sirius, 0).data();
+  moved.Stars[46 - 1].Declination += OneSixtieth;
+  model.SetView(&moved, false);
+  EXPECT_EQ(Signalled(changed), (TCells{{sirius, static_cast<int>(TStarColumn::Declination)}}));
 }
 
 // A narrower band changes the look (grey, lime, bold) of whole rows and
