@@ -80,6 +80,18 @@ std::string StarHoverText(const TSkyView& view, std::int32_t number) {
 
 std::string BestThreeText(const TSkyView& view) {
   const std::string limit = MagnitudeText(view.Band.FaintestMagnitude);
+  if (view.Daylight) {
+    const std::string day = std::string("Днём (Солнце выше ") + "\u2212" + FormatPicture("0", -kDaylightSunAltitude) +
+                            "°) звёзд не видно";
+    if (view.Best.empty()) return day + kNoneByDay;
+    std::string text = day + "; для наблюдений:";
+    const char* separator = " ";
+    for (std::int32_t k : view.Best) {
+      text += separator + StarTitle(k);
+      separator = ", ";
+    }
+    return text;
+  }
   if (view.Best.empty()) {
     return "Лучшие три светила: нет — в полосе высот меньше трёх звёзд и планет ярче " + limit;
   }

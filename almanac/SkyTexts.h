@@ -43,9 +43,13 @@ std::string MagnitudeText(Extended magnitude);
 std::string StarHoverText(const TSkyView& view, std::int32_t number);
 
 // "Лучшие три светила: …" naming them in order of azimuth, saying so when
-// no three surround the ship, or the reason there are none. The line
-// changes only when the three or the limit do.
+// no three surround the ship, or the reason there are none; by day
+// (TSkyView::Daylight) "Днём (Солнце выше −3°) звёзд не видно; для
+// наблюдений: …" naming the bodies offered, or kNoneByDay after it. The
+// line changes only when the bodies or the limit do.
 std::string BestThreeText(const TSkyView& view);
+inline constexpr const char* kNoneByDay =
+    ", а Солнце, Луна, Венера и Юпитер вне полосы высот или теряются в свете Солнца";
 
 // The ship's place: "55°45,00' N  037°37,00' E".
 std::string PlaceText(Extended latitude, Extended longitude);

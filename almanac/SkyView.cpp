@@ -87,6 +87,17 @@ Extended Topocentric(Extended altitude, Extended azimuth, Extended latitude, Ext
   return seen - oblateness;
 }
 
+// Whether a body can be shot by day (Daylight): the Sun; the Moon, Venus
+// and Jupiter clear of the Sun's glare, the planets bright enough.
+bool SeenByDay(const TSkyView& view, std::int32_t row) {
+  if (row == kSunRow) return true;
+  if (row != kMoonRow && row != kVenusRow && row != kJupiterRow) return false;
+  const TStarView& s = StarOf(view, row);
+  const TStarView& sun = StarOf(view, kSunRow);
+  if (GroundDistance(s.Declination, s.Gha, sun.Declination, sun.Gha) < kDaylightSunClearance * 60) return false;
+  return row == kMoonRow || s.Magnitude <= kDaylightPlanetMagnitude;
+}
+
 }  // namespace
 
 TCelestialBody BodyOfRow(std::int32_t row) {
@@ -155,6 +166,7 @@ TSkyView SkyView(const TAlmanacInputs& inputs, const TAltitudeBand& band) {
     }
     s.Unreliable = s.HasPlaceError && s.PlaceError > kStarPlaceErrorLimit;
   }
+  view.Daylight = StarOf(view, kSunRow).Altitude > kDaylightSunAltitude;
   SetBand(view, band);
   return view;
 }
@@ -167,12 +179,19 @@ void SetBand(TSkyView& view, const TAltitudeBand& band) {
     TStarView& s = view.Stars[static_cast<std::size_t>(k - 1)];
     s.InBand = s.AboveHorizon && s.Altitude >= band.From && s.Altitude <= band.To;
     s.Best = false;
-    const bool shootable = IsStarRow(k) || IsPlanetRow(k);
-    if (shootable && s.InBand && s.Magnitude <= band.FaintestMagnitude) {
+    const bool shootable = view.Daylight ? SeenByDay(view, k) : IsStarRow(k) || IsPlanetRow(k);
+    if (shootable && s.InBand && (view.Daylight || s.Magnitude <= band.FaintestMagnitude)) {
       candidates.push_back({k, s.Altitude, s.Azimuth, s.Magnitude});
     }
   }
-  const TBestThree best = BestThree(candidates);
+  // By day one or two bodies are offered as well: a line of the Sun is run
+  // on to the next, or crossed with the Moon's.
+  TBestThree best = BestThree(candidates);
+  if (view.Daylight && candidates.size() < 3) {
+    std::sort(candidates.begin(), candidates.end(),
+              [](const TSightCandidate& a, const TSightCandidate& b) { return a.Azimuth < b.Azimuth; });
+    for (const TSightCandidate& c : candidates) best.Numbers.push_back(c.Number);
+  }
   view.Best = best.Numbers;
   view.BestFallback = best.Fallback;
   for (std::int32_t k : view.Best) view.Stars[static_cast<std::size_t>(k - 1)].Best = true;

@@ -7,7 +7,12 @@
 // declination and magnitude from the precise places (bodies/BodyPlace.h);
 // which of them stand in the altitude band for sights; and the best three
 // (BestStars.h) of the stars and planets in the band no fainter than the
-// navigator's limit. A star whose place in the main window is off by more
+// navigator's limit. In daylight (the Sun's centre above kDaylightSunAltitude,
+// −3°) no star can be found in the sextant's telescope: the bodies offered
+// are then those of the Sun, the Moon, Venus and Jupiter that stand in the
+// band, the Moon and the planets at least kDaylightSunClearance from the
+// Sun and the planets no fainter than kDaylightPlanetMagnitude, the best
+// three of them when there are more than three. A star whose place in the main window is off by more
 // than kStarPlaceErrorLimit is marked (Unreliable) for a navigator who also
 // uses the main window, but stays a candidate: sights are reduced with the
 // precise places.
@@ -88,6 +93,13 @@ class EBandError : public Exception {
 // kLeastMagnitudeLimit … kGreatestMagnitudeLimit (or not a number).
 void CheckBand(const TAltitudeBand& band);
 
+// Daylight: the Sun above this altitude, degrees; the Moon, Venus and
+// Jupiter are seen by day only this far from the Sun, degrees, and the two
+// planets only this bright (Venus is −3,8 … −4,9, Jupiter −1,6 … −2,9).
+inline constexpr Extended kDaylightSunAltitude = -3;
+inline constexpr Extended kDaylightSunClearance = 15;
+inline constexpr Extended kDaylightPlanetMagnitude = -2;
+
 struct TStarView {
   Extended Altitude = 0;
   Extended Azimuth = 0;
@@ -111,11 +123,13 @@ struct TSkyView {
   TAltitudeBand Band;
   std::vector<std::int32_t> Best;  // the best three by azimuth, or empty
   bool BestFallback = false;       // no three surround the ship: the widest crossing instead
+  bool Daylight = false;           // the Sun above kDaylightSunAltitude (set by SkyView)
 };
 
 TSkyView SkyView(const TAlmanacInputs& inputs, const TAltitudeBand& band);
 
-// Marks the band and chooses the best three again for another band or limit;
+// Marks the band and chooses the best three again for another band or limit
+// (by day, Daylight, among the bodies seen by day, up to three of them);
 // a band CheckBand refuses raises its error and changes nothing.
 void SetBand(TSkyView& view, const TAltitudeBand& band);
 

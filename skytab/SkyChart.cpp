@@ -31,15 +31,14 @@ constexpr qreal kHitRadius = 8;
 
 const QColor kGridColour(70, 70, 70);
 const QColor kDimColour(115, 115, 115);
+// A planet's sign outside the band: dimmer, but 9 : 1 against the black sky.
+const QColor kDimSign(175, 175, 175);
 
 QPointF Polar(const QPointF& centre, qreal distance, qreal azimuthDegrees) {
   const qreal a = qDegreesToRadians(azimuthDegrees);
   return centre + QPointF(distance * std::sin(a), -distance * std::cos(a));
 }
 
-// A star's dot: Sirius (−1.5) 4.5 px across the radius, magnitude 1
-// 2.8 px, magnitude 3 1.6 px, never below 1.2 px.
-qreal DotRadius(Extended magnitude) { return std::clamp(3.4 - 0.6 * static_cast<qreal>(magnitude), 1.2, 4.5); }
 
 const QColor kPlanetColours[4] = {QColor(255, 255, 225), QColor(255, 120, 90), QColor(255, 215, 160), QColor(230, 200, 120)};
 const QColor kMoonLit(240, 240, 210);
@@ -52,6 +51,12 @@ void Ring(QPainter& p, const QPointF& at, qreal radius, const QColor& colour, qr
 }
 
 }  // namespace
+
+// A star's dot: Sirius (−1.5) 4.5 px across the radius, magnitude 1
+// 2.8 px, magnitude 3 1.6 px, never below 1.2 px.
+qreal TSkyChart::DotRadius(Extended magnitude) {
+  return std::clamp(3.4 - 0.6 * static_cast<qreal>(magnitude), 1.2, 4.5);
+}
 
 TSkyChart::TSkyChart(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("SkyChart"));
@@ -69,16 +74,11 @@ TSkyChart::TSkyChart(QWidget* parent) : QWidget(parent) {
             IsStarRow(k) ? QString::number(k) : QString::fromStdString(BodyName(k)), font());
   }
   static const char* const kSigns[4] = {"♀", "♂", "♃", "♄"};
-  const QFont signFace = Face("DejaVu Sans", 15, true);
-  const QFontMetricsF signMetrics(signFace);
+  const QFont signFace = Face("DejaVu Sans", 22, true);
   for (std::size_t i = 0; i < 4; ++i) {
-    prepare(signs_[i], QString::fromUtf8(kSigns[i]), signFace);
-    // The static text is drawn with its box centred on the body; the ink
-    // lies about the baseline at the font's ascent below the box's top.
-    const QSizeF box = signs_[i].size();
-    signInk_[i] = signMetrics.tightBoundingRect(signs_[i].text())
-                      .translated(-box.width() / 2, signMetrics.ascent() - box.height() / 2)
-                      .adjusted(-1, -1, 1, 1);
+    QPainterPath sign;
+    sign.addText(QPointF(0, 0), signFace, QString::fromUtf8(kSigns[i]));
+    signs_[i] = sign.translated(-sign.boundingRect().center());
   }
 }
 
@@ -216,7 +216,7 @@ void TSkyChart::paintEvent(QPaintEvent* event) {
   // captions alone.
   const QRectF dirty = event->rect();
   for (const TMark& mark : Marks()) {
-    const QRectF reach = mark.Box.united(QRectF(mark.Place, QSizeF(0, 0))).adjusted(-12, -12, 12, 12);  // rings
+    const QRectF reach = mark.Extent.united(QRectF(mark.Place, QSizeF(0, 0))).adjusted(-2, -2, 2, 2);
     if (dirty.intersects(reach)) DrawBody(p, mark);
   }
 
@@ -256,18 +256,20 @@ void TSkyChart::DrawBody(QPainter& p, const TMark& mark) const {
   } else if (k == kMoonRow) {
     DrawMoon(p, at);
   } else if (IsPlanetRow(k)) {
-    const QStaticText& sign = signs_[static_cast<std::size_t>(k - kVenusRow)];
-    p.setPen(colour);
-    p.drawStaticText(at - QPointF(sign.size().width() / 2, sign.size().height() / 2), sign);
+    // Outlined in black: legible over a ring, a leader or a star behind it.
+    const QPainterPath sign = signs_[static_cast<std::size_t>(k - kVenusRow)].translated(at);
+    p.strokePath(sign, QPen(kBlack, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.fillPath(sign, s.InBand ? colour : kDimSign);
   } else {
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
     const qreal r = DotRadius(s.Magnitude);
     p.drawEllipse(at, r, r);
   }
-  if (s.Unreliable) Ring(p, at, 5.5, kRed, 1.5);
-  if (s.Best) Ring(p, at, IsPlanetRow(k) ? 10 : 8, kLime, 2);
-  if (k == selected_) Ring(p, at, 11, kFuchsia, 2);
+  const TRings rings = RingsOf(mark.Body);
+  if (s.Unreliable) Ring(p, at, rings.Unreliable, kRed, 1.5);
+  if (s.Best) Ring(p, at, rings.Best, kLime, 2);
+  if (k == selected_) Ring(p, at, rings.Selected, kFuchsia, 2);
 }
 
 void TSkyChart::DrawMoon(QPainter& p, const QPointF& at) const {
@@ -319,83 +321,6 @@ void TSkyChart::LayOut() const {
     laidOut_[static_cast<std::size_t>(k - 1)] = {StarPoint(k), MarksOf(s)};
   }
   laidOutMoonLit_ = StarOf(*view_, kMoonRow).Illuminated;
-}
-
-void TSkyChart::PlaceMarks() const {
-  // The stars first, never moved; then the Sun, the Moon and the planets,
-  // so that they are drawn over the stars.
-  for (std::int32_t k = 1; k <= kStarCount; ++k) {
-    const TStarView& s = StarOf(*view_, k);
-    if (!s.AboveHorizon) continue;
-    const QPointF at = StarPoint(k);
-    const qreal r = DotRadius(s.Magnitude);
-    marks_.push_back({k, at, QRectF(at - QPointF(r, r), QSizeF(2 * r, 2 * r)), at});
-  }
-  const std::size_t firstSymbol = marks_.size();
-  for (std::int32_t k = kSunRow; k <= kSaturnRow; ++k) {
-    if (!StarOf(*view_, k).AboveHorizon) continue;
-    const QRectF ink = IsPlanetRow(k) ? signInk_[static_cast<std::size_t>(k - kVenusRow)] : QRectF(-8, -8, 16, 16);
-    const QPointF place = StarPoint(k);
-    const auto clear = [&](const QPointF& at) {
-      const QRectF box = ink.translated(at);
-      return std::none_of(marks_.begin() + static_cast<std::ptrdiff_t>(firstSymbol), marks_.end(),
-                          [&](const TMark& m) { return m.Box.intersects(box); });
-    };
-    QPointF at = place;
-    // Round its place, nearest first, from the directions away from the
-    // chart's edge (toward the zenith) to those beyond it.
-    const qreal step = std::max(ink.width(), ink.height()) * 0.6;
-    const QPointF inward = centre_ - place;
-    const qreal toward = std::atan2(inward.y(), inward.x());
-    for (int ring = 1; ring <= 6 && !clear(at); ++ring) {
-      for (int turn = 0; turn < 12; ++turn) {
-        // 0, +30°, −30°, +60°, … from the zenith's direction.
-        const qreal angle = toward + qDegreesToRadians(30.0 * ((turn + 1) / 2) * (turn % 2 ? 1 : -1));
-        const QPointF tried = place + QPointF(std::cos(angle), std::sin(angle)) * (step * ring);
-        if (clear(tried)) {
-          at = tried;
-          break;
-        }
-      }
-    }
-    marks_.push_back({k, at, ink.translated(at), place});
-  }
-}
-
-void TSkyChart::PlaceLabels() const {
-  std::vector<const TMark*> rows;
-  rows.reserve(marks_.size());
-  for (const TMark& mark : marks_) rows.push_back(&mark);
-  const auto rank = [this](std::int32_t k) {
-    return k == selected_ ? 0 : StarOf(*view_, k).Best ? 1 : IsStarRow(k) ? 3 : 2;
-  };
-  std::stable_sort(rows.begin(), rows.end(), [&](const TMark* a, const TMark* b) {
-    if (rank(a->Row) != rank(b->Row)) return rank(a->Row) < rank(b->Row);
-    return StarOf(*view_, a->Row).Magnitude < StarOf(*view_, b->Row).Magnitude;
-  });
-  labels_.reserve(rows.size());
-  for (const TMark* mark : rows) {
-    const std::int32_t k = mark->Row;
-    const TStarView& s = StarOf(*view_, k);
-    const QPointF at = mark->At;
-    // Clear of the outermost ring or sign.
-    const qreal off = k == selected_ ? 9 : !IsStarRow(k) ? std::max<qreal>(8, mark->Box.width() / 2)
-                                     : s.Best ? 6 : 4;
-    const QSizeF size = numbers_[static_cast<std::size_t>(k - 1)].size();
-    const qreal w = size.width(), h = size.height();
-    const QPointF corners[] = {{off + 1, -off - h + 2}, {-off - 1 - w, -off - h + 2}, {off + 1, off - 2},
-                               {-off - 1 - w, off - 2},  {off + 2, -h / 2},           {-off - 2 - w, -h / 2}};
-    for (const QPointF& corner : corners) {
-      const QRectF rect(at + corner, size);
-      const bool covers =
-          std::any_of(labels_.begin(), labels_.end(), [&](const auto& placed) { return placed.second.intersects(rect); }) ||
-          std::any_of(marks_.begin(), marks_.end(),
-                      [&](const TMark& other) { return other.Row != k && other.Box.intersects(rect); });
-      if (covers) continue;
-      labels_.emplace_back(k, rect);
-      break;
-    }
-  }
 }
 
 bool TSkyChart::event(QEvent* event) {

@@ -40,6 +40,13 @@ void Show(QLabel* label, const QString& text) {
   if (label->text() != text) label->setText(text);
 }
 
+constexpr const char* kMorningStarsTip =
+    "Поставить в главном окне середину утренних сумерек для звёзд (от навигационных до гражданских) и выключить "
+    "автоматический ввод времени";
+constexpr const char* kEveningStarsTip =
+    "Поставить в главном окне середину вечерних сумерек для звёзд (от гражданских до навигационных) и выключить "
+    "автоматический ввод времени";
+
 QLabel* NamedLabel(QWidget* parent, const char* name, const QColor& colour) {
   auto* label = new QLabel(parent);
   label->setObjectName(QString::fromLatin1(name));
@@ -209,12 +216,12 @@ void TSkyTab::CreateControls() {
     twilight->addWidget(b, 4, column, 1, 2);
     return b;
   };
-  MorningStars = button("MorningStars", "Утренние звёзды",
-                        "Поставить в главном окне середину утренних сумерек для звёзд (от навигационных до "
-                        "гражданских) и выключить автоматический ввод времени", 0);
-  EveningStars = button("EveningStars", "Вечерние звёзды",
-                        "Поставить в главном окне середину вечерних сумерек для звёзд (от гражданских до "
-                        "навигационных) и выключить автоматический ввод времени", 2);
+  MorningStars = button("MorningStars", "Утренние звёзды", kMorningStarsTip, 0);
+  EveningStars = button("EveningStars", "Вечерние звёзды", kEveningStarsTip, 2);
+  // Why a button is greyed, beside it as well as in its tooltip.
+  lbStarTimeReason = NamedLabel(this, "lbStarTimeReason", kSilver);
+  lbStarTimeReason->setWordWrap(true);
+  twilight->addWidget(lbStarTimeReason, 5, 0, 1, 4);
   twilight->setHorizontalSpacing(12);
   twilight->setVerticalSpacing(3);
   twilight->setColumnMinimumWidth(2, 40);
@@ -246,6 +253,9 @@ void TSkyTab::ConnectHandlers() {
   on(dsMagnitudeLimit, &QDoubleSpinBox::valueChanged, &TSkyTab::BandChange);
   on(AllStars, &QCheckBox::toggled, &TSkyTab::AllStarsClick);
   StarList->viewport()->installEventFilter(this);
+  // Rows scrolled out of sight need not be compared each second.
+  connect(StarList->verticalScrollBar(), &QScrollBar::valueChanged, this,
+          [this] { Guarded([this] { starListModel_->ForgetTexts(); }); });
   // The last column takes what the others leave: only another one sized
   // tells of the user.
   connect(StarList->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
@@ -350,6 +360,8 @@ void TSkyTab::FitColumns() {
   const int last = kStarColumnCount - 1;
   if (over < 0) header->resizeSection(last, header->sectionSize(last) - over);
   fitting_ = false;
+  // Sizing asked for every row's texts: from now on only those in sight.
+  starListModel_->ForgetTexts();
 }
 
 bool TSkyTab::eventFilter(QObject* watched, QEvent* event) {
@@ -367,6 +379,13 @@ void TSkyTab::ShowTwilight() {
   for (std::size_t i = 0; i < 6; ++i) labels[i]->setText(Text(twilight_.Texts[i]));
   MorningStars->setEnabled(twilight_.MorningStars >= 0);
   EveningStars->setEnabled(twilight_.EveningStars >= 0);
+  const QString morning = Text(twilight_.MorningReason), evening = Text(twilight_.EveningReason);
+  MorningStars->setToolTip(morning.isEmpty() ? QString::fromUtf8(kMorningStarsTip) : morning);
+  EveningStars->setToolTip(evening.isEmpty() ? QString::fromUtf8(kEveningStarsTip) : evening);
+  lbStarTimeReason->setText(morning == evening ? morning
+                            : morning.isEmpty() ? QStringLiteral("Вечером: ") + evening
+                            : evening.isEmpty() ? QStringLiteral("Утром: ") + morning
+                                                : QStringLiteral("Утром: %1; вечером: %2").arg(morning, evening));
 }
 
 void TSkyTab::ShowSky() {

@@ -6,7 +6,8 @@
 // the Moon and the planets, the altitude band and the magnitude limit for
 // sights with the best three bodies, and the twilight of
 // the main window's date with the two buttons that set its pickers to the
-// morning or evening star time.
+// morning or evening star time; a button greyed for a date without that
+// star time says why, in its tooltip and in a line below the buttons.
 //
 // The tab follows the main window (Follow); a hidden tab only keeps the
 // inputs and catches up when shown. An arithmetic fault of the computation
@@ -132,6 +133,7 @@ class TSkyTab : public QWidget {
   QLabel* EveningNautical = nullptr;
   QPushButton* MorningStars = nullptr;  // set the main window to the middle of the star time
   QPushButton* EveningStars = nullptr;
+  QLabel* lbStarTimeReason = nullptr;  // why a star time's button is greyed
 };
 
 }  // namespace tarvel

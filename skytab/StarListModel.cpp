@@ -46,8 +46,13 @@ void TStarListModel::SetFont(const QFont& font) {
 void TStarListModel::SetView(const TSkyView* view, bool all) {
   view_ = view;
   all_ = all;
-  haveTexts_.reset();
+  if (!view_) haveTexts_.reset();
   Arrange();
+}
+
+void TStarListModel::ForgetTexts() {
+  haveTexts_.reset();
+  if (!rows_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, kStarColumnCount - 1));
 }
 
 void TStarListModel::Arrange() {
@@ -56,24 +61,76 @@ void TStarListModel::Arrange() {
   if (rows.size() != rows_.size()) {
     beginResetModel();
     rows_ = std::move(rows);
+    haveTexts_.reset();
     endResetModel();
     return;
   }
+  std::vector<bool> moved(rows.size(), false);
   if (rows != rows_) {
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    // The rows keep their places; the bodies move between them, and the
+    // persistent indexes (the selection, the current row) with their body.
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
     for (const QModelIndex& index : before) {
       const auto at = std::find(rows.begin(), rows.end(), rows_[static_cast<std::size_t>(index.row())]);
-      after << this->index(static_cast<int>(at - rows.begin()), index.column());
+      after << (at == rows.end() ? QModelIndex() : this->index(static_cast<int>(at - rows.begin()), index.column()));
     }
+    for (std::size_t r = 0; r < rows.size(); ++r) moved[r] = rows[r] != rows_[r];
     rows_ = std::move(rows);
     changePersistentIndexList(before, after);
-    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
   }
-  // A row's number and name stay with it; the figures change.
-  const int firstFigure = static_cast<int>(TStarColumn::Magnitude);
-  if (!rows_.empty()) emit dataChanged(index(0, firstFigure), index(rowCount() - 1, kStarColumnCount - 1));
+  SignalChanges(moved);
+}
+
+void TStarListModel::SignalChanges(const std::vector<bool>& moved) {
+  // A body that left the table keeps no texts: they would be stale if it
+  // came back.
+  std::bitset<kSkyRowCount> present;
+  for (std::int32_t k : rows_) present[static_cast<std::size_t>(k - 1)] = true;
+  haveTexts_ &= present;
+
+  const int rowCount = static_cast<int>(rows_.size());
+  std::vector<std::bitset<kStarColumnCount>> changed(rows_.size());
+  for (int r = 0; r < rowCount; ++r) {
+    const std::int32_t k = rows_[static_cast<std::size_t>(r)];
+    const auto at = static_cast<std::size_t>(k - 1);
+    if (!haveTexts_[at]) {
+      // Never handed out for the view's present body: painted, if at all,
+      // with the body that was there before.
+      if (moved[static_cast<std::size_t>(r)]) changed[static_cast<std::size_t>(r)].set();
+      continue;
+    }
+    const TRowTexts was = texts_[at];
+    const std::uint8_t lookWas = looks_[at];
+    haveTexts_[at] = false;
+    Text(k, 0);  // the new texts and look
+    if (moved[static_cast<std::size_t>(r)] || looks_[at] != lookWas) {
+      changed[static_cast<std::size_t>(r)].set();
+      continue;
+    }
+    for (int c = 0; c < kStarColumnCount; ++c) {
+      if (texts_[at][static_cast<std::size_t>(c)] != was[static_cast<std::size_t>(c)]) changed[static_cast<std::size_t>(r)].set(static_cast<std::size_t>(c));
+    }
+  }
+  // One signal for each run of changed cells down a column.
+  for (int c = 0; c < kStarColumnCount; ++c) {
+    for (int r = 0; r < rowCount;) {
+      if (!changed[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]) {
+        ++r;
+        continue;
+      }
+      int last = r;
+      while (last + 1 < rowCount && changed[static_cast<std::size_t>(last + 1)][static_cast<std::size_t>(c)]) ++last;
+      emit dataChanged(index(r, c), index(last, c));
+      r = last + 1;
+    }
+  }
+}
+
+std::uint8_t TStarListModel::Look(std::int32_t number) const {
+  const TStarView& s = StarOf(*view_, number);
+  return static_cast<std::uint8_t>((s.InBand ? 1 : 0) | (s.Best ? 2 : 0) | (s.Unreliable ? 4 : 0) |
+                                   (view_->Daylight ? 8 : 0));
 }
 
 void TStarListModel::sort(int column, Qt::SortOrder order) {
@@ -108,6 +165,7 @@ const QString& TStarListModel::Text(std::int32_t number, int column) const {
                                     &t.Declination, &t.PlaceError}) {
       texts[static_cast<std::size_t>(c++)] = QString::fromStdString(*text);
     }
+    looks_[k] = Look(number);
     haveTexts_[k] = true;
   }
   return texts[static_cast<std::size_t>(column)];
@@ -136,6 +194,7 @@ QVariant TStarListModel::data(const QModelIndex& index, int role) const {
         return QStringLiteral("Место в главном окне неточно больше чем на 0,5' — для наблюдений по главному окну "
                               "не годится");
       }
+      if (s.Best && view_->Daylight) return QStringLiteral("Светило, которое можно наблюдать днём");
       if (s.Best) return QStringLiteral("Одно из трёх светил, линии положения которых лучше всего обступают судно");
       if (!s.InBand) return QStringLiteral("Вне полосы высот для наблюдений");
       return {};

@@ -11,10 +11,13 @@
 // band are greyed, the best three bold and lime, an unreliable main window's
 // place red.
 //
-// The model reads a sky view that its owner keeps (SetView). A new instant
-// with the same rows in the same order only changes the data; a new order
-// moves the rows (selections follow their star); rising or setting stars
-// reset the model.
+// The model reads a sky view that its owner keeps (SetView). A new view
+// with as many rows signals only the cells whose text or look changed
+// (dataChanged for each run of changed cells down a column), so that a
+// second's tick repaints the figures that moved and no others; a row whose
+// body changed with a new order is such a change of all its cells, and the
+// persistent indexes (the selection) follow their body. A new count of rows
+// (stars rising or setting, all shown or not) resets the model.
 
 #include <QAbstractTableModel>
 #include <QFont>
@@ -37,6 +40,11 @@ class TStarListModel : public QAbstractTableModel {
   // The view to show, kept by the caller until the next call, and whether
   // the stars below the horizon are shown too.
   void SetView(const TSkyView* view, bool all);
+  // Forgets the texts handed out and signals every cell, so that the view
+  // asks again for those it shows: after a view asked for rows it does not
+  // show (sizing its columns, scrolling), only the rows in sight are then
+  // kept up to date and compared at each new view.
+  void ForgetTexts();
   // The table's face, whose bold cut marks the best three.
   void SetFont(const QFont& font);
 
@@ -51,6 +59,11 @@ class TStarListModel : public QAbstractTableModel {
 
  private:
   void Arrange();
+  // Signals the cells that changed since they were last handed out; a row
+  // in `moved` holds another body than before.
+  void SignalChanges(const std::vector<bool>& moved);
+  // The row's look: band, best, unreliable, daylight.
+  std::uint8_t Look(std::int32_t number) const;
   const QString& Text(std::int32_t number, int column) const;
 
   const TSkyView* view_ = nullptr;
@@ -60,8 +73,11 @@ class TStarListModel : public QAbstractTableModel {
   std::vector<std::int32_t> rows_;
   QFont bold_;
 
-  // Texts of the current view, made when first asked for.
-  mutable std::array<std::array<QString, kStarColumnCount>, kSkyRowCount> texts_;
+  // Texts of the current view, made when first asked for and kept up to
+  // date for each new view from then on, with the look they were shown with.
+  using TRowTexts = std::array<QString, kStarColumnCount>;
+  mutable std::array<TRowTexts, kSkyRowCount> texts_;
+  mutable std::array<std::uint8_t, kSkyRowCount> looks_{};
   mutable std::bitset<kSkyRowCount> haveTexts_;
 };
 

@@ -533,13 +533,27 @@ TEST_F(NavigationTest, TwilightButtonsSetTheShipsTimeAndStopAutomaticTime) {
   In<QPushButton>("EveningStars")->click();
   EXPECT_EQ(Get<QTimeEdit>("TimePicker")->time(), QTime(0, 0).addSecs(twilight.EveningStars));
 
-  // No star time: a polar night, and a white night without nautical twilight.
-  for (const auto& [latitude, date] : {std::pair{"Ш = 80°00,00'", QDate(2026, 12, 21)},
-                                       std::pair{"Ш = 60°00,00'", QDate(2026, 6, 21)}}) {
-    SetPlace(latitude, "Д = 037°37,00'", date, QTime(12, 0, 0), 3);
-    EXPECT_FALSE(In<QPushButton>("MorningStars")->isEnabled()) << latitude;
-    EXPECT_FALSE(In<QPushButton>("EveningStars")->isEnabled()) << latitude;
-    EXPECT_EQ(In<QLabel>("MorningNautical")->text(), QStringLiteral("—")) << latitude;
+  EXPECT_TRUE(In<QLabel>("lbStarTimeReason")->text().isEmpty());
+  // No star time: a polar night, a white night without nautical twilight
+  // and a polar day; each greyed button says why, beside it and in its
+  // tooltip. Then an ordinary date again.
+  const struct { const char* latitude; QDate date; const char* reason; } dates[] = {
+      {"Ш = 80°00,00'", QDate(2026, 12, 21), "Гражданские сумерки не наступают (полярная ночь)"},
+      {"Ш = 60°00,00'", QDate(2026, 6, 21), "Навигационные сумерки не наступают (белая ночь)"},
+      {"Ш = 64°30,00'", QDate(2026, 6, 15), "Навигационные сумерки не наступают (белая ночь)"},
+      {"Ш = 70°00,00'", QDate(2026, 6, 21), "Солнце не заходит (полярный день)"},
+      {"Ш = 55°45,00'", QDate(2026, 12, 9), ""}};
+  for (const auto& d : dates) {
+    SetPlace(d.latitude, "Д = 037°37,00'", d.date, QTime(12, 0, 0), 3);
+    const QString reason = QString::fromUtf8(d.reason);
+    for (const char* name : {"MorningStars", "EveningStars"}) {
+      EXPECT_EQ(In<QPushButton>(name)->isEnabled(), reason.isEmpty()) << d.latitude << name;
+      if (!reason.isEmpty()) EXPECT_EQ(In<QPushButton>(name)->toolTip(), reason) << d.latitude << name;
+      if (reason.isEmpty()) EXPECT_TRUE(In<QPushButton>(name)->toolTip().startsWith(QStringLiteral("Поставить")));
+    }
+    EXPECT_EQ(In<QLabel>("lbStarTimeReason")->text(), reason) << d.latitude;
+    EXPECT_EQ(In<QLabel>("lbStarTimeReason")->isVisibleTo(Window()), true);
+    if (!reason.isEmpty()) EXPECT_EQ(In<QLabel>("MorningNautical")->text(), QStringLiteral("—")) << d.latitude;
   }
   EXPECT_TRUE(errors.isEmpty());
 }

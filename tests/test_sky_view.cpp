@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <random>
 #include <vector>
 
 #include "almanac/BestStars.h"
@@ -156,6 +157,7 @@ TEST(SkyView, BandAndBestThreeLeaveOutFaintStarsAndTheSunAndMoonButNotStarsTheMa
   // and few others.
   TAlmanacInputs in = WorkedInstant();
   in.Time.Year = 2050;
+  in.Time.Hour = 0;  // at night: by day no star is offered (ByDayOnly… below)
   in.Latitude = 50;
   TSkyView view = SkyView(in, {});
   ASSERT_TRUE(StarOf(view, 160).Unreliable);
@@ -304,6 +306,107 @@ TEST(SkyView, BestThreeOfEveningsAsANavigatorChoosesThem) {
     EXPECT_EQ(view.Best, c.best) << static_cast<double>(c.latitude) << " " << static_cast<double>(c.limit);
     EXPECT_FALSE(view.BestFallback);
   }
+}
+
+// By day (the Sun above −3°) no star is found in the sextant's telescope:
+// only the Sun, the Moon, and Venus and Jupiter bright and far enough from
+// the Sun are offered, up to three of them, or none with the reason. The
+// day is told apart by the main window's own Sun (the compact theory, not
+// the precise places the view uses); the distance from the Sun by the
+// angle between the horizon vectors. Worked instants first (a midday at
+// Sydney with Venus at −4,4 and the Moon at first quarter, a low winter Sun
+// at Moscow, a sunrise, twilights and nights), then a seeded random set.
+TEST(SkyView, ByDayOnlyTheSunMoonVenusAndJupiterAreOffered) {
+  struct TCase {
+    Extended latitude, longitude;
+    TShipTime time;
+  };
+  std::vector<TCase> cases = {
+      {-(33 + 51 / 60.0L), 151 + 13 / 60.0L, {10, 12, 0, 0, 19, 8, 2010}},  // midday at Sydney
+      {-(33 + 51 / 60.0L), 151 + 13 / 60.0L, {10, 15, 30, 0, 19, 8, 2010}},
+      {-(33 + 51 / 60.0L), 151 + 13 / 60.0L, {10, 18, 15, 0, 19, 8, 2010}},  // nautical twilight
+      {55.75L, 37.625L, {3, 15, 0, 0, 1, 1, 2000}},                          // the Sun 4° up in winter
+      {55.75L, 37.625L, {3, 17, 0, 0, 1, 1, 2000}},                          // civil twilight
+      {38.0L, 170.73L, {11, 19, 45, 0, 19, 8, 2010}},
+      {0, 0, {0, 6, 10, 0, 21, 3, 2024}},                                    // sunrise on the equator
+      {0, 0, {0, 0, 0, 0, 21, 3, 2024}},                                     // midnight
+      {70, 20, {1, 0, 0, 0, 21, 6, 2026}},                                   // the midnight Sun
+  };
+  std::mt19937 random(26);
+  for (int i = 0; i < 60; ++i) {
+    std::uniform_int_distribution<int> year(1935, 2095), month(1, 12), day(1, 28), hour(0, 23);
+    std::uniform_real_distribution<double> latitude(-65, 65), longitude(-180, 180);
+    cases.push_back({latitude(random), longitude(random), {0, hour(random), 0, 0, day(random), month(random), year(random)}});
+  }
+  const auto apart = [](const TStarView& a, const TStarView& b) {  // degrees, from altitude and azimuth
+    const auto unit = [](const TStarView& s) {
+      const double h = static_cast<double>(s.Altitude) * M_PI / 180, z = static_cast<double>(s.Azimuth) * M_PI / 180;
+      return std::array<double, 3>{std::cos(h) * std::cos(z), std::cos(h) * std::sin(z), std::sin(h)};
+    };
+    const auto u = unit(a), v = unit(b);
+    return std::acos(std::clamp(u[0] * v[0] + u[1] * v[1] + u[2] * v[2], -1.0, 1.0)) * 180 / M_PI;
+  };
+  int days = 0, nights = 0, venus = 0, moon = 0, none = 0;
+  for (const TCase& c : cases) {
+    TAlmanacInputs in;
+    in.Time = c.time;
+    in.Latitude = c.latitude;
+    in.Longitude = c.longitude;
+    const double sun = static_cast<double>(AltitudeDegrees(ComputeAlmanac(in).SunHorizon));
+    if (std::fabs(sun + 3) < 0.2) continue;  // too near the bound for two theories to agree
+    const TSkyView view = SkyView(in, {});
+    const std::string what = std::to_string(c.time.Year) + "-" + std::to_string(c.time.Month) + "-" +
+                             std::to_string(c.time.Day) + " " + std::to_string(c.time.Hour) + "h at " +
+                             std::to_string(static_cast<double>(c.latitude));
+    const std::string text = BestThreeText(view);
+    if (sun < -3) {
+      ++nights;
+      EXPECT_FALSE(view.Daylight) << what;
+      for (std::int32_t k : view.Best) EXPECT_TRUE(IsStarRow(k) || IsPlanetRow(k)) << what << " " << k;
+      EXPECT_EQ(text.rfind("Лучшие три светила:", 0), 0u) << what;
+      continue;
+    }
+    ++days;
+    EXPECT_TRUE(view.Daylight) << what;
+    std::vector<std::int32_t> seen;  // what the rule lets in, in order of row
+    bool near = false;  // the Moon's parallax may carry it over the bound
+    for (std::int32_t k : {kSunRow, kMoonRow, kVenusRow, kJupiterRow}) {
+      const TStarView& s = StarOf(view, k);
+      const bool inBand = s.Altitude >= 15 && s.Altitude <= 70;
+      const double off = k == kSunRow ? 180 : apart(s, StarOf(view, kSunRow));
+      near = near || std::fabs(off - 15) < 1.2;
+      const bool clear = off >= 15;
+      const bool bright = k == kSunRow || k == kMoonRow || s.Magnitude <= -2;
+      if (inBand && clear && bright) seen.push_back(k);
+    }
+    if (near) continue;
+    std::vector<std::int32_t> offered = view.Best;
+    std::sort(offered.begin(), offered.end());
+    if (seen.size() <= 3) {
+      EXPECT_EQ(offered, seen) << what;
+    } else {
+      EXPECT_EQ(offered.size(), 3u) << what;
+      EXPECT_TRUE(std::includes(seen.begin(), seen.end(), offered.begin(), offered.end())) << what;
+    }
+    for (std::size_t i = 1; i < view.Best.size(); ++i) {
+      EXPECT_LT(StarOf(view, view.Best[i - 1]).Azimuth, StarOf(view, view.Best[i]).Azimuth) << what;
+    }
+    EXPECT_EQ(text.rfind("Днём (Солнце выше \u22123°) звёзд не видно", 0), 0u) << what << ": " << text;
+    if (view.Best.empty()) {
+      ++none;
+      EXPECT_EQ(text, "Днём (Солнце выше \u22123°) звёзд не видно, а Солнце, Луна, Венера и Юпитер вне полосы высот "
+                      "или теряются в свете Солнца") << what;
+    } else {
+      for (std::int32_t k : view.Best) EXPECT_NE(text.find(StarTitle(k)), std::string::npos) << what;
+    }
+    venus += std::count(offered.begin(), offered.end(), kVenusRow) ? 1 : 0;
+    moon += std::count(offered.begin(), offered.end(), kMoonRow) ? 1 : 0;
+  }
+  EXPECT_GE(days, 15);
+  EXPECT_GE(nights, 15);
+  EXPECT_GE(venus, 1);
+  EXPECT_GE(moon, 1);
+  EXPECT_GE(none, 1);
 }
 
 TEST(StarOrder, SortsByValueNotByText) {
