@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -152,9 +153,14 @@ TEST_F(NavigationKeysTest, TheFocusIsFramedOnEveryTab) {
       ASSERT_EQ(focus->window(), window);
       ASSERT_TRUE(RunUntil([&] { return mark->Marked() == focus && mark->isVisible(); }))
           << tab << " " << focus->objectName().toStdString();
-      EXPECT_EQ(mark->parentWidget(), focus->parentWidget());
-      EXPECT_EQ(mark->geometry(), focus->geometry()) << focus->objectName().toStdString();
-      const QImage drawn = focus->parentWidget()->grab(focus->geometry()).toImage();
+      // Over the control, on its page; never a pane of a splitter, which
+      // would take room from the page's own panes.
+      QWidget* host = mark->parentWidget();
+      ASSERT_TRUE(host && host->isAncestorOf(focus));
+      EXPECT_EQ(qobject_cast<QSplitter*>(host), nullptr) << focus->objectName().toStdString();
+      const QRect over(focus->mapTo(host, QPoint(0, 0)), focus->size());
+      EXPECT_EQ(mark->geometry(), over) << focus->objectName().toStdString();
+      const QImage drawn = host->grab(over).toImage();
       bool aqua = false;
       for (int x = 0; x < 5; ++x) aqua = aqua || drawn.pixelColor(x, drawn.height() / 2) == look::kAqua;
       EXPECT_TRUE(aqua) << focus->objectName().toStdString();

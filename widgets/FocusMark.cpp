@@ -5,10 +5,22 @@
 #include <QApplication>
 #include <QEvent>
 #include <QPainter>
+#include <QSplitter>
 
 #include "widgets/Look.h"
 
 namespace tarvel {
+namespace {
+
+// A splitter takes every child widget for a pane of its own, so the mark
+// stands on the nearest ancestor of the control that is not a splitter.
+QWidget* HostOf(QWidget* control) {
+  QWidget* host = control->parentWidget();
+  while (qobject_cast<QSplitter*>(host) && host->parentWidget()) host = host->parentWidget();
+  return host;
+}
+
+}  // namespace
 
 TFocusMark::TFocusMark(QWidget* window) : QWidget(window), window_(window) {
   setObjectName(QStringLiteral("FocusMark"));
@@ -27,8 +39,9 @@ void TFocusMark::FocusChange(QWidget* now) {
     return;
   }
   marked_ = now;
-  // A sibling over the control: it scrolls and clips with the control's page.
-  if (parentWidget() != now->parentWidget()) setParent(now->parentWidget());
+  // Over the control on its page: it scrolls and clips with the page.
+  QWidget* host = HostOf(now);
+  if (parentWidget() != host) setParent(host);
   now->installEventFilter(this);
   Place();
 }
@@ -38,7 +51,7 @@ void TFocusMark::Place() {
     hide();
     return;
   }
-  setGeometry(marked_->geometry());
+  setGeometry(QRect(marked_->mapTo(parentWidget(), QPoint(0, 0)), marked_->size()));
   raise();
   show();
   update();
