@@ -106,9 +106,13 @@ void TSightTab::ConnectKeys() {
   });
 }
 
-// The focus moves while the children go; by then the tab's own members are
-// gone.
-TSightTab::~TSightTab() { disconnect(focusWatch_); }
+// The children go after the tab's own part, and as the window closes a field
+// losing the focus still signals: neither the focus watch nor any child's
+// signal may reach the tab's handlers then.
+TSightTab::~TSightTab() {
+  disconnect(focusWatch_);
+  for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
+}
 
 void TSightTab::SizeStarFinder() {
   // The pop-up as wide as its longest line, whatever the search's width.
