@@ -203,6 +203,9 @@ void TSightLogKeeper::Keep() {
   }
   written_ = text;
   failed_ = false;
+  // The log last written is the one to come back at the next start, whichever
+  // copy of the program wrote it.
+  if (path_ != LastLogPath()) RememberLastLog(path_);
   ShowTitle();
 }
 

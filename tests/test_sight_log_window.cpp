@@ -115,6 +115,22 @@ TEST_F(SightLogWindowTest, SavedUnderANameItsTitleAndTheNextStart) {
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Навигация — рейс.json"));
 }
 
+// Another copy of the program may have named its own log as the last one
+// (a spare log begun beside this one): the log written last is the one the
+// next start brings back.
+TEST_F(SightLogWindowTest, TheLogWrittenLastIsTheOneTheNextStartOpens) {
+  Make();
+  FillLog();
+  chosen = QDir(DataFolder()).filePath(QStringLiteral("вахта.json"));
+  Trigger("actSaveLogAs");
+  RememberLastLog(UnnamedLogPath(2));
+  AddStar(160, 30);
+  EXPECT_EQ(LastLogPath(), chosen);
+  Make(10);
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Навигация — вахта.json"));
+  EXPECT_EQ(Tab()->Sights().size(), 4u);
+}
+
 TEST_F(SightLogWindowTest, AFailedWriteIsReportedAndShownInTheTitle) {
   Make();
   FillLog();
