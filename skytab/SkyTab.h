@@ -72,6 +72,14 @@ class TSkyTab : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The star-time buttons' tooltips while their times exist.
+  static constexpr const char* kMorningStarsTip =
+      "Поставить в главном окне середину утренних сумерек для звёзд (от навигационных до гражданских) и выключить "
+      "автоматический ввод времени";
+  static constexpr const char* kEveningStarsTip =
+      "Поставить в главном окне середину вечерних сумерек для звёзд (от гражданских до навигационных) и выключить "
+      "автоматический ввод времени";
+
   void CreateControls();
   void ConnectHandlers();
 
