@@ -89,39 +89,40 @@ void TStarListModel::SignalChanges(const std::vector<bool>& moved) {
   for (std::int32_t k : rows_) present[static_cast<std::size_t>(k - 1)] = true;
   haveTexts_ &= present;
 
-  const int rowCount = static_cast<int>(rows_.size());
-  std::vector<std::bitset<kStarColumnCount>> changed(rows_.size());
-  for (int r = 0; r < rowCount; ++r) {
-    const std::int32_t k = rows_[static_cast<std::size_t>(r)];
+  const std::size_t rowCount = rows_.size();
+  constexpr auto kColumns = static_cast<std::size_t>(kStarColumnCount);
+  std::vector<std::bitset<kStarColumnCount>> changed(rowCount);
+  for (std::size_t r = 0; r < rowCount; ++r) {
+    const std::int32_t k = rows_[r];
     const auto at = static_cast<std::size_t>(k - 1);
     if (!haveTexts_[at]) {
       // Never handed out for the view's present body: painted, if at all,
       // with the body that was there before.
-      if (moved[static_cast<std::size_t>(r)]) changed[static_cast<std::size_t>(r)].set();
+      if (moved[r]) changed[r].set();
       continue;
     }
     const TRowTexts was = texts_[at];
     const std::uint8_t lookWas = looks_[at];
     haveTexts_[at] = false;
     Text(k, 0);  // the new texts and look
-    if (moved[static_cast<std::size_t>(r)] || looks_[at] != lookWas) {
-      changed[static_cast<std::size_t>(r)].set();
+    if (moved[r] || looks_[at] != lookWas) {
+      changed[r].set();
       continue;
     }
-    for (int c = 0; c < kStarColumnCount; ++c) {
-      if (texts_[at][static_cast<std::size_t>(c)] != was[static_cast<std::size_t>(c)]) changed[static_cast<std::size_t>(r)].set(static_cast<std::size_t>(c));
+    for (std::size_t c = 0; c < kColumns; ++c) {
+      if (texts_[at][c] != was[c]) changed[r].set(c);
     }
   }
   // One signal for each run of changed cells down a column.
-  for (int c = 0; c < kStarColumnCount; ++c) {
-    for (int r = 0; r < rowCount;) {
-      if (!changed[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]) {
+  for (std::size_t c = 0; c < kColumns; ++c) {
+    for (std::size_t r = 0; r < rowCount;) {
+      if (!changed[r][c]) {
         ++r;
         continue;
       }
-      int last = r;
-      while (last + 1 < rowCount && changed[static_cast<std::size_t>(last + 1)][static_cast<std::size_t>(c)]) ++last;
-      emit dataChanged(index(r, c), index(last, c));
+      std::size_t last = r;
+      while (last + 1 < rowCount && changed[last + 1][c]) ++last;
+      emit dataChanged(index(static_cast<int>(r), static_cast<int>(c)), index(static_cast<int>(last), static_cast<int>(c)));
       r = last + 1;
     }
   }
