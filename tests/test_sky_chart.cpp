@@ -65,18 +65,30 @@ std::string What(const TChartCase& c) {
          std::to_string(c.size) + " px";
 }
 
-TEST(SkyChart, EachLabelIsNearestItsOwnBodyAndInsideTheHorizon) {
-  for (const TChartCase& c : Cases()) {
+// A case's sky and its chart, shown and painted once.
+struct TDrawnChart {
+  explicit TDrawnChart(const TChartCase& c) : view(SkyView(InputsOf(c), {})) {
+    chart.resize(c.size, c.size);
+    chart.SetView(&view, c.selected);
+    chart.show();
+    image = chart.grab().toImage();
+  }
+  static TAlmanacInputs InputsOf(const TChartCase& c) {
     TAlmanacInputs in;
     in.Time = c.time;
     in.Latitude = c.latitude;
     in.Longitude = c.longitude;
-    const TSkyView view = SkyView(in, {});
-    TSkyChart chart;
-    chart.resize(c.size, c.size);
-    chart.SetView(&view, c.selected);
-    chart.show();
-    chart.grab();
+    return in;
+  }
+  const TSkyView view;
+  TSkyChart chart;
+  QImage image;
+};
+
+TEST(SkyChart, EachLabelIsNearestItsOwnBodyAndInsideTheHorizon) {
+  for (const TChartCase& c : Cases()) {
+    TDrawnChart drawn(c);
+    const TSkyChart& chart = drawn.chart;
     const auto& labels = chart.Labels();
     const auto& marks = chart.Marks();
     const std::string what = What(c);
@@ -140,16 +152,10 @@ double Luminance(QRgb pixel) {
 TEST(SkyChart, PlanetSignsAreLargeBrightAndClearOfTheirRings) {
   int signs = 0, ringed = 0;
   for (const TChartCase& c : Cases()) {
-    TAlmanacInputs in;
-    in.Time = c.time;
-    in.Latitude = c.latitude;
-    in.Longitude = c.longitude;
-    const TSkyView view = SkyView(in, {});
-    TSkyChart chart;
-    chart.resize(c.size, c.size);
-    chart.SetView(&view, c.selected);
-    chart.show();
-    const QImage image = chart.grab().toImage();
+    TDrawnChart drawn(c);
+    const TSkyView& view = drawn.view;
+    const QImage& image = drawn.image;
+    const TSkyChart& chart = drawn.chart;
     const qreal ratio = image.devicePixelRatio();
     for (const TSkyChart::TMark& m : chart.Marks()) {
       if (!IsPlanetRow(m.Row)) continue;
