@@ -2,12 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 #include "almanac/TwilightView.h"
 
-#include <algorithm>
 #include <optional>
 
 #include "almanac/SkyTexts.h"
-#include "core/RuntimeErrors.h"
-#include "ephemeris/CStars.h"
 
 namespace tarvel {
 namespace {
@@ -28,39 +25,6 @@ std::optional<TDate> NextDate(const TDate& d) {
   if (d.Month < 12) return TDate{1, d.Month + 1, d.Year};
   if (d.Year >= 2099) return std::nullopt;
   return TDate{1, 1, d.Year + 1};
-}
-
-// The Sun's altitude at a ship's second of the date, as the main window
-// computes it; exactly at the zenith or the nadir (no value), left out.
-std::optional<Extended> SunAltitudeAt(const TAlmanacInputs& in, std::int32_t s) {
-  try {
-    const TSunData sun = SunEphemeris(in.Time.Zone, s / 3600, s / 60 % 60, s % 60, in.Time.Day, in.Time.Month, in.Time.Year);
-    const THorizonData h = HorizonCoords(sun.SunDecMin * OneSixtieth + sun.SunDecDeg, in.Latitude,
-                                         sun.SunGhaMin * OneSixtieth + sun.SunGhaDeg, in.Longitude);
-    return h.AltMin * OneSixtieth + h.AltDeg;
-  } catch (const EMathError&) {
-    return std::nullopt;
-  }
-}
-
-// The Sun's lowest and highest altitude of the date: every ten minutes, then
-// every minute within ten minutes of the lowest and the highest sample.
-std::pair<Extended, Extended> SunAltitudeRange(const TAlmanacInputs& in) {
-  Extended low = 90, high = -90;
-  std::int32_t lowAt = 0, highAt = 0;
-  const auto take = [&](std::int32_t s) {
-    const std::optional<Extended> h = SunAltitudeAt(in, s);
-    if (!h) return;
-    if (*h < low) low = *h, lowAt = s;
-    if (*h > high) high = *h, highAt = s;
-  };
-  for (std::int32_t s = 0; s < kDay; s += 600) take(s);
-  take(kDay - 1);
-  const std::int32_t turns[2] = {lowAt, highAt};
-  for (const std::int32_t at : turns) {
-    for (std::int32_t s = std::max(0, at - 600); s <= std::min(kDay - 1, at + 600); s += 60) take(s);
-  }
-  return {low, high};
 }
 
 }  // namespace
@@ -88,11 +52,10 @@ TTwilightView TwilightView(const TAlmanacInputs& in) {
   view.MorningStars = MiddleOfStretch(t.MorningNautical, end(t.MorningNautical, t.MorningCivil, &TTwilight::MorningCivil));
   view.EveningStars = MiddleOfStretch(t.EveningCivil, end(t.EveningCivil, t.EveningNautical, &TTwilight::EveningNautical));
   if (view.MorningStars < 0 || view.EveningStars < 0) {
-    const auto [low, high] = SunAltitudeRange(in);
-    const bool last = in.Time.Day == 31 && in.Time.Month == 12 && in.Time.Year >= 2099;
-    const char* reason = high < kCivilTwilight        ? kPolarNight
-                         : low >= kSunriseAltitude    ? kPolarDay
-                         : low > kNauticalTwilight    ? kWhiteNight
+    const bool last = !NextDate({in.Time.Day, in.Time.Month, in.Time.Year});
+    const char* reason = t.Highest < kCivilTwilight        ? kPolarNight
+                         : t.Lowest >= kSunriseAltitude    ? kPolarDay
+                         : t.Lowest > kNauticalTwilight    ? kWhiteNight
                          : last                       ? kPastEphemeris
                                                       : kOtherDate;
     if (view.MorningStars < 0) view.MorningReason = reason;

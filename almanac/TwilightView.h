@@ -12,8 +12,8 @@
 // crossing; its middle may then fall on the next date (86 400 s and more).
 //
 // A star time that does not happen on the date has its reason, from the
-// Sun's lowest and highest altitude of the date (as the main window computes
-// it, sampled every minute round the turns): kPolarNight when the Sun stays
+// Sun's lowest and highest altitude of the date (Twilight's, as the main
+// window computes it): kPolarNight when the Sun stays
 // below −6° all day, kPolarDay when it stays above the sunrise altitude
 // (−50′), kWhiteNight when it never goes down to −12°, kPastEphemeris when
 // the star time would end on 1 January 2100, kOtherDate when both

@@ -148,6 +148,10 @@ TTwilight Twilight(std::int32_t Z, std::int32_t Day, std::int32_t Month, std::in
   t.Sunset = FirstSetting(sun, samples, kSunriseAltitude);
   t.EveningCivil = FirstSetting(sun, samples, kCivilTwilight);
   t.EveningNautical = FirstSetting(sun, samples, kNauticalTwilight);
+  for (const Sample& s : samples) {
+    if (s.altitude < t.Lowest) t.Lowest = s.altitude;
+    if (s.altitude > t.Highest) t.Highest = s.altitude;
+  }
   return t;
 }
 

@@ -38,6 +38,9 @@ struct TTwilight {
   // Ship's time of day, seconds after 00:00:00 of the ship's date, or -1 when
   // the Sun does not cross that altitude on that date.
   std::int32_t MorningNautical, MorningCivil, Sunrise, Sunset, EveningCivil, EveningNautical;
+  // The Sun's lowest and highest altitude of the date, degrees: those of the
+  // scan's samples and of the turns it finds to the second.
+  Extended Lowest = 90, Highest = -90;
 };
 
 TTwilight Twilight(std::int32_t Z, std::int32_t Day, std::int32_t Month, std::int32_t Year,

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
@@ -50,7 +51,9 @@ TTwilight BruteForce(const Place& p) {
       if (down[k] < 0 && h[s] <= thr[k] && h[s - 1] > thr[k]) down[k] = s;
     }
   }
-  return {up[0], up[1], up[2], down[2], down[1], down[0]};
+  TTwilight t{up[0], up[1], up[2], down[2], down[1], down[0]};
+  for (const Extended a : h) t.Lowest = std::min(t.Lowest, a), t.Highest = std::max(t.Highest, a);
+  return t;
 }
 
 std::array<std::int32_t, 6> Fields(const TTwilight& t) {
@@ -87,7 +90,11 @@ class TwilightAgainstEverySecond : public ::testing::TestWithParam<Place> {};
 
 TEST_P(TwilightAgainstEverySecond, FindsTheSameFirstCrossings) {
   const Place& p = GetParam();
-  EXPECT_EQ(Fields(Twilight(p.zone, p.day, p.month, p.year, p.lat, p.lon)), Fields(BruteForce(p)));
+  const TTwilight t = Twilight(p.zone, p.day, p.month, p.year, p.lat, p.lon), every = BruteForce(p);
+  EXPECT_EQ(Fields(t), Fields(every));
+  // The day's lowest and highest Sun, the turns found to the second.
+  EXPECT_EQ(t.Lowest, every.Lowest);
+  EXPECT_EQ(t.Highest, every.Highest);
 }
 
 INSTANTIATE_TEST_SUITE_P(Places, TwilightAgainstEverySecond, ::testing::ValuesIn(kPlaces),
@@ -112,7 +119,11 @@ TEST(Twilight, SunAtTheZenithAtAWholeSecond) {
   Place p{"Zenith", 0, 1, 3, 2026, sun.SunDecMin * OneSixtieth + sun.SunDecDeg,
           -(sun.SunGhaMin * OneSixtieth + sun.SunGhaDeg)};
   ASSERT_THROW(HorizonCoords(p.lat, p.lat, -p.lon, p.lon), EMathError);
-  EXPECT_EQ(Fields(Twilight(p.zone, p.day, p.month, p.year, p.lat, p.lon)), Fields(BruteForce(p)));
+  const TTwilight t = Twilight(p.zone, p.day, p.month, p.year, p.lat, p.lon), every = BruteForce(p);
+  EXPECT_EQ(Fields(t), Fields(every));
+  // The day's lowest and highest Sun, the turns found to the second.
+  EXPECT_EQ(t.Lowest, every.Lowest);
+  EXPECT_EQ(t.Highest, every.Highest);
 }
 
 }  // namespace
