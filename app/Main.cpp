@@ -19,6 +19,7 @@
 #include "almanac/Almanac.h"
 #include "app/About.h"
 #include "app/PickerRange.h"
+#include "navfields/MonthKeys.h"
 #include "display/GreekLetter.h"
 #include "ephemeris/Stars.h"
 #include "navigation/Navigation.h"
@@ -102,7 +103,7 @@ void TForm1::FormCreate() {
   } catch (const Exception&) {
     clockError = std::current_exception();
     const QSignalBlocker blockDate(DatePicker);
-    DatePicker->setDate(std::clamp(clock_().date(), kFirstPickerDate, kLastPickerDate));
+    DatePicker->setDate(std::clamp(clock_().date(), kFirstFormDate, kLastFormDate));
   }
 
   FStarNumber = 1;

@@ -182,7 +182,7 @@ void TForm1::CreateControls() {
   DatePicker = Place(new TMonthTypedDate(this), "DatePicker", 73, 44, 190, 24);
   DatePicker->setLocale(RussianLocale());
   DatePicker->setDisplayFormat(kLongDateFormat);
-  DatePicker->setDateRange(QDate(1930, 1, 1), QDate(2099, 12, 31));
+  DatePicker->setDateRange(kFirstFormDate, kLastFormDate);
   DatePicker->setCalendarPopup(true);
   UseInputStyle(*DatePicker);
   StyleInput(DatePicker);

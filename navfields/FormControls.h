@@ -13,6 +13,7 @@
 #include <QString>
 
 #include "navfields/Fields.h"
+#include "navfields/MonthKeys.h"
 #include "navfields/NumberField.h"
 #include "widgets/Look.h"
 
@@ -54,9 +55,6 @@ TSpeedButton* SignButton(QWidget* parent, const char* name, const QString& capti
 // typed and names itself by caption in its errors (TNumberField).
 TNumberField* Number(QWidget* parent, const char* name, const QString& caption, double minimum, double maximum,
                      double value, const QString& suffix, int decimals = 1);
-// The dates a form takes, as the main window's (shiptime/ShipTime.h).
-inline const QDate kFirstFormDate{1930, 1, 1};
-inline const QDate kLastFormDate{2099, 12, 31};
 
 // The Russian long date and the time, as the main window's pickers. The
 // date field holds any four-digit year, so that a year outside the form's

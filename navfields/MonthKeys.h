@@ -16,6 +16,10 @@
 
 namespace tarvel {
 
+// The dates a form takes, the main window's as the others (shiptime/ShipTime.h).
+inline const QDate kFirstFormDate{1930, 1, 1};
+inline const QDate kLastFormDate{2099, 12, 31};
+
 class TMonthTypedDate : public QDateEdit {
   Q_OBJECT
 
