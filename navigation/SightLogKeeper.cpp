@@ -132,7 +132,7 @@ void TSightLogKeeper::Restore() {
   QString path = LastLogPath();
   auto lock = std::make_unique<TLogLock>(path);
   std::optional<TSightLog> log;
-  bool readOnly = false;
+  bool readOnly = false, spare = false;
   if (lock->State() == TLockState::HeldElsewhere) {
     lock.reset();
     readOnly = Dialogs().Choose(window_,
@@ -147,7 +147,10 @@ void TSightLogKeeper::Restore() {
         readOnly = false;
       }
     }
-    if (!readOnly) path = FreeUnnamed(lock, true);
+    if (!readOnly) {
+      path = FreeUnnamed(lock, true);
+      spare = true;
+    }
   } else if (!IsUnnamedLog(path)) {
     if (!QFileInfo::exists(path)) {
       note("Журнал «" + Native(path) + "» не найден; открыт журнал без имени");
@@ -175,7 +178,7 @@ void TSightLogKeeper::Restore() {
   const std::optional<TSightLog> shown = tab_->Log();
   written_ = log && shown ? SightLogJson(*shown) : QByteArray();
   keeping_ = true;
-  if (!readOnly && path != LastLogPath()) RememberLastLog(path);
+  if (!readOnly && !spare && path != LastLogPath()) RememberLastLog(path);
   ShowTitle();
   if (!notice.empty()) throw ESightLogError(notice);
 }
@@ -203,9 +206,10 @@ void TSightLogKeeper::Keep() {
   }
   written_ = text;
   failed_ = false;
-  // The log last written is the one to come back at the next start, whichever
-  // copy of the program wrote it.
-  if (path_ != LastLogPath()) RememberLastLog(path_);
+  // The log last written with sights is the one to come back at the next
+  // start, whichever copy of the program wrote it: a spare begun beside a log
+  // held by another copy takes it only once it holds a sight.
+  if (!log->Sights.empty() && path_ != LastLogPath()) RememberLastLog(path_);
   ShowTitle();
 }
 

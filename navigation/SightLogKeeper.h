@@ -8,8 +8,9 @@
 // The log in use is written to its file after every change (logChanged),
 // atomically; the log not saved under a name of its own is kept in the data
 // folder (sightlog/LogPlaces.h). The window's title names the log's file,
-// with "(не сохранён)" while its last write failed. The log in use when the
-// program last ran is shown when the window is made (Restore).
+// with "(не сохранён)" while its last write failed. The log last opened, or
+// last written with sights, by whichever copy of the program, is shown when
+// the window is made (Restore).
 //
 // A file that cannot be opened is never written over:
 // - "Открыть…" of a bad file reports why and leaves the log in use as it is;
@@ -77,7 +78,7 @@ class TSightLogKeeper : public QObject {
   TSightLogKeeper(TSightTab* tab, QWidget* window, QMenu* menu);
   ~TSightLogKeeper() override;
 
-  // Shows the log in use when the program last ran, then keeps it.
+  // Shows the log last opened or written with sights, then keeps it.
   void Restore();
 
   // The file the log is written to, and whether it has a name of its own.

@@ -8,7 +8,8 @@
 // It holds the log not saved under a name of its own ("journal.json"; a
 // second copy of the program that begins a log of its own while another
 // holds that one keeps it as "journal-2.json", "journal-3.json", …) and a
-// one-line file naming the log in use ("last-log"), written atomically.
+// one-line file naming the log last opened or written with sights, by
+// whichever copy of the program ("last-log"), written atomically.
 // Qt Core only; raises ESightLogError (sightlog/SightLogFile.h) when the
 // folder or the note cannot be written.
 
@@ -23,7 +24,7 @@ QString UnnamedLogPath();
 QString UnnamedLogPath(int n);
 // Whether the path is one of the logs without a name.
 bool IsUnnamedLog(const QString& path);
-// The log in use when the program last ran: a named file, or the unnamed log.
+// The log last opened or written with sights: a named file, or the unnamed log.
 QString LastLogPath();
 void RememberLastLog(const QString& path);
 // Moves an unnamed log that cannot be read aside, under a name with the

@@ -105,7 +105,11 @@ TEST_F(SightLogWindowTest, ASecondCopyBeginsALogOfItsOwn) {
   // The unnamed log holds sights of before: the new one is another.
   EXPECT_TRUE(Tab()->Sights().empty());
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Навигация"));
+  // A spare log without sights does not take the next start from the held one;
+  // once it is written with a sight, it is the log written last.
+  EXPECT_EQ(LastLogPath(), named);
   AddStar(160, 30);
+  EXPECT_EQ(LastLogPath(), UnnamedLogPath(2));
   EXPECT_EQ(ReadSightLog(UnnamedLogPath(2)).Sights.size(), 1u);
   EXPECT_EQ(ReadSightLog(UnnamedLogPath()).Sights.size(), 3u);
   EXPECT_EQ(Bytes(named), kept);
