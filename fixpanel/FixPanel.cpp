@@ -231,7 +231,7 @@ const TFixOutcome& TFixPanel::WorkFix(const std::vector<TLoggedSight>& sights) {
   // A field of the reckoning or of the accuracy that cannot be read leaves
   // the last good values the log's (Reckoning, Fix().Settings) but works no
   // fix: the panel names the field to mend, nothing can be carried to the
-  // main window, and the sheet is blank.
+  // main window, and the sheet says the same on a blank page.
   QString refused;
   try {
     reckoning_ = ReadReckoning(refused);
@@ -259,7 +259,9 @@ const TFixOutcome& TFixPanel::WorkFix(const std::vector<TLoggedSight>& sights) {
   lbFixError->setText(settingsError.isEmpty() ? Text(fix_.Error) : settingsError);
   btnFixToMain->setEnabled(fix_.Fix.has_value());
   if (!refused.isEmpty() || !reckoning_) {
-    sheet_->SetPlot({});
+    TPlot none;
+    if (!refused.isEmpty()) none.Notice = fix.toStdString();
+    sheet_->SetPlot(none);
   } else {
     sheet_->SetPlot(SightsPlot(sights, *reckoning_, fix_));
   }
@@ -274,7 +276,7 @@ QString RefusedFieldText(const QString& field) {
 }
 
 void TFixPanel::FixToMainClick() {
-  if (fix_.Fix && btnFixToMain->isEnabled()) emit fixChosen(fix_.Fix->Lat, fix_.Fix->Lon, fixTime_);
+  if (fix_.Fix) emit fixChosen(fix_.Fix->Lat, fix_.Fix->Lon, fixTime_);
 }
 
 }  // namespace tarvel

@@ -67,8 +67,6 @@ class TFixPanel : public QWidget {
   // main window's first values no longer replace the reckoning: the log's
   // is the navigator's own.
   void ShowLog(const TDeadReckoning& dr, const TFixSettings& settings);
-  // The accuracy its fields hold, none while one of them is refused.
-  std::optional<TFixSettings> Accuracy() const;
 
   // "Планшет…" and F9: the sheet in a window of its own (fixpanel/SheetWindow.h).
   void ShowSheetWindow();

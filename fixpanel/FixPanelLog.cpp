@@ -24,13 +24,4 @@ void TFixPanel::ShowLog(const TDeadReckoning& dr, const TFixSettings& settings) 
   emit reckoningChanged();
 }
 
-std::optional<TFixSettings> TFixPanel::Accuracy() const {
-  try {
-    QString field;
-    return ReadSettings(field);
-  } catch (const EFieldError&) {
-    return std::nullopt;
-  }
-}
-
 }  // namespace tarvel

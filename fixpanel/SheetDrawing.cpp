@@ -241,6 +241,14 @@ void DrawPlottingSheet(QPainter& painter, const TPlot& plot, const QRectF& area,
   painter.save();
   painter.fillRect(area, kPaper);
   painter.setRenderHint(QPainter::Antialiasing);
+  if (!plot.Notice.empty()) {
+    // No grid either: its place would be no place of the ship's.
+    painter.setPen(kTrack);
+    painter.setFont(SheetFace(12, true, px));
+    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, Text(plot.Notice));
+    painter.restore();
+    return;
+  }
   const TSheetLayout layout = LayOutSheet(plot, area, unitsPerMile, look, painter.device(), shift);
   const TSheetBox& box = layout.Box;
   const TSheetMapping map(box, area);

@@ -69,6 +69,9 @@ struct TPlot {
   std::optional<TSheetPoint> Fix;
   std::string FixLabel;  // "обс. 19:52"
   TPlotEllipse Ellipse;  // round the fix
+  // Said alone on a blank sheet in place of a plot that cannot be worked
+  // ("Обсервации нет: исправьте поле «Курс»"); empty for a plot.
+  std::string Notice;
 };
 
 // The smallest box that holds the track, the marks, the feet of the lines,

@@ -178,7 +178,6 @@ class TSightTab : public QWidget {
   Extended clockCorrection_ = 0;        // the log's "поправка часов", seconds: the field's last good value
   TObserverSettings observer_;          // the log's observer's settings: each field's last good value
   TObserverSettings observerSettled_;   // each field's value before the edit in hand
-  TFixSettings accuracy_;               // the log's accuracy: the fields' last good values
   bool hsTyped_ = false;                // Hs has been given once, by the user or a list's row
   // The sight as last reduced; empty while the inputs give none.
   std::optional<TLoggedSight> reduced_;

@@ -16,7 +16,7 @@ std::optional<TSightLog> TSightTab::Log() const {
   TSightLog log;
   log.Sights = Sights();
   log.Reckoning = *reckoning;
-  log.Settings = accuracy_;
+  log.Settings = fixPanel_->Fix().Settings;  // the fields' last good values
   log.Observer = observer_;
   log.ClockCorrection = clockCorrection_;
   return log;
@@ -43,7 +43,6 @@ void TSightTab::SetLog(const TSightLog& log) {
   applying_ = false;
   observer_ = log.Observer;
   observerSettled_ = log.Observer;
-  accuracy_ = log.Settings;
   // Works the fix, which reports the change.
   fixPanel_->ShowLog(log.Reckoning, log.Settings);
   EnableListButtons();

@@ -140,6 +140,17 @@ TEST_F(SightEntryTest, TheStarSearchSaysWhenNothingMatches) {
     EXPECT_EQ(none->isVisible(), !c.said.isEmpty()) << c.keys;
   }
   EXPECT_EQ(NoStarText(QStringLiteral("xyz")), QStringLiteral("Нет звезды «xyz»"));
+  // Return on a text three stars hold (Денеб, Денебола, Денеб Кайтос)
+  // chooses none of them and says so.
+  const int before = Get<TSpinEdit>("seStar")->value();
+  find->clear();
+  Type(find, QStringLiteral("денеб"));
+  find->completer()->popup()->hide();
+  QTest::keyClick(find, Qt::Key_Return);
+  EXPECT_EQ(none->text(), QStringLiteral("«денеб» есть у нескольких звёзд: выберите одну в списке"));
+  EXPECT_TRUE(none->isVisible());
+  EXPECT_EQ(Get<TSpinEdit>("seStar")->value(), before);
+  find->clear();
   Type(find, QStringLiteral("а"));
   QAbstractItemView* popup = find->completer()->popup();
   ASSERT_TRUE(RunUntil([&] { return popup->isVisible(); }));
@@ -149,9 +160,19 @@ TEST_F(SightEntryTest, TheStarSearchSaysWhenNothingMatches) {
   EXPECT_TRUE(errors.isEmpty());
 }
 
+// Pixels of the sheet's grid colour in a grab of it.
+int GridPixels(const QWidget* sheet) {
+  const QImage image = const_cast<QWidget*>(sheet)->grab().toImage();
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == QColor(170, 200, 230) ? 1 : 0;
+  }
+  return count;
+}
+
 // While a field of the reckoning or the accuracy is refused there is no fix:
-// the panel names the field, nothing is carried, the sheet is blank; mended,
-// the same fix comes back.
+// the panel names the field, nothing is carried, the sheet has no grid or
+// line and says the same; mended, the same fix comes back.
 TEST_F(SightEntryTest, ARefusedFieldOfTheReckoningOrAccuracyGivesNoFix) {
   AddRunningFix();
   const TFix good = *tab->Fix().Fix;
@@ -175,6 +196,8 @@ TEST_F(SightEntryTest, ARefusedFieldOfTheReckoningOrAccuracyGivesNoFix) {
     EXPECT_FALSE(Get("btnFixToMain")->isEnabled()) << c.field;
     Get<QPushButton>("btnFixToMain")->click();
     EXPECT_TRUE(sheet->Plot().Lines.empty()) << c.field;
+    EXPECT_EQ(Q(sheet->Plot().Notice), Text("lbFix")) << c.field;
+    EXPECT_EQ(GridPixels(sheet), 0) << c.field;
     ASSERT_TRUE(tab->Log()) << c.field;  // the log keeps the values last read
     Type(field, was);
     ASSERT_TRUE(tab->Fix().Fix) << c.field;
@@ -182,6 +205,8 @@ TEST_F(SightEntryTest, ARefusedFieldOfTheReckoningOrAccuracyGivesNoFix) {
     EXPECT_NEAR(static_cast<double>(tab->Fix().Fix->Lon), static_cast<double>(good.Lon), 1e-12) << c.field;
     EXPECT_TRUE(Get("btnFixToMain")->isEnabled()) << c.field;
     EXPECT_EQ(sheet->Plot().Lines.size(), 4U) << c.field;
+    EXPECT_TRUE(sheet->Plot().Notice.empty()) << c.field;
+    EXPECT_GT(GridPixels(sheet), 0) << c.field;
   }
   EXPECT_EQ(carried, 0);
   Get<QPushButton>("btnFixToMain")->click();
