@@ -33,7 +33,8 @@
 // form's zone, corrected by the chronometer correction ("поправка часов",
 // seconds, added to the clock's reading). The star is typed by its number or
 // found by part of its name; a text no star's line holds is said under the
-// form, "Нет звезды «…»" (NoStarText). A form whose Hs was never typed shows
+// form, "Нет звезды «…»" (NoStarText), and so is a Return on a text that
+// several hold (ManyStarsText). A form whose Hs was never typed shows
 // no error, but adds nothing.
 
 #include <QDateTime>
@@ -75,6 +76,8 @@ struct TPrintedLog;
 QString LastGoodText(const QString& field);
 // "Нет звезды «сириуз»".
 QString NoStarText(const QString& typed);
+// Said when Return is pressed on a text several stars' lines hold.
+QString ManyStarsText(const QString& typed);
 
 class TSightTab : public QWidget {
   Q_OBJECT
@@ -151,11 +154,12 @@ class TSightTab : public QWidget {
   void ShowStar();
   void ApplyMainValuesToSight();
   void MarkClick();
+  void ShowSheetWindow();
   void ClockCorrectionChange();
   void ObserverChange();
   void SettleObserver();  // the form's observer's settings become the ones a refused field falls back to
   void FindStar(const QString& choice);
-  void SearchStar();
+  int SearchStar();
   void SizeStarFinder();
 
   // The list and its fix.
@@ -204,6 +208,7 @@ class TSightTab : public QWidget {
   QLineEdit* leStarFind = nullptr;
   QLabel* lbStarSearch = nullptr;
   QCompleter* starFinder_ = nullptr;  // leStarFind's lines, "42 θ Возничего"
+  QStringList starLines_;             // those lines, star 1 first
   QPushButton* btnMark = nullptr;
   TNumberField* dsClockCorrection = nullptr;
   TInstantFields sightTime_;

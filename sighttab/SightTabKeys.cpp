@@ -96,9 +96,10 @@ void TSightTab::ConnectKeys() {
   returnAdds->WatchPopup(sightTime_.Date->calendarWidget()->window());
   key(tvSights, QKeySequence::Delete, Qt::WidgetShortcut, &TSightTab::RemoveClick);
   key(this, QKeySequence::Undo, Qt::WidgetWithChildrenShortcut, &TSightTab::UndoListChange);
-  key(this, QKeySequence(Qt::Key_F5), Qt::WidgetWithChildrenShortcut, &TSightTab::MarkClick);
-  auto* sheet = new QShortcut(QKeySequence(Qt::Key_F9), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-  connect(sheet, &QShortcut::activated, this, [this] { Guarded([this] { fixPanel_->ShowSheetWindow(); }); });
+  // Anywhere in the window while the tab is the page shown, the tab bar and
+  // the menu's button included: a shortcut of a hidden page does not fire.
+  key(this, QKeySequence(Qt::Key_F5), Qt::WindowShortcut, &TSightTab::MarkClick);
+  key(this, QKeySequence(Qt::Key_F9), Qt::WindowShortcut, &TSightTab::ShowSheetWindow);
   connect(leStarFind, &QLineEdit::textChanged, this, [this] { Guarded([this] { SearchStar(); }); });
   // A field of the form entered starts its typing from the values in hand.
   focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
@@ -109,6 +110,8 @@ void TSightTab::ConnectKeys() {
 // The children go after the tab's own part, and as the window closes a field
 // losing the focus still signals: neither the focus watch nor any child's
 // signal may reach the tab's handlers then.
+void TSightTab::ShowSheetWindow() { fixPanel_->ShowSheetWindow(); }
+
 TSightTab::~TSightTab() {
   disconnect(focusWatch_);
   for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
@@ -119,36 +122,47 @@ void TSightTab::SizeStarFinder() {
   QAbstractItemView* popup = starFinder_->popup();
   const QFontMetrics metrics(popup->font());
   int widest = 0;
-  for (std::int32_t number = 1; number <= 160; ++number) {
-    widest = std::max(widest, metrics.horizontalAdvance(Text(StarText(number))));
-  }
+  for (const QString& line : starLines_) widest = std::max(widest, metrics.horizontalAdvance(line));
   popup->setMinimumWidth(widest + popup->verticalScrollBar()->sizeHint().width() + 2 * popup->frameWidth() +
                          4 * popup->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8);
 }
 
 QString NoStarText(const QString& typed) { return QStringLiteral("Нет звезды «") + typed + QStringLiteral("»"); }
 
-// The star whose line holds the text typed (in any case), if only one does.
-void TSightTab::SearchStar() {
+QString ManyStarsText(const QString& typed) {
+  return QStringLiteral("«") + typed + QStringLiteral("» есть у нескольких звёзд: выберите одну в списке");
+}
+
+// The star whose line holds the text typed (in any case), if only one does;
+// how many lines hold it.
+int TSightTab::SearchStar() {
   const QString typed = leStarFind->text().trimmed();
   int found = 0;
   int count = 0;
-  for (std::int32_t number = 1; number <= 160 && !typed.isEmpty(); ++number) {
-    if (Text(StarText(number)).contains(typed, Qt::CaseInsensitive)) found = number, ++count;
+  for (std::int32_t number = 1; number <= starLines_.size() && !typed.isEmpty(); ++number) {
+    if (starLines_[number - 1].contains(typed, Qt::CaseInsensitive)) found = number, ++count;
   }
   lbStarSearch->setText(!typed.isEmpty() && count == 0 ? NoStarText(typed) : QString());
   lbStarSearch->setVisible(!lbStarSearch->text().isEmpty());
   lastFound_ = count == 1 ? found : 0;
+  return count;
 }
 
 void TSightTab::FindStar(const QString& choice) {
   // "42 θ Возничего": the number leads the completer's line; a text held by
-  // one star's line only chooses it, a text held by none is said.
-  SearchStar();
+  // one star's line only chooses it, a text held by none or by several is
+  // said.
+  const int count = SearchStar();
   bool number = false;
   std::int32_t star = choice.section(u' ', 0, 0).toInt(&number);
-  if (!number || star < 1 || star > 160 || Text(StarText(star)) != choice) star = lastFound_;
-  if (star == 0) return;
+  if (!number || star < 1 || star > starLines_.size() || starLines_[star - 1] != choice) star = lastFound_;
+  if (star == 0) {
+    if (count > 1) {
+      lbStarSearch->setText(ManyStarsText(leStarFind->text().trimmed()));
+      lbStarSearch->setVisible(true);
+    }
+    return;
+  }
   seStar->setValue(star);
 }
 

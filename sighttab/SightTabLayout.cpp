@@ -145,9 +145,8 @@ QGroupBox* TSightTab::CreateSightGroup() {
   leStarFind->setPlaceholderText(QStringLiteral("найти по названию"));
   leStarFind->setToolTip(QStringLiteral("Наберите часть названия или обозначения звезды и выберите её из списка"));
   leStarFind->setFixedWidth(170);
-  QStringList stars;
-  for (std::int32_t number = 1; number <= 160; ++number) stars << Text(StarText(number));
-  starFinder_ = new QCompleter(stars, leStarFind);
+  for (std::int32_t number = 1; number <= kStarCount; ++number) starLines_ << Text(StarText(number));
+  starFinder_ = new QCompleter(starLines_, leStarFind);
   starFinder_->setCaseSensitivity(Qt::CaseInsensitive);
   starFinder_->setFilterMode(Qt::MatchContains);
   starFinder_->setMaxVisibleItems(12);

@@ -44,7 +44,6 @@ void TSightTab::TimeHeadingClick(int column) {
 
 void TSightTab::WorkFix() {
   sights_->SetFix(fixPanel_->WorkFix(Sights()));
-  if (const std::optional<TFixSettings> accuracy = fixPanel_->Accuracy()) accuracy_ = *accuracy;
   EnableListButtons();
   btnCopyList->setEnabled(!Sights().empty());
   emit logChanged();

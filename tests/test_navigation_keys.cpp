@@ -77,6 +77,23 @@ TEST_F(NavigationKeysTest, KeysOpenTheWindowTurnTheTabsAndDropTheMenu) {
   Press(Qt::Key_Tab, Qt::ControlModifier);
   EXPECT_EQ(tabs->currentIndex(), 0);
 
+  // F9 opens the sheet's window from the sight tab's own tab bar, where
+  // Ctrl+Tab leaves the focus; on the sky tab it does nothing.
+  QWidget* sheet = In<QWidget>("SheetWindow");
+  tabs->tabBar()->setFocus();
+  ASSERT_TRUE(RunUntil([tabs] { return Focus() == tabs->tabBar(); }));
+  Press(Qt::Key_F9);
+  EXPECT_FALSE(sheet->isVisible());
+  Press(Qt::Key_Tab, Qt::ControlModifier);
+  ASSERT_EQ(tabs->currentIndex(), 1);
+  ASSERT_EQ(Focus(), tabs->tabBar());
+  Press(Qt::Key_F9);
+  EXPECT_TRUE(RunUntil([sheet] { return sheet->isVisible(); }));
+  sheet->hide();
+  window->activateWindow();
+  ASSERT_TRUE(RunUntil([window] { return QApplication::activeWindow() == window; }));
+  tabs->setCurrentIndex(0);
+
   // F10 drops the menu with its first item active; the arrows move in it.
   auto* menu = In<QMenu>("LogMenu");
   EXPECT_TRUE(In<QToolButton>("btnLog")->toolTip().contains(QStringLiteral("F10")));
