@@ -45,11 +45,22 @@ TBodyPlace BodyPlaceAt(TCelestialBody body, std::int32_t starNumber, const TInst
 
 }  // namespace bodies
 
-TBodyPlace BodyPlace(TCelestialBody body, std::int32_t starNumber, const TShipTime& time) {
+TBodyPlace BodyPlace(TCelestialBody body, std::int32_t starNumber, const TShipTime& time,
+                     const TTimeSettings& settings) {
   if (body > TCelestialBody::Star) throw EBodyError(kBodyError);
   if (body == TCelestialBody::Star && (starNumber < 1 || starNumber > 160)) throw EBodyError(kBodyStarNumberError);
-  if (const char* fault = ShipTimeFault(time, kBodyInstantTexts)) throw EBodyError(fault);
-  return bodies::BodyPlaceAt(body, starNumber, bodies::InstantOf(time));
+  TShipTime checked = time;
+  if (IsLeapSecond(time)) checked.Second = 59;
+  if (const char* fault = ShipTimeFault(checked, kBodyInstantTexts)) throw EBodyError(fault);
+  try {
+    return bodies::BodyPlaceAt(body, starNumber, bodies::InstantOf(time, settings));
+  } catch (const ETimeScaleError& e) {
+    throw EBodyError(e.Message());
+  }
+}
+
+TBodyPlace BodyPlace(TCelestialBody body, std::int32_t starNumber, const TShipTime& time) {
+  return BodyPlace(body, starNumber, time, TTimeSettings{});
 }
 
 }  // namespace tarvel

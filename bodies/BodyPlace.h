@@ -6,9 +6,11 @@
 // reduction: Greenwich hour angle and declination, semi-diameter, horizontal
 // parallax, magnitude and illuminated fraction.
 //
-// Time: universal time = ship's time − zone, taken as UT1; TT = UT1 + ΔT,
-// ΔT from DeltaT below at the decimal year y + (month − 0.5) / 12 of the
-// universal date; TDB is taken as TT (1.7 ms at most).
+// Time: ship's time − zone is UTC; UT1 and TT from TimeScales
+// (timescales/TimeScales.h: the leap seconds, the IERS series of the Earth's
+// rotation, its prediction after the series, or a typed DUT1); TDB is taken
+// as TT (1.7 ms at most). The second may be 60 in the leap second that ends
+// a UTC day (23:59:60 UTC); on any other day it is refused.
 //
 // Places: the Sun, the Moon and the planets from the Swiss Ephemeris
 // (libswe, files sepl_18 and semo_18 of swe-basic-data, the JPL DE431
@@ -56,6 +58,7 @@
 #include "bodies/BodyErrors.h"
 #include "core/Extended.h"
 #include "shiptime/ShipTime.h"
+#include "timescales/TimeScales.h"
 
 namespace tarvel {
 
@@ -70,12 +73,11 @@ struct TBodyPlace {
   Extended Illuminated;         // illuminated fraction of the disc, 0 … 1; 1 for the Sun and a star
 };
 
-// The apparent geocentric place at the ship's instant (universal time = ship's time − zone).
+// The apparent geocentric place at the ship's instant (UTC = ship's time − zone),
+// with the measured or predicted Earth rotation.
 TBodyPlace BodyPlace(TCelestialBody body, std::int32_t StarNumber, const TShipTime& time);
-
-// TT − UT in seconds for a decimal year: F. Espenak and J. Meeus, polynomial
-// expressions for ΔT, NASA Five Millennium Canon of Solar Eclipses
-// (NASA/TP-2006-214141), the pieces from 1920 to 2150.
-Extended DeltaT(Extended Year);
+// The same with the settings of the time of record (a typed DUT1).
+TBodyPlace BodyPlace(TCelestialBody body, std::int32_t StarNumber, const TShipTime& time,
+                     const TTimeSettings& settings);
 
 }  // namespace tarvel

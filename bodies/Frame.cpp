@@ -2,38 +2,27 @@
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 // The instant and what the places at it share.
 //
-// UT1 from the ship's instant (seconds from 1970, 0h UT: JD 2440587.5); TT =
-// UT1 + ΔT (DeltaT at y + (month − 0.5) / 12 of the universal date, as the
-// accuracy tools take it). eraApcg13 gives the Earth's barycentric and
+// UT1 and TT of the ship's instant from TimeScales, as two-part Julian dates
+// whose first part is 0h UTC of the date. eraApcg13 gives the Earth's barycentric and
 // heliocentric position and velocity (eraEpv00) for deflection and
 // aberration; eraPnm06a the matrix GCRS → true equator and equinox of date;
 // eraGst06 with that matrix is eraGst06a without computing the nutation twice.
 
 #include <erfam.h>
 
-#include <chrono>
 #include <cmath>
 
 #include "bodies/Reduction.h"
 
 namespace tarvel::bodies {
 
-TInstant InstantOf(const TShipTime& time) {
-  using namespace std::chrono;
-  const std::int64_t seconds = UniversalSeconds(time);
-  std::int64_t days = seconds / 86400, second = seconds % 86400;
-  if (second < 0) {
-    second += 86400;
-    --days;
-  }
-  const year_month_day date{sys_days{} + std::chrono::days{days}};
-  const Extended year = static_cast<int>(date.year()) +
-                        (static_cast<unsigned>(date.month()) - 0.5L) / 12;
+TInstant InstantOf(const TShipTime& time, const TTimeSettings& settings) {
+  const TTimeScales scales = TimeScales(time, settings);
   TInstant when{};
-  when.Ut1a = 2440587.5 + static_cast<double>(days);
-  when.Ut1b = static_cast<double>(second) / 86400;
+  when.Ut1a = 2400000.5 + static_cast<double>(scales.Mjd);
+  when.Ut1b = static_cast<double>((scales.UtcSeconds + scales.Ut1MinusUtc) / 86400);
   when.Tta = when.Ut1a;
-  when.Ttb = static_cast<double>((second + DeltaT(year)) / 86400);
+  when.Ttb = static_cast<double>((scales.UtcSeconds + scales.Ut1MinusUtc + scales.TtMinusUt1) / 86400);
   return when;
 }
 

@@ -21,8 +21,9 @@ struct TInstant {
   double Tta, Ttb;
 };
 
-// The instant of a valid ship's time: UT1 = ship's time − zone, TT = UT1 + ΔT.
-TInstant InstantOf(const TShipTime& time);
+// The instant of a valid ship's time: UTC = ship's time − zone, UT1 and TT
+// from TimeScales.
+TInstant InstantOf(const TShipTime& time, const TTimeSettings& settings = {});
 
 // What every place at one instant shares: the Earth's position and velocity
 // and the relativistic factors (eraApcg13, geocentric), the

@@ -12,7 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   liberfa-dev libswe-dev swe-basic-data
   kstars-data stellarium-data
-  fonts-liberation qt6-translations-l10n
+  fonts-liberation qt6-translations-l10n python3-astropy
   desktop-file-utils appstream dpkg-dev lintian
   poppler-utils
   "$@"

@@ -14,6 +14,7 @@
 #include "bodies/BodyPlace.h"
 #include "bodies/HipparcosStars.h"
 #include "bodies/Reduction.h"
+#include "timescales/DeltaTTrend.h"
 
 namespace tarvel {
 namespace {
@@ -81,7 +82,7 @@ TEST(AlphaCentauriPair, StarPlaceStandsAtTheLightCentre) {
   const THipparcosStar& star = HipparcosStar(102);
   for (const Case& c : kCases) {
     const double tt = 2451545.0 + (c.epoch - 2000) * 365.25;
-    const bodies::TInstant when{tt, -static_cast<double>(DeltaT(c.epoch)) / 86400, tt, 0};
+    const bodies::TInstant when{tt, -static_cast<double>(DeltaTTrend(c.epoch)) / 86400, tt, 0};
     const TBodyPlace place = bodies::BodyPlaceAt(TCelestialBody::Star, 102, when);
 
     const double dec = star.Dec * ERFA_DD2R, masToRad = ERFA_DAS2R / 1000;

@@ -1,24 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
-// ΔT = TT − UT in seconds at a decimal year y (y = year + (month − 0.5) / 12
-// for a date in that month).
+// ΔT = TT − UT in seconds at a decimal year y, as the polynomials give it.
 //
 // F. Espenak and J. Meeus, "Polynomial Expressions for Delta T", NASA Five
 // Millennium Canon of Solar Eclipses: −1999 to +3000 (NASA/TP-2006-214141),
 // the pieces 1920–1941, 1941–1961, 1961–1986, 1986–2005, 2005–2050 and
 // 2050–2150. Outside 1920 … 2150 the nearest piece is extended: the program
-// asks only for 1930 … 2099.
+// asks only for the years after the measured series, up to 2099.
 //
 // Uncertainty: a fraction of a second before 2005; the extrapolation after
 // it (2005–2050 fitted to the observations of 2005 and to the long-term
 // trend) stands about 5 s above the measured ΔT of the 2020s and its error
 // grows to tens of seconds by 2100.
 
-#include "bodies/BodyPlace.h"
+#include "timescales/DeltaTTrend.h"
 
 namespace tarvel {
 
-Extended DeltaT(Extended y) {
+Extended DeltaTTrend(Extended y) {
   if (y < 1941) {
     const Extended t = y - 1920;
     return 21.20L + 0.84493L * t - 0.076100L * t * t + 0.0020936L * t * t * t;

@@ -8,13 +8,14 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "bodies/BodyPlace.h"
+#include "timescales/DeltaTTrend.h"
 
 namespace tarvel::reference {
 
-// The program's own ΔT (bodies/BodyPlace.h), so that the tools and the
-// bodies' places take the same TT for the same UT.
-double DeltaT(double y) { return static_cast<double>(tarvel::DeltaT(y)); }
+// The polynomials the main window's accuracy has always been measured with
+// (timescales/DeltaTTrend.h); the navigation window's own time scales are
+// TimeScales'.
+double DeltaT(double y) { return static_cast<double>(tarvel::DeltaTTrend(y)); }
 
 Instant InstantAt(int year, int month, int day, int hour, int minute, int second) {
   Instant i{year, month, day, hour, minute, second, 0, 0, 0, 0};

@@ -3,7 +3,7 @@
 #pragma once
 // The accuracy tools' instants: a civil date and time in UT with the two-part
 // Julian dates that ERFA takes. UT1 = UTC = that time; TT = UT + ΔT with ΔT
-// from the Espenak & Meeus polynomials of the bodies library; TDB is taken as TT (1.7 ms at most).
+// from the Espenak & Meeus polynomials; TDB is taken as TT (1.7 ms at most).
 
 #include <cstdint>
 #include <string>
@@ -14,7 +14,7 @@ inline constexpr int kFirstYear = 1930;
 inline constexpr int kDecades = 17;  // 1930s … 2090s
 
 // ΔT = TT - UT in seconds at decimal year y, year + (month - 0.5) / 12:
-// tarvel::DeltaT (bodies/BodyPlace.h).
+// the Espenak & Meeus polynomials (timescales/DeltaTTrend.h).
 double DeltaT(double y);
 
 struct Instant {

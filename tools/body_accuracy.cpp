@@ -6,13 +6,14 @@
 //
 // Instants: for each body type (the Sun, the Moon, Venus, Mars, Jupiter,
 // Saturn, the stars) N instants drawn uniformly in whole seconds over
-// 1930-01-01 00:00:00 … 2099-12-31 23:59:59 UT with std::mt19937_64 and a
-// fixed seed, zone 0 (ship's time = UT); the stars take the catalogue's 160
+// 1930-01-01 00:00:00 … 2099-12-31 23:59:59 UTC with std::mt19937_64 and a
+// fixed seed, zone 0 (ship's time = UTC); the stars take the catalogue's 160
 // in turn. Or, with "-", lines "body star year month day hour minute second"
 // from standard input (body as in the CSV, star 0 for the others).
 //
-// Each row: the body, the star's number (0 for the others), the instant, the
-// library's ΔT at the decimal year year + (month − 0.5) / 12, then GHA and
+// Each row: the body, the star's number (0 for the others), the instant
+// (UTC), the library's time scales there (TimeScales: TT − UT1 and UT1 − UTC,
+// seconds), then GHA and
 // declination (degrees), semi-diameter and horizontal parallax (minutes of
 // arc), magnitude and illuminated fraction; for a star, also the catalogue
 // values the library carries (bodies/HipparcosStars.h: ICRS right ascension
@@ -49,16 +50,16 @@ constexpr int kStars = 160;
 constexpr std::array<const char*, 7> kBodyNames = {"Sun", "Moon", "Venus", "Mars", "Jupiter", "Saturn", "Star"};
 
 void Header() {
-  std::printf("body,star,year,month,day,hour,minute,second,deltat,gha,dec,sd,hp,magnitude,illuminated,"
+  std::printf("body,star,year,month,day,hour,minute,second,deltat,ut1_utc,gha,dec,sd,hp,magnitude,illuminated,"
               "hip,ra_deg,dec_deg,pmra_cosdec_mas,pmdec_mas,parallax_mas\n");
 }
 
 void Row(int body, int star, int year, int month, int day, int hour, int minute, int second) {
   const TShipTime time{0, hour, minute, second, day, month, year};
   const TBodyPlace p = BodyPlace(static_cast<TCelestialBody>(body), star, time);
-  const Extended dt = DeltaT(static_cast<Extended>(year) + (static_cast<Extended>(month) - 0.5L) / 12);
-  std::printf("%s,%d,%d,%d,%d,%d,%d,%d,%.6Lf,%.12Lf,%.12Lf,%.9Lf,%.9Lf,%.4Lf,%.6Lf", kBodyNames[body], star, year,
-              month, day, hour, minute, second, dt, p.Gha, p.Dec, p.SemiDiameter, p.HorizontalParallax,
+  const TTimeScales scales = TimeScales(time);
+  std::printf("%s,%d,%d,%d,%d,%d,%d,%d,%.6Lf,%.6Lf,%.12Lf,%.12Lf,%.9Lf,%.9Lf,%.4Lf,%.6Lf", kBodyNames[body], star,
+              year, month, day, hour, minute, second, scales.TtMinusUt1, scales.Ut1MinusUtc, p.Gha, p.Dec, p.SemiDiameter, p.HorizontalParallax,
               p.Magnitude, p.Illuminated);
   if (static_cast<TCelestialBody>(body) == TCelestialBody::Star) {
     const THipparcosStar& s = HipparcosStar(star);
