@@ -17,9 +17,13 @@ DE405's constants (AU, CLIGHT, EMRAT, the initial conditions at JDEPOC).
 Positions are km from the solar-system barycentre in the ICRF, the Moon's
 from the Earth; the Chebyshev series are evaluated here with numpy.
 
-Apparent geocentric place of date, for each instant:
-  UT1 = the instant's UT; TT = UT1 + ΔT (Espenak & Meeus 2006, the decimal
-  year year + (month - 0.5) / 12); TDB = TT + eraDtdb at the geocentre.
+Apparent geocentric place of date, for each instant (read as UTC):
+  UT1 and TT either as the library prints them beside each place (--time
+  library, the default: UT1 = UTC + its UT1 - UTC, TT = UT1 + its Delta T; so
+  the comparison checks the places and not the time scales), or from the IERS
+  itself (--time iers: astropy.time with the EOP 14 C04 series of Debian's
+  python3-astropy, IERS_B, and its own leap seconds through ERFA; only the
+  instants the series covers); TDB = TT + eraDtdb at the geocentre.
   Earth = EMB - Moon / (1 + EMRAT); the Moon's barycentric place
   EMB + Moon * EMRAT / (1 + EMRAT).
   Light time: the body's barycentric place at t - τ with τ = |B(t - τ) - E(t)| / c,
@@ -46,6 +50,12 @@ so the stars' comparison checks the library's transforms, not its catalogue.
 Usage:
   de405_reference.py validate           the DE405 reader and the apparent place on their own
   de405_reference.py compare [CSV]      compare the library's CSV (tarvel_body_accuracy), stdin by default
+  de405_reference.py compare --time iers [CSV]
+                                        the same with UT1 and TT of the IERS: the time of record as well
+  de405_reference.py instants N FIRST LAST [SEED]
+                                        N random UTC instants of the years FIRST ... LAST, each for the
+                                        Sun, the Moon, the four planets and one star, as lines for
+                                        "tarvel_body_accuracy -"
 """
 
 import argparse
@@ -190,7 +200,7 @@ class ErfaEphemeris:
         return self.sun(mjd) + pv["p"] * self.au
 
 
-def delta_t(y):
+def delta_t_polynomials(y):
     """TT - UT, seconds, at decimal year y: Espenak & Meeus 2006 (NASA/TP-2006-214141)."""
     y = np.asarray(y, dtype=float)
     out = np.empty_like(y)
@@ -211,14 +221,18 @@ def delta_t(y):
 
 
 class Instants:
-    """Whole-second UT instants as ERFA's two-part Julian dates."""
+    """Whole-second UTC instants as ERFA's two-part Julian dates, with UT1 - UTC and TT - UT1 in
+    seconds (by default UT1 = UTC and the polynomials' Delta T, as the reader's own checks take them)."""
 
-    def __init__(self, year, month, day, hour, minute, second):
+    def __init__(self, year, month, day, hour, minute, second, ut1_utc=None, delta_t=None):
         self.year, self.month, self.day = np.asarray(year), np.asarray(month), np.asarray(day)
         djm0, djm = erfa.cal2jd(year, month, day)
         self.ut1a = djm0 + djm
-        self.ut1b = (np.asarray(hour) * 3600 + np.asarray(minute) * 60 + np.asarray(second)) / DAYSEC
-        self.delta_t = delta_t(self.year + (self.month - 0.5) / 12)
+        utc = (np.asarray(hour) * 3600 + np.asarray(minute) * 60 + np.asarray(second)) / DAYSEC
+        self.ut1_utc = np.zeros(len(self.year)) if ut1_utc is None else np.asarray(ut1_utc, dtype=float)
+        self.ut1b = utc + self.ut1_utc / DAYSEC
+        self.delta_t = delta_t_polynomials(self.year + (self.month - 0.5) / 12) if delta_t is None \
+            else np.asarray(delta_t, dtype=float)
         self.tta = self.ut1a
         self.ttb = self.ut1b + self.delta_t / DAYSEC
         tdb_minus_tt = erfa.dtdb(self.tta, self.ttb, self.ut1b % 1.0, 0.0, 0.0, 0.0)
@@ -226,6 +240,27 @@ class Instants:
         self.tdbb = self.ttb + tdb_minus_tt / DAYSEC
         self.tdb_mjd = (self.tdba - 2400000.5) + self.tdbb
         self.decade = (self.year // 10) * 10
+
+
+def iers_scales(year, month, day, hour, minute, second):
+    """UT1 - UTC and TT - UT1, seconds, from astropy.time and the C04 series it ships (no network)."""
+    from astropy.time import Time
+    from astropy.utils import iers
+    iers.conf.auto_download = False
+    iers.earth_orientation_table.set(iers.IERS_B.open())
+    t = Time({"year": year, "month": month, "day": day, "hour": hour, "minute": minute,
+              "second": np.asarray(second, dtype=float)}, format="ymdhms", scale="utc")
+    ut1, tt = t.ut1, t.tt
+    return (np.asarray(t.delta_ut1_utc, dtype=float),
+            ((tt.jd1 - ut1.jd1) + (tt.jd2 - ut1.jd2)) * DAYSEC)
+
+
+def iers_covers(year, month, day):
+    """The days inside the C04 series (its first day to the day before its last)."""
+    from astropy.utils import iers
+    table = iers.IERS_B.open()
+    mjd = erfa.cal2jd(year, month, day)[1]
+    return (mjd >= float(table["MJD"][0].value)) & (mjd < float(table["MJD"][-1].value))
 
 
 def apparent(de, body, when, barycentric=None):
@@ -422,10 +457,10 @@ def wrapped(angle):
 FIELDS = ["year", "month", "day", "hour", "minute", "second"]
 
 
-def errors(de, name, lib, idx):
+def errors(de, name, lib, idx, scales):
     """Library − reference at the rows idx of one body: GHA × cos δ and δ in arcseconds,
-    HP and SD in arcminutes (none for stars)."""
-    when = Instants(*(lib[k][idx].astype(int) for k in FIELDS))
+    HP and SD in arcminutes (none for stars); the reference's UT1 - UTC and TT - UT1 are scales."""
+    when = Instants(*(lib[k][idx].astype(int) for k in FIELDS), scales[0][idx], scales[1][idx])
     if name == "Star":
         # The library's catalogue values: degrees, mas a year (μα cos δ), mas; no radial velocity.
         # An empty row would make the two sides agree trivially.
@@ -451,16 +486,26 @@ def errors(de, name, lib, idx):
     return e, when
 
 
-def compare(de, stream):
+def compare(de, stream, clock="library"):
     """The library's rows against DE405 (stars: ERFA), and the rows outside DE405 against
-    ERFA's analytic ephemerides, with those models' own spread against DE405."""
+    ERFA's analytic ephemerides, with those models' own spread against DE405. With clock "iers"
+    only the rows the IERS series covers, their UT1 and TT the IERS'."""
     start = time.monotonic()
     lib = read_library(stream)
+    if clock == "iers":
+        keep = iers_covers(*(lib[k].astype(int) for k in ("year", "month", "day")))
+        lib = {k: v[keep] for k, v in lib.items()}
+        if not len(lib["body"]):
+            raise SystemExit("de405_reference.py: no row inside the IERS series")
     body = lib["body"]
     unknown = set(body) - set(BODIES)
     if unknown:
         raise SystemExit(f"de405_reference.py: unknown bodies {sorted(unknown)}")
-    every = Instants(*(lib[k].astype(int) for k in FIELDS))
+    fields = [lib[k].astype(int) for k in FIELDS]
+    library = (lib["ut1_utc"].astype(float) if "ut1_utc" in lib else np.zeros(len(body)),
+               lib["deltat"].astype(float))
+    scales = iers_scales(*fields) if clock == "iers" else library
+    every = Instants(*fields, *scales)
     inside = de.covers(every.tdb_mjd - 1) & de.covers(every.tdb_mjd) & (every.year >= 1960) & (every.year < 2060)
     models = ErfaEphemeris()
     results, beyond = [], []
@@ -470,16 +515,29 @@ def compare(de, stream):
             continue
         idx = np.flatnonzero(pick & (inside | (name == "Star")))
         if len(idx):
-            e, when = errors(de, name, lib, idx)
+            e, when = errors(de, name, lib, idx, scales)
             results.append((name, when, e, lib["star"][idx]))
         out = np.flatnonzero(pick & ~inside)
         if name != "Star" and len(out):
-            e_out, when_out = errors(models, name, lib, out)
-            e_in, _ = errors(models, name, lib, idx) if len(idx) else ({}, None)
+            e_out, when_out = errors(models, name, lib, out, scales)
+            e_in, _ = errors(models, name, lib, idx, scales) if len(idx) else ({}, None)
             model_spread = {k: e_in[k] - e[k] for k in e_in}  # the model against DE405 at the same rows
             beyond.append((name, when_out, e_out, model_spread))
-    dt_error = float(np.max(np.abs(lib["deltat"].astype(float) - every.delta_t)))
-    return results, beyond, dt_error, len(body), time.monotonic() - start
+    time_error = (float(np.max(np.abs(library[0] - scales[0]))), float(np.max(np.abs(library[1] - scales[1]))))
+    return results, beyond, time_error, len(body), time.monotonic() - start
+
+
+def instants(count, first, last, seed):
+    """count random whole-second UTC instants of the years first ... last, each for every body."""
+    rng = np.random.default_rng(seed)
+    lo = erfa.cal2jd(first, 1, 1)[1] * DAYSEC
+    hi = erfa.cal2jd(last + 1, 1, 1)[1] * DAYSEC
+    for n, t in enumerate(rng.integers(int(lo), int(hi), count)):
+        y, m, d, f = erfa.jd2cal(2400000.5, t // DAYSEC)
+        sec = int(t % DAYSEC)
+        for name in BODIES:
+            star = n % 160 + 1 if name == "Star" else 0
+            print(name, star, y, m, d, sec // 3600, sec // 60 % 60, sec % 60)
 
 
 def stats(x):
@@ -513,13 +571,21 @@ COLUMNS = "GHA×cos δ max ″ | RMS ″ | δ max ″ | RMS ″ | HP max ′ | R
 ALIGN = "---:|---:|---:|---:|---:|---:|---:|---:"
 
 
-def summarise(results, beyond, dt_error, total, seconds, command):
+def summarise(results, beyond, time_error, total, seconds, command, clock="library"):
     compared = sum(len(r[1].year) for r in results)
     print(f"# The bodies against DE405\n\n`{command}`: {total} instants, {compared} of them against DE405 "
           "(the Sun, the Moon and the planets in 1960–2059) or, for the stars, ERFA over 1930–2099. "
           "Error = library − reference; GHA × cos δ and δ in seconds of arc, HP and SD in minutes of arc; "
           "max is of |error|. Goal: position 3″ (0.05′), HP 0.005′, SD 0.01′. "
-          f"ΔT: the library's and the reference's agree within {dt_error:.1e} s.\n")
+          + ("UT1 and TT of the IERS (EOP 14 C04, through astropy.time); the library's own stand from them "
+             f"by at most {time_error[0]:.4f} s in UT1 - UTC and {time_error[1]:.4f} s in TT - UT1.\n"
+             if clock == "iers" else "UT1 and TT as the library gives them.\n"))
+    print("## Position error by body, minutes of arc\n\n| Body | n | median | 95th percentile | max |\n"
+          "|---|---:|---:|---:|---:|")
+    for name, when, e, star in results:
+        arc = np.hypot(e["gha"], e["dec"]) / 60
+        print(f"| {name} | {len(arc)} | {np.median(arc):.4f} | {np.percentile(arc, 95):.4f} | {arc.max():.4f} |")
+    print()
     print(f"## By body\n\n| Body | n | {COLUMNS} | illuminated fraction max | worst position | goal met |\n"
           f"|---|---:|{ALIGN}|---:|---|---|")
     for name, when, e, star in results:
@@ -561,12 +627,21 @@ def main():
     c = sub.add_parser("compare")
     c.add_argument("csv", nargs="?", default="-")
     c.add_argument("--command", default="scripts/accuracy.sh bodies")
+    c.add_argument("--time", choices=["library", "iers"], default="library")
+    i = sub.add_parser("instants")
+    i.add_argument("count", type=int)
+    i.add_argument("first", type=int)
+    i.add_argument("last", type=int)
+    i.add_argument("seed", type=int, nargs="?", default=20261210)
     args = parser.parse_args()
+    if args.what == "instants":
+        instants(args.count, args.first, args.last, args.seed)
+        return 0
     de = DE405(args.table)
     if args.what == "validate":
         return 0 if validate(de, args.samples, args.seed) else 1
     stream = sys.stdin if args.csv == "-" else open(args.csv, encoding="utf-8")
-    summarise(*compare(de, stream), command=args.command)
+    summarise(*compare(de, stream, args.time), command=args.command, clock=args.time)
     return 0
 
 
