@@ -58,7 +58,7 @@ void Row(int body, int star, int year, int month, int day, int hour, int minute,
   const TShipTime time{0, hour, minute, second, day, month, year};
   const TBodyPlace p = BodyPlace(static_cast<TCelestialBody>(body), star, time);
   const TTimeScales scales = TimeScales(time);
-  std::printf("%s,%d,%d,%d,%d,%d,%d,%d,%.6Lf,%.6Lf,%.12Lf,%.12Lf,%.9Lf,%.9Lf,%.4Lf,%.6Lf", kBodyNames[body], star,
+  std::printf("%s,%d,%d,%d,%d,%d,%d,%d,%.9Lf,%.9Lf,%.12Lf,%.12Lf,%.9Lf,%.9Lf,%.4Lf,%.6Lf", kBodyNames[body], star,
               year, month, day, hour, minute, second, scales.TtMinusUt1, scales.Ut1MinusUtc, p.Gha, p.Dec, p.SemiDiameter, p.HorizontalParallax,
               p.Magnitude, p.Illuminated);
   if (static_cast<TCelestialBody>(body) == TCelestialBody::Star) {
