@@ -95,7 +95,7 @@ TCorrections Corrections(const TSight& s, const TBodyPlace& place, Extended ha, 
 }
 
 TBodyPlace PlaceOf(const TSight& s) {
-  return BodyPlace(CelestialBody(s.Body), s.Body == TBody::Star ? s.StarNumber : 0, s.Time);
+  return BodyPlace(CelestialBody(s.Body), s.Body == TBody::Star ? s.StarNumber : 0, s.Time, TTimeSettings{s.Dut1});
 }
 
 // The sight's fields other than Hs, in the order the user reads them.
@@ -111,6 +111,7 @@ void ValidateCorrections(const TSight& s) {
   if (!kEyeHeightRange.Holds(s.EyeHeight)) throw ESightError(kSightEyeHeightError);
   if (!kTemperatureRange.Holds(s.Temperature)) throw ESightError(kSightTemperatureError);
   if (!kPressureRange.Holds(s.Pressure)) throw ESightError(kSightPressureError);
+  if (s.Dut1 && !kDut1Range.Holds(*s.Dut1)) throw ESightError(kSightDut1Error);
 }
 
 }  // namespace

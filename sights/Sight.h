@@ -22,7 +22,7 @@
 // The semi-diameter is the geocentric one: applied after the parallax, the
 // Moon's augmentation cancels. The body's Greenwich hour angle,
 // declination, HP and SD are those of bodies/BodyPlace.h at the sight's
-// instant; Hc and Zn are solved from them at the assumed position:
+// instant, read as UTC, with the sight's DUT1 where one was typed; Hc and Zn are solved from them at the assumed position:
 // LHA = GHA + λ, sin Hc = sin φ sin δ + cos φ cos δ cos LHA,
 // tan Zn = −cos δ sin LHA / (cos φ sin δ − sin φ cos δ cos LHA).
 //
@@ -34,6 +34,7 @@
 // EOverflow) and an EBodyError of missing ephemeris files pass through.
 
 #include <cstdint>
+#include <optional>
 
 #include "bodies/BodyPlace.h"
 #include "core/Extended.h"
@@ -63,6 +64,9 @@ struct TSight {
   Extended EyeHeight;                 // metres above the sea
   Extended Temperature;               // degrees Celsius
   Extended Pressure;                  // hectopascals
+  // DUT1 as the time signals gave it (UT1 − UTC, seconds, −0.9 … +0.9), none
+  // when not typed: used past the measured Earth rotation (TimeScales).
+  std::optional<Extended> Dut1 = std::nullopt;
 };
 
 struct TSightReduction {

@@ -30,6 +30,7 @@ inline constexpr Extended kIndexErrorBound = 60;     // minutes of arc
 inline constexpr TRange kEyeHeightRange{0, 100};     // metres
 inline constexpr TRange kTemperatureRange{-60, 60};  // °C
 inline constexpr TRange kPressureRange{850, 1100};   // hPa
+inline constexpr TRange kDut1Range{-0.9L, 0.9L};     // seconds, UT1 − UTC as the time signals give it
 
 inline constexpr const char* kSightBodyError = "Светило задано неверно";
 inline constexpr const char* kSightStarNumberError = "Номер звезды должен быть от 1 до 160";
@@ -38,6 +39,7 @@ inline constexpr const char* kSightIndexError = "Индексная ошибка
 inline constexpr const char* kSightEyeHeightError = "Высота глаза наблюдателя должна быть от 0 до 100 м";
 inline constexpr const char* kSightTemperatureError = "Температура воздуха должна быть от -60 до +60 °C";
 inline constexpr const char* kSightPressureError = "Атмосферное давление должно быть от 850 до 1100 гПа";
+inline constexpr const char* kSightDut1Error = "DUT1 должна быть от -0,9 до +0,9 с";
 inline constexpr const char* kSightHaError =
     "Видимая высота Ha получается меньше 0°: проверьте Hs, индексную ошибку и высоту глаза";
 inline constexpr const char* kSightHaHighError =

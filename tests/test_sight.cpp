@@ -149,6 +149,8 @@ const BadRow kBadRows[] = {
     {"TemperatureHigh", [](TSight& s, auto&, auto&) { s.Temperature = 60.5L; }, kSightTemperatureError},
     {"PressureLow", [](TSight& s, auto&, auto&) { s.Pressure = 849.9L; }, kSightPressureError},
     {"PressureHigh", [](TSight& s, auto&, auto&) { s.Pressure = 1100.1L; }, kSightPressureError},
+    {"Dut1High", [](TSight& s, auto&, auto&) { s.Dut1 = 0.95L; }, kSightDut1Error},
+    {"Dut1Low", [](TSight& s, auto&, auto&) { s.Dut1 = -0.91L; }, kSightDut1Error},
     {"ThirtyFirstApril", [](TSight& s, auto&, auto&) { s.Time.Day = 31, s.Time.Month = 4; }, kSightInstantTexts.Date},
     {"February29In2023", [](TSight& s, auto&, auto&) { s.Time.Day = 29, s.Time.Month = 2, s.Time.Year = 2023; }, kSightInstantTexts.Date},
     {"MonthThirteen", [](TSight& s, auto&, auto&) { s.Time.Month = 13; }, kSightInstantTexts.Date},
@@ -171,6 +173,27 @@ const BadRow kBadRows[] = {
 };
 
 void PrintTo(const BadRow& r, std::ostream* os) { *os << r.name; }
+
+// A typed DUT1 is the Earth's turn: past the measured series, DUT1 +0,9 s
+// puts a star where the sight one second later (UT1 − UTC held at −0,019 s)
+// stands within 0,08 s of the turn, 1,2″; inside the series the measured
+// value is used and the typed one changes nothing.
+TEST(ReduceSight, TypedDut1TurnsTheEarth) {
+  TSight typed = Sight(kStar, 67, 19, 30, 20, 3, 2026, -2, 41.9L, 0.8L, 20, 25, 990);
+  TSight later = typed;
+  later.Time.Second = 1;
+  typed.Dut1 = 0.9L;
+  const TSightReduction a = ReduceSight(typed, 45, -30), b = ReduceSight(later, 45, -30);
+  EXPECT_NEAR(D(a.Hc - b.Hc) * 3600, 0, 1.3);
+  EXPECT_NEAR(D(a.Zn - b.Zn) * 3600 * std::cos(D(a.Hc) * M_PI / 180), 0, 1.3);
+  typed.Dut1.reset();
+  EXPECT_GT(std::fabs(D(ReduceSight(typed, 45, -30).Hc - b.Hc)) * 3600, 5);  // a second's turn is seen
+
+  TSight measured = Sight(kStar, 67, 19, 30, 20, 3, 2010, -2, 41.9L, 0.8L, 20, 25, 990);
+  const TSightReduction plain = ReduceSight(measured, 45, -30);
+  measured.Dut1 = 0.9L;
+  EXPECT_EQ(ReduceSight(measured, 45, -30).Hc, plain.Hc);
+}
 
 class ReduceSightBadInput : public ::testing::TestWithParam<BadRow> {};
 
