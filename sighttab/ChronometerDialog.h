@@ -32,7 +32,8 @@ class TChronometerDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // zone: the zone a new comparison starts in (the sight form's).
+  // start: the date, time (to the minute) and zone a new comparison's
+  // fields start from (the clock's instant in the sight form's zone).
   TChronometerDialog(const TChronometerRecord& record, const TShipTime& start, QWidget* parent = nullptr);
 
   // The record as the dialog holds it.
