@@ -8,7 +8,8 @@
 //   and a reason, in valid UTF-8;
 // - a log that is read is valid: every number finite, every field in the
 //   range of the form's field it came from, every date a real one, every
-//   reduction finite with its azimuth in 0 … 360°;
+//   reduction finite with its azimuth in 0 … 360°, the chronometer's
+//   comparisons in time order, only the first undated;
 // - a log that is read writes back (SightLogJson), and that text reads
 //   again to the same log, value for value to the last bit, and writes the
 //   same text once more.
@@ -102,7 +103,18 @@ const char* Invalid(const TSightLog& log) {
   if (!RealInstant(dr.Time)) return "reckoning time";
   if (!Within(dr.Course, 0, 359.9L) || !Within(dr.Speed, 0, 99.9L)) return "course or speed";
   if (!Within(log.Settings.SightError, 0.1L - 1e-12L, 10) || !Within(log.Settings.DriftRate, 0, 10)) return "settings";
-  if (!Within(log.ClockCorrection, -3600, 3600)) return "clock correction";
+  const TChronometerRecord& clock = log.Chronometer;
+  for (std::size_t k = 0; k < clock.Comparisons.size(); ++k) {
+    const TComparison& c = clock.Comparisons[k];
+    if (!Within(c.Correction, -3600, 3600)) return "comparison's correction";
+    if (!c.Time ? k > 0 : !RealInstant(*c.Time) || c.Time->Year < 1930 || c.Time->Year > 2099) {
+      return "comparison's instant";
+    }
+    if (k > 0 && clock.Comparisons[k - 1].Time && UniversalSeconds(*clock.Comparisons[k - 1].Time) >= UniversalSeconds(*c.Time)) {
+      return "comparisons' order";
+    }
+  }
+  if (clock.TypedRate && !Within(*clock.TypedRate, -60, 60)) return "chronometer's rate";
   for (const TLoggedSight& logged : log.Sights) {
     const TSight& s = logged.Sight;
     if (static_cast<int>(s.Body) > static_cast<int>(TBody::Saturn)) return "body";
@@ -127,6 +139,17 @@ const char* Invalid(const TSightLog& log) {
 
 auto Values(const TShipTime& t) { return std::make_tuple(t.Zone, t.Hour, t.Minute, t.Second, t.Day, t.Month, t.Year); }
 
+bool Same(const TChronometerRecord& a, const TChronometerRecord& b) {
+  if (a.Comparisons.size() != b.Comparisons.size() || a.TypedRate != b.TypedRate) return false;
+  for (std::size_t k = 0; k < a.Comparisons.size(); ++k) {
+    const TComparison& p = a.Comparisons[k];
+    const TComparison& q = b.Comparisons[k];
+    if (p.Correction != q.Correction || p.Time.has_value() != q.Time.has_value()) return false;
+    if (p.Time && Values(*p.Time) != Values(*q.Time)) return false;
+  }
+  return true;
+}
+
 auto Values(const TLoggedSight& l) {
   const TSight& s = l.Sight;
   const TSightReduction& r = l.Reduction;
@@ -140,10 +163,10 @@ bool Same(const TSightLog& a, const TSightLog& b) {
   const TDeadReckoning& p = a.Reckoning;
   const TDeadReckoning& q = b.Reckoning;
   if (std::make_tuple(p.Lat, p.Lon, p.Course, p.Speed, a.Settings.SightError, a.Settings.DriftRate,
-                      a.ClockCorrection, a.Sights.size()) !=
+                      a.Sights.size()) !=
           std::make_tuple(q.Lat, q.Lon, q.Course, q.Speed, b.Settings.SightError, b.Settings.DriftRate,
-                          b.ClockCorrection, b.Sights.size()) ||
-      Values(p.Time) != Values(q.Time)) {
+                          b.Sights.size()) ||
+      Values(p.Time) != Values(q.Time) || !Same(a.Chronometer, b.Chronometer)) {
     return false;
   }
   for (std::size_t k = 0; k < a.Sights.size(); ++k) {

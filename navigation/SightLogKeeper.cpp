@@ -319,7 +319,7 @@ void TSightLogKeeper::ExportCsv() {
   const QString path = Dialogs().SavePath(window_, QStringLiteral("Экспорт CSV"), kCsvFilter,
                                           DialogStart(NamedPath(), QStringLiteral("csv")));
   if (path.isEmpty()) return;
-  WriteFileAtomically(path, QByteArray::fromStdString(SightsCsv(tab_->Sights(), tab_->Fix())));
+  WriteFileAtomically(path, QByteArray::fromStdString(SightsCsv(tab_->Sights(), tab_->Fix(), tab_->Chronometer())));
 }
 
 void TSightLogKeeper::PrintLog() { tab_->PrintClick(); }

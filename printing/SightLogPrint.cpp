@@ -15,7 +15,9 @@
 #include "core/NumberPicture.h"
 #include "fixpanel/SheetDrawing.h"
 #include "printing/PageFlow.h"
+#include "reports/ChronometerText.h"
 #include "reports/PositionText.h"
+#include "reports/Reckoning.h"
 #include "reports/SightSheet.h"
 #include "reports/TextColumns.h"
 #include "widgets/Texts.h"
@@ -181,8 +183,14 @@ std::vector<TFlowBlock> WorksheetBlocks(const TFlowWriter& w, const TPrintedLog&
     for (TFlowLine& line : w.Paragraph(Text("Счислимое место: " + PositionText(logged.Lat, logged.Lon)), font)) {
       block.Lines.push_back(std::move(line));
     }
+    const Extended at = static_cast<Extended>(SightSeconds(logged.Sight));
+    for (TFlowLine& line : w.Paragraph(Text(ChronometerLine(log.Chronometer, at)), font)) {
+      block.Lines.push_back(std::move(line));
+    }
     for (const QStringList& row : sheets[i]) block.Lines.push_back(w.Row(row, left, font));
-    for (const std::string& warning : SightWarnings(logged.Sight, logged.Reduction)) {
+    std::vector<std::string> warnings = SightWarnings(logged.Sight, logged.Reduction);
+    if (const std::string drift = ChronometerWarning(log.Chronometer, at); !drift.empty()) warnings.push_back(drift);
+    for (const std::string& warning : warnings) {
       for (TFlowLine& line : w.Paragraph(Text(warning), font, 0, kWarning)) block.Lines.push_back(std::move(line));
     }
     blocks.push_back(std::move(block));

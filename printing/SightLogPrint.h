@@ -4,7 +4,8 @@
 // The sight log on paper: the dead reckoning and the accuracy of the fix,
 // the numbered list of sights, the fix with its report and the plotting
 // sheet at a round scale printed under it (1 cm on the paper is that many
-// miles), and each sight's worksheet. Every page carries the log's title and
+// miles), and each sight's worksheet with the chronometer's correction at
+// its instant (reports/ChronometerText.h). Every page carries the log's title and
 // "Лист k из n"; a line of text is never split by a page break, and a
 // sight's worksheet or the sheet starts a new page rather than break.
 //
@@ -19,6 +20,7 @@
 #include <optional>
 #include <vector>
 
+#include "chronometer/Chronometer.h"
 #include "core/RuntimeErrors.h"
 #include "reports/FixReport.h"
 #include "sights/Fix.h"
@@ -38,6 +40,7 @@ struct TPrintedLog {
   std::optional<TDeadReckoning> Reckoning;
   TFixSettings Settings;
   TFixOutcome Fix;
+  TChronometerRecord Chronometer{};  // each worksheet's chronometer line and its warning
 };
 
 // The pages, on a device whose page size and margins are already set.

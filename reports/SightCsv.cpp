@@ -5,7 +5,9 @@
 #include <algorithm>
 
 #include "angles/Direction.h"
+#include "chronometer/ChronometerCorrection.h"
 #include "core/NumberPicture.h"
+#include "reports/Reckoning.h"
 #include "reports/SightSheet.h"
 
 namespace tarvel {
@@ -14,7 +16,7 @@ namespace {
 const std::vector<std::string> kCsvCaptions = {
     "№", "Включено", "Светило", "Дата", "Время", "Зона", "Hs, °", "Индексная ошибка, ′", "Высота глаза, м",
     "Температура, °C", "Давление, гПа", "Широта счислимая, °", "Долгота счислимая, °", "Ho, °", "Hc, °", "Zn, °",
-    "Перенос, мили", "Невязка, ′"};
+    "Перенос, мили", "Невязка, ′", "Поправка хронометра, с"};
 
 // The number with a decimal point, whatever the picture's comma.
 std::string Number(std::string_view picture, Extended x) {
@@ -58,13 +60,15 @@ std::string CsvBodyText(const TSight& sight) {
   return StarText(sight.StarNumber);
 }
 
-std::string SightsCsv(const std::vector<TLoggedSight>& sights, const TFixOutcome& fix) {
+std::string SightsCsv(const std::vector<TLoggedSight>& sights, const TFixOutcome& fix,
+                      const TChronometerRecord& chronometer) {
   std::string text = CsvLine(kCsvCaptions);
   for (std::size_t k = 0; k < sights.size(); ++k) {
     const TLoggedSight& logged = sights[k];
     const TSight& s = logged.Sight;
     const TSightReduction& r = logged.Reduction;
     const std::optional<Extended> residual = ResidualAt(fix, k);
+    const std::optional<TChronometerCorrection> clock = CorrectionAt(chronometer, static_cast<Extended>(SightSeconds(s)));
     text += CsvLine({std::to_string(k + 1), logged.Enabled ? "да" : "нет", CsvBodyText(s),
                      std::to_string(s.Time.Year) + "-" + TwoDigits(s.Time.Month) + "-" + TwoDigits(s.Time.Day),
                      TwoDigits(s.Time.Hour) + ":" + TwoDigits(s.Time.Minute) + ":" + TwoDigits(s.Time.Second),
@@ -72,7 +76,8 @@ std::string SightsCsv(const std::vector<TLoggedSight>& sights, const TFixOutcome
                      Number("0.0", s.EyeHeight), Number("0.0", s.Temperature), Number("0", s.Pressure),
                      Number("0.000000", logged.Lat), Number("0.000000", logged.Lon), Number("0.0000", r.Ho),
                      Number("0.0000", r.Hc), Csv(DirectionNumber(r.Zn)), Number("0.00", r.Intercept),
-                     residual ? Number("0.00", *residual) : std::string()});
+                     residual ? Number("0.00", *residual) : std::string(),
+                     clock ? Number("0.0", clock->Seconds) : std::string()});
   }
   return text;
 }

@@ -14,11 +14,13 @@
 // (°C), pressure (hPa), assumed latitude and longitude (degrees, north and
 // east positive), Ho and Hc (degrees), Zn (degrees, "045.0"), intercept (miles,
 // positive toward the body), residual at the fix (′; empty when the sight
-// was not in the fix).
+// was not in the fix), the chronometer's correction at the sight's instant
+// (s to a tenth, chronometer/ for its sign; empty with no comparison).
 
 #include <string>
 #include <vector>
 
+#include "chronometer/Chronometer.h"
 #include "reports/FixReport.h"
 
 namespace tarvel {
@@ -29,6 +31,7 @@ std::string CsvLine(const std::vector<std::string>& fields);
 // The body as the table names it.
 std::string CsvBodyText(const TSight& sight);
 
-std::string SightsCsv(const std::vector<TLoggedSight>& sights, const TFixOutcome& fix);
+std::string SightsCsv(const std::vector<TLoggedSight>& sights, const TFixOutcome& fix,
+                      const TChronometerRecord& chronometer = {});
 
 }  // namespace tarvel

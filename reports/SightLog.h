@@ -5,13 +5,14 @@
 // "Обработка наблюдений" tab and wants back tomorrow: the list of sights with
 // every input, the dead reckoning, the accuracy the fix is worked with, the
 // observer's settings the sight form starts from and the chronometer's
-// correction. Pure C++; the file is sightlog/, the window's
+// record (chronometer/Chronometer.h: comparisons and rate). Pure C++; the file is sightlog/, the window's
 // side navigation/. The reductions in Sights are worked again whenever a log
 // is read, never stored.
 
 #include <string>
 #include <vector>
 
+#include "chronometer/Chronometer.h"
 #include "core/Extended.h"
 #include "reports/FixReport.h"
 #include "sights/Fix.h"
@@ -32,7 +33,7 @@ struct TSightLog {
   TDeadReckoning Reckoning{};
   TFixSettings Settings{};
   TObserverSettings Observer{};
-  Extended ClockCorrection = 0;      // "поправка часов", seconds added to the sights' times
+  TChronometerRecord Chronometer{};  // the chronometer's comparisons and rate: F5's correction
 };
 
 // The key of a body in the log file: "sunLowerLimb", "star", "saturn", …

@@ -11,8 +11,10 @@
 #include "display/GreekLetter.h"
 #include "ephemeris/CStars.h"
 #include "ephemeris/Stars.h"
+#include "reports/ChronometerText.h"
 #include "reports/DegreesText.h"
 #include "reports/PositionText.h"
+#include "reports/Reckoning.h"
 #include "reports/TextColumns.h"
 
 namespace tarvel {
@@ -163,10 +165,12 @@ std::string SightInputsText(const TSight& s) {
          signedText("0.0", s.Temperature) + " °C, давление " + FormatPicture("0", s.Pressure) + " гПа";
 }
 
-std::string WorksheetText(const TSight& sight, Extended lat, Extended lon, const TSightReduction& reduction) {
+std::string WorksheetText(const TSight& sight, Extended lat, Extended lon, const TSightReduction& reduction,
+                          const TChronometerRecord& chronometer) {
   std::string text = "Обработка наблюдения\n";
   text += "Светило: " + BodyText(sight) + "\n";
   text += "Судовое время: " + SightTimeText(sight) + ", пояс " + ZoneText(sight.Time.Zone) + "\n";
+  text += ChronometerLine(chronometer, static_cast<Extended>(SightSeconds(sight))) + "\n";
   text += "Измерено: " + SightInputsText(sight) + "\n";
   text += "Счислимое место: " + PositionText(lat, lon) + "\n\n";
   const std::vector<TWorksheetLine> lines = Worksheet(sight, reduction);
@@ -180,6 +184,8 @@ std::string WorksheetText(const TSight& sight, Extended lat, Extended lon, const
     text += PaddedText(line.Caption, captionWidth) + "  " + value + "   " + line.Formula + "\n";
   }
   for (const std::string& warning : SightWarnings(sight, reduction)) text += "Внимание: " + warning + "\n";
+  const std::string drift = ChronometerWarning(chronometer, static_cast<Extended>(SightSeconds(sight)));
+  if (!drift.empty()) text += "Внимание: " + drift + "\n";
   return text;
 }
 

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "chronometer/Chronometer.h"
 #include "core/Extended.h"
 #include "sights/Sight.h"
 
@@ -73,8 +74,10 @@ std::string SightInputsText(const TSight& sight);
 std::string ZoneText(std::int32_t zone);
 
 // The worksheet as text for the clipboard: the body, time and zone, the
+// chronometer's correction at the sight (reports/ChronometerText.h), the
 // assumed position in the main window's position texts, the lines in
-// columns, and the warnings.
-std::string WorksheetText(const TSight& sight, Extended lat, Extended lon, const TSightReduction& reduction);
+// columns, and the warnings, the chronometer's last.
+std::string WorksheetText(const TSight& sight, Extended lat, Extended lon, const TSightReduction& reduction,
+                          const TChronometerRecord& chronometer = {});
 
 }  // namespace tarvel

@@ -71,6 +71,19 @@ QJsonObject SightObject(const TLoggedSight& logged) {
   return object;
 }
 
+QJsonObject ChronometerObject(const TChronometerRecord& record) {
+  QJsonArray comparisons;
+  for (const TComparison& c : record.Comparisons) {
+    QJsonObject object;
+    if (c.Time) PutInstant(object, *c.Time);
+    object["correction"] = Shown(c.Correction, "0.0");
+    comparisons.append(object);
+  }
+  QJsonObject chronometer{{"comparisons", comparisons}};
+  if (record.TypedRate) chronometer["rate"] = Shown(*record.TypedRate, "0.0");
+  return chronometer;
+}
+
 }  // namespace
 
 QByteArray SightLogJson(const TSightLog& log) {
@@ -85,7 +98,7 @@ QByteArray SightLogJson(const TSightLog& log) {
   for (const TLoggedSight& logged : log.Sights) sights.append(SightObject(logged));
   const QJsonObject root{{"format", kSightLogFormat},
                          {"version", kSightLogVersion},
-                         {"clockCorrection", Shown(log.ClockCorrection, "0.0")},
+                         {"chronometer", ChronometerObject(log.Chronometer)},
                          {"reckoning", reckoning},
                          {"settings", QJsonObject{{"sightError", Shown(log.Settings.SightError, "0.0")},
                                                   {"driftRate", Shown(log.Settings.DriftRate, "0.0")},

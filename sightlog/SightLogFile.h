@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 #pragma once
 // The sight log's file (reports/SightLog.h): JSON in UTF-8, one object
-//   {"format": "tarvel-sights", "version": 1, "clockCorrection": 0,
+//   {"format": "tarvel-sights", "version": 2,
+//    "chronometer": {"comparisons": [{…, "correction": -3.4}, …], "rate": 0.6},
 //    "reckoning": {…}, "settings": {…}, "sights": [{…}, …]}
 // with every value as the user entered it: an angle of position as
 // {"deg": 55, "min": 45.5, "hem": "N"}, Hs as {"deg": 27, "min": 23.7},
@@ -10,7 +11,15 @@
 // their fields show. "settings" holds the fix's accuracy and the observer's
 // settings of the sight form (index error, eye height, temperature,
 // pressure); a log written before the latter were kept opens with the form's
-// defaults for them. README.md lists the fields. A value read back is the
+// defaults for them. "chronometer" is the chronometer's record
+// (chronometer/Chronometer.h): its comparisons in time order, each a ship's
+// instant and the correction u in seconds to a tenth (negative when the
+// chronometer is fast), an undated one holding "correction" alone; "rate",
+// the daily rate typed (s/сут, to a tenth), is absent when the rate comes
+// from the last two comparisons. A log of version 1 has instead one
+// "clockCorrection" (optional): it is read as the one comparison of the
+// record, at the instant of the log's first sight (in the list's order), or
+// undated when the log has no sight; its other fields read as before. README.md lists the fields. A value read back is the
 // one the form's own reading of the same text gives, to the last bit, so a
 // log opened shows and computes exactly what was saved. The reductions are
 // not stored: reading a log reduces its sights again.
@@ -47,7 +56,7 @@ class ENewerSightLog : public ESightLogError {
 };
 
 inline constexpr const char* kSightLogFormat = "tarvel-sights";
-inline constexpr int kSightLogVersion = 1;
+inline constexpr int kSightLogVersion = 2;
 
 // The file's text.
 QByteArray SightLogJson(const TSightLog& log);

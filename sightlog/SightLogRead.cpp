@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "angles/Degrees.h"
+#include "chronometer/Chronometer.h"
 #include "core/TextToNumber.h"
 #include "sightlog/SightLogFile.h"
 
@@ -177,12 +178,47 @@ TLoggedSight SightOf(const TFields& f) {
   return logged;
 }
 
-TSightLog LogOf(const QJsonObject& root) {
+// The chronometer's record of a log of version 2; its comparisons must be
+// in time order already, as the program writes them.
+TChronometerRecord ChronometerOf(const TFields& top) {
+  const TFields chronometer = top.Object("chronometer");
+  TChronometerRecord record;
+  const QJsonValue comparisons = chronometer.Value("comparisons");
+  if (!comparisons.isArray()) chronometer.Fail("поле «comparisons» должно быть списком");
+  const QJsonArray list = comparisons.toArray();
+  const double bound = static_cast<double>(kComparisonBound);
+  for (qsizetype k = 0; k < list.size(); ++k) {
+    const std::string place = chronometer.Place() + "сравнение " + std::to_string(k + 1) + ": ";
+    if (!list[k].isObject()) throw ESightLogError(place + "должно быть объектом");
+    const TFields f(list[k].toObject(), place);
+    TComparison comparison;
+    comparison.Correction = f.Decimal("correction", -bound, bound, 1);
+    bool dated = false;
+    for (const char* key : {"zone", "year", "month", "day", "hour", "minute", "second"}) dated = dated || !f.Missing(key);
+    if (dated) {
+      comparison.Time = f.Instant();
+      if (const char* fault = ShipTimeFault(*comparison.Time, kComparisonInstantTexts)) f.Fail(fault);
+    }
+    record.Comparisons.push_back(comparison);
+  }
+  if (!chronometer.Missing("rate")) {
+    const double rate = static_cast<double>(kRateBound);
+    record.TypedRate = chronometer.Decimal("rate", -rate, rate, 1);
+  }
+  const std::string fault = RecordFault(record);
+  if (!fault.empty()) chronometer.Fail(fault);
+  return record;
+}
+
+TSightLog LogOf(const QJsonObject& root, int version) {
   const TFields top(root, "");
   TSightLog log;
-  if (root.contains(QLatin1String("clockCorrection"))) {
-    log.ClockCorrection = top.Decimal("clockCorrection", -3600, 3600, 1);
+  // Version 1's one correction, dated by the first sight once they are read.
+  std::optional<Extended> clockCorrection;
+  if (version == 1 && root.contains(QLatin1String("clockCorrection"))) {
+    clockCorrection = top.Decimal("clockCorrection", -3600, 3600, 1);
   }
+  if (version >= 2) log.Chronometer = ChronometerOf(top);
   const TFields dr = top.Object("reckoning");
   log.Reckoning.Lat = dr.Angle("lat", TDegType::Latitude);
   log.Reckoning.Lon = dr.Angle("lon", TDegType::Longitude);
@@ -207,6 +243,11 @@ TSightLog LogOf(const QJsonObject& root) {
     const std::string place = "наблюдение " + std::to_string(k + 1) + ": ";
     if (!list[k].isObject()) throw ESightLogError(place + "должно быть объектом");
     log.Sights.push_back(SightOf(TFields(list[k].toObject(), place)));
+  }
+  if (clockCorrection) {
+    TComparison comparison{std::nullopt, *clockCorrection};
+    if (!log.Sights.empty()) comparison.Time = log.Sights.front().Sight.Time;
+    log.Chronometer.Comparisons = {comparison};
   }
   return log;
 }
@@ -246,7 +287,7 @@ TSightLog ParseSightLog(const QByteArray& text, const QString& path) {
                          std::to_string(kSightLogVersion) + " и не станет его перезаписывать");
   }
   try {
-    return LogOf(root);
+    return LogOf(root, static_cast<int>(version.toDouble()));
   } catch (const ESightLogError& error) {
     throw ESightLogError(file + error.Message());
   }

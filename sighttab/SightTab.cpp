@@ -31,7 +31,12 @@
 #include "fixpanel/FixPanel.h"
 #include "navfields/FormControls.h"
 #include "navfields/NumberField.h"
+#include "chronometer/ChronometerCorrection.h"
+#include "reports/ChronometerText.h"
+#include "reports/Reckoning.h"
 #include "reports/SightSheet.h"
+#include "sights/SightErrors.h"
+#include "sighttab/ChronometerDialog.h"
 #include "sighttab/SightListModel.h"
 #include "widgets/ErrorReport.h"
 #include "widgets/HemisphereKeys.h"
@@ -58,25 +63,29 @@ const TFixOutcome& TSightTab::Fix() const { return fixPanel_->Fix(); }
 
 void TSightTab::SetClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
 
-Extended TSightTab::ClockCorrection() const { return ReadNumber(dsClockCorrection); }
-
-void TSightTab::SetClockCorrection(Extended seconds) {
-  dsClockCorrection->setValue(static_cast<double>(seconds));
-  clockCorrection_ = seconds;
+void TSightTab::SetChronometer(const TChronometerRecord& record) {
+  chronometer_ = record;
+  ShowChronometer();
 }
 
-void TSightTab::ClockCorrectionChange() {
-  // The log keeps the last correction that could be read; a wrong one is
-  // said in the form (Reduce) and kept only there.
-  Extended seconds = 0;
-  try {
-    seconds = ClockCorrection();
-  } catch (const EFieldError&) {
-    return;
-  }
-  if (seconds == clockCorrection_) return;
-  clockCorrection_ = seconds;
+void TSightTab::ChronometerClick() {
+  TShipTime start{ReadZone(sightTime_.Zone, sightTime_.ZoneSign), 0, 0, 0, 1, 1, 2026};
+  const QDateTime clock = (clock_ ? clock_() : QDateTime::currentDateTime()).toUTC().addSecs(qint64{start.Zone} * 3600);
+  start = {start.Zone, clock.time().hour(), clock.time().minute(), 0, clock.date().day(), clock.date().month(),
+           clock.date().year()};
+  TChronometerDialog dialog(chronometer_, start, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  SetChronometer(dialog.Record());
+  Reduce();
   emit logChanged();
+}
+
+void TSightTab::ShowChronometer() {
+  // The correction at the form's instant; the form's own error says a time
+  // that cannot be read.
+  const TShipTime t = ReadShipTime(sightTime_);
+  if (ShipTimeFault(t, kSightInstantTexts)) return lbChronometer->clear();
+  lbChronometer->setText(Text(ChronometerLine(chronometer_, static_cast<Extended>(UniversalSeconds(t)))));
 }
 
 // --- Reading the inputs ------------------------------------------------------
@@ -130,10 +139,10 @@ void TSightTab::ConnectHandlers() {
   on(meHs, &TMaskEdit::maskedTextChanged, &TSightTab::SightInputChange);
   // Every text, also one that is not a number yet, is read and, if wrong,
   // reported.
-  for (TNumberField* field : {dsIndex, dsEye, dsTemperature, dsPressure, dsClockCorrection}) {
+  for (TNumberField* field : {dsIndex, dsEye, dsTemperature, dsPressure}) {
     on(field, &TNumberField::edited, &TSightTab::SightInputChange);
   }
-  on(dsClockCorrection, &TNumberField::edited, &TSightTab::ClockCorrectionChange);
+  on(btnChronometer, &QPushButton::clicked, &TSightTab::ChronometerClick);
   for (TNumberField* field : {dsIndex, dsEye, dsTemperature, dsPressure}) {
     on(field, &TNumberField::edited, &TSightTab::ObserverChange);
     on(field, &TNumberField::editingFinished, &TSightTab::SettleObserver);
@@ -169,21 +178,17 @@ void TSightTab::ConnectHandlers() {
 }
 
 void TSightTab::MarkClick() {
-  // The clock's instant in universal time, corrected, then in the form's
-  // zone; to the nearest second, as the time field holds it. A correction
-  // that is no number, or a date the field cannot hold, is said in the form
-  // and changes nothing.
-  Extended correction = 0;
-  try {
-    correction = ClockCorrection();
-  } catch (const EFieldError& error) {
-    lbSightError->setText(Text(error.Message()));
-    return;
-  }
+  // The clock's instant in universal time, corrected by the record's
+  // correction at that instant (none: 0 s), then in the form's zone; to the
+  // nearest second, a half up, as the time field holds it. A date the field
+  // cannot hold is said in the form and changes nothing.
   const QDateTime clock = clock_ ? clock_() : QDateTime::currentDateTime();
+  const qint64 clockMs = clock.toUTC().toMSecsSinceEpoch();
+  const std::optional<TChronometerCorrection> correction =
+      CorrectionAt(chronometer_, static_cast<Extended>(clockMs) / 1000);
+  const Extended seconds = correction ? correction->Seconds : 0;
   const std::int32_t zone = ReadZone(sightTime_.Zone, sightTime_.ZoneSign);
-  const qint64 ms = clock.toUTC().toMSecsSinceEpoch() + std::llround(static_cast<double>(correction) * 1000) +
-                    qint64{zone} * 3600 * 1000 + 500;
+  const qint64 ms = clockMs + std::llround(static_cast<double>(seconds) * 1000) + qint64{zone} * 3600 * 1000 + 500;
   const QDateTime ship = QDateTime::fromMSecsSinceEpoch(ms - ((ms % 1000) + 1000) % 1000, Qt::UTC);
   if (ship.date() < kFirstFormDate || ship.date() > kLastFormDate) {
     lbSightError->setText(QStringLiteral("Дата засечки вне допустимых пределов (1930–2099)"));
@@ -254,6 +259,7 @@ void TSightTab::TakeMainClick() { ApplyMainValuesToSight(); }
 
 
 void TSightTab::Reduce() {
+  ShowChronometer();
   TLoggedSight logged;
   QString field;  // the field being read
   // The worksheet keeps the last good reduction of values not in the middle
@@ -274,8 +280,6 @@ void TSightTab::Reduce() {
     logged.Sight = ReadSight(field);
     field = QStringLiteral("Счислимое место");
     std::tie(logged.Lat, logged.Lon) = ReadPosition(assumed_);
-    field = dsClockCorrection->Caption();
-    ClockCorrection();
     field.clear();
     // A form whose altitude was never typed waits for it without an error.
     if (!hsTyped_) return refuse({});
@@ -287,6 +291,8 @@ void TSightTab::Reduce() {
   for (const std::string& warning : SightWarnings(logged.Sight, logged.Reduction)) {
     warnings += (warnings.empty() ? "" : "\n") + warning;
   }
+  const std::string drift = ChronometerWarning(chronometer_, static_cast<Extended>(SightSeconds(logged.Sight)));
+  if (!drift.empty()) warnings += (warnings.empty() ? "" : "\n") + drift;
   ShowWorksheet(logged);
   lbSheetState->clear();
   lbSheetState->hide();
@@ -325,7 +331,8 @@ void TSightTab::ShowWorksheet(const TLoggedSight& logged) {
 
 void TSightTab::CopySheetClick() {
   if (!shown_) return;
-  QApplication::clipboard()->setText(Text(WorksheetText(shown_->Sight, shown_->Lat, shown_->Lon, shown_->Reduction)));
+  QApplication::clipboard()->setText(
+      Text(WorksheetText(shown_->Sight, shown_->Lat, shown_->Lon, shown_->Reduction, chronometer_)));
 }
 
 void TSightTab::ShowSight(const TLoggedSight& logged) {

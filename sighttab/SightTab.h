@@ -30,8 +30,12 @@
 // removes its selected row; Ctrl+Z (outside a text field, which keeps its
 // own) undoes the list's last changes, several deep; F5 anywhere in the tab
 // is "Засечка": the form's date and time become the clock's instant in the
-// form's zone, corrected by the chronometer correction ("поправка часов",
-// seconds, added to the clock's reading). The star is typed by its number or
+// form's zone, corrected by the chronometer record's correction at that
+// instant (chronometer/: seconds added to the clock's reading), rounded to
+// the nearest whole second, a half second up. "Хронометр…" opens the record
+// (TChronometerDialog); the line over the worksheet gives the correction the
+// record holds for the sight's instant, and the form warns when the rate has
+// moved it more than 10 s. The star is typed by its number or
 // found by part of its name; a text no star's line holds is said under the
 // form, "Нет звезды «…»" (NoStarText), and so is a Return on a text that
 // several hold (ManyStarsText). A form whose Hs was never typed shows
@@ -115,10 +119,11 @@ class TSightTab : public QWidget {
   // The computer's clock for the mark: local date and time (the default,
   // QDateTime::currentDateTime, until one is set).
   void SetClock(std::function<QDateTime()> clock);
-  // The chronometer correction, seconds: the true time less the clock's.
-  // Raises EFieldError while its field holds no number in its range.
-  Extended ClockCorrection() const;
-  void SetClockCorrection(Extended seconds);
+  // The chronometer's record: comparisons and rate (chronometer/).
+  const TChronometerRecord& Chronometer() const { return chronometer_; }
+  void SetChronometer(const TChronometerRecord& record);
+  // "Хронометр…": the record's dialog, modal; its record kept on "ОК".
+  void ChronometerClick();
 
  signals:
   // "Перенести в главное окно": the fix, north and east positive degrees,
@@ -155,7 +160,7 @@ class TSightTab : public QWidget {
   void ApplyMainValuesToSight();
   void MarkClick();
   void ShowSheetWindow();
-  void ClockCorrectionChange();
+  void ShowChronometer();  // the line of the record at the form's instant
   void ObserverChange();
   void SettleObserver();  // the form's observer's settings become the ones a refused field falls back to
   void FindStar(const QString& choice);
@@ -179,7 +184,7 @@ class TSightTab : public QWidget {
 
   std::optional<TAlmanacInputs> main_;  // the main window's latest values
   bool applying_ = false;               // the program is filling the inputs
-  Extended clockCorrection_ = 0;        // the log's "поправка часов", seconds: the field's last good value
+  TChronometerRecord chronometer_;      // the log's chronometer record
   TObserverSettings observer_;          // the log's observer's settings: each field's last good value
   TObserverSettings observerSettled_;   // each field's value before the edit in hand
   bool hsTyped_ = false;                // Hs has been given once, by the user or a list's row
@@ -210,7 +215,8 @@ class TSightTab : public QWidget {
   QCompleter* starFinder_ = nullptr;  // leStarFind's lines, "42 θ Возничего"
   QStringList starLines_;             // those lines, star 1 first
   QPushButton* btnMark = nullptr;
-  TNumberField* dsClockCorrection = nullptr;
+  QPushButton* btnChronometer = nullptr;
+  QLabel* lbChronometer = nullptr;  // the correction at the form's instant
   TInstantFields sightTime_;
   TMaskEdit* meHs = nullptr;
   TNumberField* dsIndex = nullptr;

@@ -177,18 +177,21 @@ QGroupBox* TSightTab::CreateSightGroup() {
   grid->addWidget(new QLabel(QStringLiteral("Судовое время:"), group), 2, 0);
   sightTime_ = InstantRow(group, grid, 2, 3, timeNames);
   btnMark = Button(group, "btnMark", QStringLiteral("Засечка"));
-  btnMark->setToolTip(QStringLiteral("F5: взять дату и время с часов компьютера с поправкой часов, в поясе формы"));
-  dsClockCorrection = Number(group, "dsClockCorrection", QStringLiteral("Поправка часов"), -3600, 3600, 0,
-                             QStringLiteral(" с"));
-  dsClockCorrection->setToolTip(QStringLiteral(
-      "Поправка часов: сколько секунд прибавить к часам компьютера, чтобы получить точное время\n"
-      "(часы отстают — поправка положительна, спешат — отрицательна). Её учитывает «Засечка»."));
+  btnMark->setToolTip(
+      QStringLiteral("F5: взять дату и время с часов компьютера с поправкой хронометра, в поясе формы"));
+  btnChronometer = Button(group, "btnChronometer", QStringLiteral("Хронометр…"));
+  btnChronometer->setToolTip(QStringLiteral(
+      "Сравнения хронометра и его суточный ход. Поправка — сколько секунд прибавить к часам,\n"
+      "чтобы получить точное время: спешат — поправка отрицательна, отстают — положительна.\n"
+      "Её учитывает «Засечка»."));
+  lbChronometer = Named(new QLabel(group), "lbChronometer");
+  lbChronometer->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   auto* markLine = new QHBoxLayout;
   markLine->addWidget(btnMark);
   markLine->addSpacing(12);
-  markLine->addWidget(new QLabel(QStringLiteral("Поправка часов:"), group));
-  markLine->addWidget(dsClockCorrection);
-  markLine->addStretch();
+  markLine->addWidget(btnChronometer);
+  markLine->addSpacing(8);
+  markLine->addWidget(lbChronometer, 1);
   grid->addWidget(new QLabel(QStringLiteral("С часов (F5):"), group), 3, 0);
   grid->addLayout(markLine, 3, 1, 1, 3);
 
@@ -250,7 +253,7 @@ QGroupBox* TSightTab::CreateSightGroup() {
 // row, left to right, then its worksheet's buttons, then the list.
 void TSightTab::SetTabOrder() {
   QWidget* const order[] = {cbBody,       btnTakeMain, seStar,        leStarFind,     sightTime_.Date,
-                            sightTime_.Time, sightTime_.Zone, btnMark, dsClockCorrection, meHs,
+                            sightTime_.Time, sightTime_.Zone, btnMark, btnChronometer, meHs,
                             dsIndex,      dsEye,       dsTemperature, dsPressure,     assumed_.Lat,
                             assumed_.Lon, btnCopySheet, btnAdd,       btnReplace,     tvSights,
                             btnRemove,    btnCopyList};

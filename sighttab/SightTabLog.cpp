@@ -18,7 +18,7 @@ std::optional<TSightLog> TSightTab::Log() const {
   log.Reckoning = *reckoning;
   log.Settings = fixPanel_->Fix().Settings;  // the fields' last good values
   log.Observer = observer_;
-  log.ClockCorrection = clockCorrection_;
+  log.Chronometer = chronometer_;
   return log;
 }
 
@@ -29,7 +29,7 @@ void TSightTab::SetLog(const TSightLog& log) {
   for (const TLoggedSight& sight : log.Sights) fresh.Append(sight);
   while (sights_->rowCount() > 0) sights_->Remove(sights_->rowCount() - 1);
   for (const TLoggedSight& sight : log.Sights) sights_->Append(sight);
-  SetClockCorrection(log.ClockCorrection);
+  chronometer_ = log.Chronometer;
   applying_ = true;
   try {
     dsIndex->setValue(static_cast<double>(log.Observer.IndexError));

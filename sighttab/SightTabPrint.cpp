@@ -14,7 +14,7 @@
 namespace tarvel {
 
 TPrintedLog TSightTab::PrintedLog() const {
-  return {logTitle_, Sights(), fixPanel_->Reckoning(), Fix().Settings, Fix()};
+  return {logTitle_, Sights(), fixPanel_->Reckoning(), Fix().Settings, Fix(), chronometer_};
 }
 
 void TSightTab::PrintClick() {

@@ -78,6 +78,26 @@ inline TLoggedSight RandomSight(std::mt19937& random, TBody body, std::int32_t s
   throw std::runtime_error("no position above the horizon");
 }
 
+// A chronometer's record as its dialog makes it: 0 to 3 comparisons a few
+// days apart (two at least, so that no zone puts them out of order), to the minute, in time order, sometimes an undated one first
+// (a log of version 1 without sights), a rate typed or not.
+inline TChronometerRecord RandomChronometer(std::mt19937& random) {
+  TChronometerRecord record;
+  const int count = std::uniform_int_distribution<int>(0, 3)(random);
+  if (count > 0 && std::uniform_int_distribution<int>(0, 4)(random) == 0) {
+    record.Comparisons.push_back({std::nullopt, Number(random, -3600, 3600, 1)});
+  }
+  int day = std::uniform_int_distribution<int>(1, 5)(random);
+  for (int k = 0; k < count; ++k, day += std::uniform_int_distribution<int>(2, 7)(random)) {
+    const TShipTime at{std::uniform_int_distribution<int>(-12, 12)(random),
+                       std::uniform_int_distribution<int>(0, 23)(random),
+                       std::uniform_int_distribution<int>(0, 59)(random), 0, day, 12, 2026};
+    record.Comparisons.push_back({at, Number(random, -120, 120, 1)});
+  }
+  if (std::uniform_int_distribution<int>(0, 1)(random) == 1) record.TypedRate = Number(random, -60, 60, 1);
+  return record;
+}
+
 inline TSightLog RandomLog(std::mt19937& random, int sights) {
   TSightLog log;
   for (int k = 0; k < sights; ++k) {
@@ -90,19 +110,19 @@ inline TSightLog RandomLog(std::mt19937& random, int sights) {
   log.Reckoning.Speed = Number(random, 0, 30, 1);
   log.Settings.SightError = Number(random, 1, 10, 1);
   log.Settings.DriftRate = Number(random, 0, 10, 1);
-  log.ClockCorrection = Number(random, -120, 120, 1);
+  log.Chronometer = RandomChronometer(random);
   log.Observer = {Number(random, -99, 99, 1), Number(random, 0, 100, 1), Number(random, -50, 50, 1),
                   Number(random, 900, 1100, 0)};
   return log;
 }
 
-// The log the saving child writes as its n-th (sight_log_saver.cpp): its
-// clock correction n seconds, n % 4 sights, so files of different lengths
-// follow each other.
+// The log the saving child writes as its n-th (sight_log_saver.cpp): one
+// chronometer comparison of n seconds, n % 4 sights, so files of different
+// lengths follow each other.
 inline TSightLog NumberedLog(int n) {
   std::mt19937 random(static_cast<unsigned>(n % 4));
   TSightLog log = RandomLog(random, n % 4);
-  log.ClockCorrection = n;
+  log.Chronometer = {{{TShipTime{3, 9, 0, 0, 8, 12, 2026}, static_cast<Extended>(n)}}, std::nullopt};
   return log;
 }
 

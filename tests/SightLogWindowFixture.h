@@ -20,7 +20,9 @@
 #include <QTimeEdit>
 #include <memory>
 
+#include "ChronometerDialogDriver.h"
 #include "navfields/Fields.h"
+#include "reports/ChronometerText.h"
 #include "navigation/Navigation.h"
 #include "navigation/SightLogKeeper.h"
 #include "printing/SightLogPrint.h"
@@ -105,12 +107,16 @@ class SightLogWindowTest : public ::testing::Test {
     AddStar(28, 52);
     auto* model = Get<QTableView>("Sights")->model();
     model->setData(model->index(1, 0), Qt::Unchecked, Qt::CheckStateRole);
-    // The chronometer correction, typed as the navigator does: kept too.
-    auto* correction = Get<QDoubleSpinBox>("dsClockCorrection");
-    correction->setFocus();
-    correction->selectAll();
-    QTest::keyClicks(correction, QStringLiteral("-12,5"));
-    EXPECT_EQ(ReadSightLog(UnnamedLogPath()).ClockCorrection, -12.5L);
+    // A chronometer comparison, typed as the navigator does in its dialog:
+    // kept too.
+    EXPECT_TRUE(WithChronometerDialog(Get<QPushButton>("btnChronometer"), [](QDialog* dialog) {
+      TypeInto(dialog->findChild<QDoubleSpinBox*>(QStringLiteral("dsComparisonError")), QStringLiteral("12,5"));
+      dialog->findChild<QPushButton*>(QStringLiteral("btnAddComparison"))->click();
+      dialog->findChild<QPushButton*>(QStringLiteral("btnChronometerOk"))->click();
+    }));
+    const TChronometerRecord kept = ReadSightLog(UnnamedLogPath()).Chronometer;
+    ASSERT_EQ(kept.Comparisons.size(), 1u);
+    EXPECT_EQ(kept.Comparisons[0].Correction, -12.5L);  // "спешит" 12,5 s
   }
   QStringList Shown() const {
     QStringList cells;
@@ -119,8 +125,11 @@ class SightLogWindowTest : public ::testing::Test {
       for (int column = 0; column < model->columnCount(); ++column) cells << model->index(row, column).data().toString();
       cells << QString::number(model->index(row, 0).data(Qt::CheckStateRole).toInt());
     }
-    for (const char* name : {"dsCourse", "dsSpeed", "dsSightError", "dsDriftRate", "dsClockCorrection"}) {
+    for (const char* name : {"dsCourse", "dsSpeed", "dsSightError", "dsDriftRate"}) {
       cells << Get<QDoubleSpinBox>(name)->text();
+    }
+    for (const TComparison& c : Tab()->Chronometer().Comparisons) {
+      cells << QString::fromStdString(ComparisonTimeText(c) + " " + ComparisonErrorText(c));
     }
     cells << Get<TMaskEdit>("meDrFi")->maskedText() << Get<TMaskEdit>("meDrLam")->maskedText();
     return cells;

@@ -69,6 +69,7 @@ TEST_F(SightCsv, OneRowASightWithItsInputsAndResults) {
   ASSERT_EQ(rows.size(), 10u);
   EXPECT_EQ(rows[0][2], "Светило");
   EXPECT_EQ(rows[0][17], "Невязка, ′");
+  EXPECT_EQ(rows[0][18], "Поправка хронометра, с");
   // The index column holds what the form calls "Индексная ошибка" (positive
   // when the sextant reads high); the worksheet applies its negative as i.
   EXPECT_EQ(rows[0][7], "Индексная ошибка, ′");
@@ -78,7 +79,7 @@ TEST_F(SightCsv, OneRowASightWithItsInputsAndResults) {
     SCOPED_TRACE(k);
     const std::vector<std::string>& row = rows[k + 1];
     const TLoggedSight& s = log.Sights[k];
-    ASSERT_EQ(row.size(), 18u);
+    ASSERT_EQ(row.size(), 19u);  // the last, the chronometer's correction, empty without the record
     EXPECT_EQ(row[0], std::to_string(k + 1));
     EXPECT_EQ(row[1], s.Enabled ? "да" : "нет");
     EXPECT_EQ(std::stoi(row[5]), s.Sight.Time.Zone);

@@ -34,12 +34,23 @@ auto Values(const TLoggedSight& l) {
                         Values(s.Time));
 }
 
+// The chronometer's record, each comparison's time as -1 … when undated.
+std::vector<std::tuple<int, int, int, int, int, int, int, Extended>> Values(const TChronometerRecord& record) {
+  std::vector<std::tuple<int, int, int, int, int, int, int, Extended>> values;
+  for (const TComparison& c : record.Comparisons) {
+    const TShipTime t = c.Time.value_or(TShipTime{-99, -1, -1, -1, -1, -1, -1});
+    values.emplace_back(t.Zone, t.Hour, t.Minute, t.Second, t.Day, t.Month, t.Year, c.Correction);
+  }
+  return values;
+}
+
 auto Values(const TSightLog& log) {
   const TDeadReckoning& dr = log.Reckoning;
   const TObserverSettings& o = log.Observer;
   return std::tuple_cat(std::make_tuple(dr.Lat, dr.Lon, dr.Course, dr.Speed, log.Settings.SightError,
-                                        log.Settings.DriftRate, log.ClockCorrection, log.Sights.size()),
-                        std::make_tuple(o.IndexError, o.EyeHeight, o.Temperature, o.Pressure), Values(dr.Time));
+                                        log.Settings.DriftRate, log.Sights.size()),
+                        std::make_tuple(o.IndexError, o.EyeHeight, o.Temperature, o.Pressure), Values(dr.Time),
+                        std::make_tuple(Values(log.Chronometer), log.Chronometer.TypedRate));
 }
 
 void ExpectSameLog(const TSightLog& a, const TSightLog& b) {
@@ -81,7 +92,7 @@ TEST(SightLogFile, WritesTheValuesAsTheFieldsShowThem) {
   EXPECT_EQ(dr["course"].toDouble(), 359.9);
   EXPECT_EQ(dr["zone"].toInt(), 3);
   EXPECT_EQ(root["format"].toString(), "tarvel-sights");
-  EXPECT_EQ(root["version"].toInt(), 1);
+  EXPECT_EQ(root["version"].toInt(), 2);
   EXPECT_TRUE(SightLogJson(log).contains("\"min\": 14.5"));
 }
 
@@ -133,7 +144,7 @@ TEST(SightLogFile, AnOlderLogWithoutTheObserversSettingsTakesTheDefaults) {
 TEST(SightLogFile, BadFilesAreRefusedWithTheirReason) {
   const QByteArray good = Json(GoodRoot());
   QJsonObject newer = GoodRoot(), other = GoodRoot(), noVersion = GoodRoot(), badDr = GoodRoot();
-  newer["version"] = 2;
+  newer["version"] = 3;
   other["format"] = "gpx";
   noVersion.remove("version");
   QJsonObject dr = badDr["reckoning"].toObject();
@@ -149,7 +160,7 @@ TEST(SightLogFile, BadFilesAreRefusedWithTheirReason) {
       {"truncated", good.left(good.size() / 2), "файл оборван"},
       {"an array", "[1, 2]", "это не журнал наблюдений Тарвела"},
       {"another format", Json(other), "это не журнал наблюдений Тарвела"},
-      {"newer version", Json(newer), "файл версии 2 записан более новой программой; эта читает версию 1"},
+      {"newer version", Json(newer), "файл версии 3 записан более новой программой; эта читает версию 2"},
       {"no version", Json(noVersion), "поле «version» должно быть целым числом от 1"},
       {"missing field in sight 2", Json(WithSight(GoodRoot(), 1, [](QJsonObject& s) { s.remove("pressure"); })),
        "наблюдение 2: нет поля «pressure»"},

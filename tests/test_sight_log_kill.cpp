@@ -57,7 +57,8 @@ TEST(SightLogKill, AKilledSaveLeavesThePreviousOrTheNewFile) {
     } catch (const ESightLogError& error) {
       FAIL() << "after the save of " << reported << ": " << error.Message();
     }
-    const int found = static_cast<int>(read.ClockCorrection);
+    ASSERT_EQ(read.Chronometer.Comparisons.size(), 1u);
+    const int found = static_cast<int>(read.Chronometer.Comparisons[0].Correction);
     // The last save reported is complete; the next one may have completed
     // before the kill without being reported.
     ASSERT_TRUE(found == reported || found == reported + 1) << found << " after " << reported;

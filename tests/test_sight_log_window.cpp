@@ -163,7 +163,7 @@ TEST_F(SightLogWindowTest, AnUnreadableLogAtStartIsLeftAsItIs) {
   window.reset();
   // A later program wrote it.
   QByteArray newer = Bytes(chosen);
-  newer.replace("\"version\": 1", "\"version\": 7");
+  newer.replace("\"version\": 2", "\"version\": 7");
   QFile file(chosen);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.write(newer);

@@ -593,7 +593,7 @@ TEST_F(SightTabTest, KeysAddRemoveAndUndo) {
 // and top to bottom; a month is typed by its name in the date fields.
 TEST_F(SightTabTest, TabOrderFollowsTheScreenAndMonthsAreTyped) {
   const QStringList form = {"cbBody",  "btnTakeMain",   "seStar",     "leStarFind", "dpSight", "tpSight",
-                            "seZone",  "btnMark",       "dsClockCorrection", "meHs", "dsIndex", "dsEye",
+                            "seZone",  "btnMark",       "btnChronometer", "meHs", "dsIndex", "dsEye",
                             "dsTemperature", "dsPressure", "meFi",    "meLam",      "btnCopySheet", "btnAdd",
                             "btnReplace", "Sights",     "btnRemove",  "btnCopyList"};
   EXPECT_EQ(FocusChain("cbBody", form), form);
@@ -632,7 +632,6 @@ TEST_F(SightTabTest, AWrongNumberIsKeptAndRefused) {
   const struct { const char* field; const char* keys; const char* clean; const char* error; const char* where; } cases[] = {
       {"dsEye", "-5", "-5,0", "Высота глаза: допустимо от 0,0 до 100,0 м", "lbSightError"},
       {"dsTemperature", "-", "-", "Температура: введите число", "lbSightError"},
-      {"dsClockCorrection", "4000", "4000,0", "Поправка часов: допустимо от −3600,0 до 3600,0 с", "lbSightError"},
       {"dsCourse", "400", "400,0", "Курс: допустимо от 0,0 до 359,9°", "lbReckoningError"},
       {"dsSpeed", "120", "120,0", "Скорость: допустимо от 0,0 до 99,9 уз", "lbReckoningError"},
   };
@@ -691,8 +690,8 @@ TEST_F(SightTabTest, TheMarkTakesTheCorrectedClockInTheFormsZone) {
   for (const auto& c : cases) {
     clock = c.clock;
     ShowZone(c.zone, Get<TSpinEdit>("seZone"), Get<TSpeedButton>("sbZone"));
-    tab->SetClockCorrection(c.correction);
-    EXPECT_NEAR(static_cast<double>(tab->ClockCorrection()), c.correction, 1e-12);
+    // One comparison, no rate: the same correction at every instant.
+    tab->SetChronometer({{{TShipTime{0, 0, 0, 0, 1, 1, 2025}, static_cast<Extended>(c.correction)}}, std::nullopt});
     if (c.key) {
       QTest::keyClick(Get("meHs"), Qt::Key_F5);
     } else {
@@ -711,7 +710,39 @@ TEST_F(SightTabTest, TheMarkTakesTheCorrectedClockInTheFormsZone) {
   EXPECT_EQ(Get<QDateEdit>("dpSight")->date(), before);
   EXPECT_EQ(Text("lbSightError"), QStringLiteral("Дата засечки вне допустимых пределов (1930–2099)"));
   EXPECT_FALSE(Get("btnMark")->toolTip().isEmpty());
-  EXPECT_FALSE(Get("dsClockCorrection")->toolTip().isEmpty());
+  EXPECT_FALSE(Get("btnChronometer")->toolTip().isEmpty());
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+// The mark with a rate: the correction at the clock's instant, u₀ + ω·days,
+// worked by hand; the fraction rounded to the nearest second, a half up.
+TEST_F(SightTabTest, TheMarkTakesTheRecordsCorrectionAtTheClocksInstant) {
+  Activate();
+  const QDateTime clock(QDate(2025, 3, 20), QTime(12, 0, 0), Qt::UTC);
+  tab->SetClock([&] { return clock; });
+  ShowZone(0, Get<TSpinEdit>("seZone"), Get<TSpeedButton>("sbZone"));
+  const TShipTime twoDaysBefore{0, 12, 0, 0, 18, 3, 2025};
+  const TShipTime fourDaysBefore{3, 15, 0, 0, 16, 3, 2025};  // 12:00 UT
+  const struct { const char* name; TChronometerRecord record; QTime time; } cases[] = {
+      {"none: the clock as it is", {}, QTime(12, 0, 0)},
+      {"1,0 s and 0,6 s/сут for 2 days: 2,2 s", {{{twoDaysBefore, 1.0L}}, 0.6L}, QTime(12, 0, 2)},
+      {"a half second rounds up", {{{twoDaysBefore, 0.5L}}, std::nullopt}, QTime(12, 0, 1)},
+      {"fast 3,4 s, gaining 0,3 s/сут for 2 days: −4,0 s", {{{twoDaysBefore, -3.4L}}, -0.3L}, QTime(11, 59, 56)},
+      // From two comparisons: −2,0 → −1,0 in 2 days, 0,5 s/сут; at 2 days on, −1,0 + 1,0 = 0,0.
+      {"the rate from two comparisons", {{{fourDaysBefore, -2.0L}, {twoDaysBefore, -1.0L}}, std::nullopt},
+       QTime(12, 0, 0)},
+      {"−0,4 s: 11:59:59,6 rounds to 12:00:00", {{{fourDaysBefore, -2.4L}, {twoDaysBefore, -1.4L}}, std::nullopt},
+       QTime(12, 0, 0)},
+      {"−0,6 s: 11:59:59,4 rounds to 11:59:59", {{{fourDaysBefore, -2.6L}, {twoDaysBefore, -1.6L}}, std::nullopt},
+       QTime(11, 59, 59)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    tab->SetChronometer(c.record);
+    Get<QPushButton>("btnMark")->click();
+    EXPECT_EQ(Get<QDateEdit>("dpSight")->date(), QDate(2025, 3, 20));
+    EXPECT_EQ(Get<QTimeEdit>("tpSight")->time(), c.time);
+  }
   EXPECT_TRUE(errors.isEmpty());
 }
 
