@@ -12,7 +12,9 @@
 // whether that second was a leap second is the sight's check
 // (sights/Sight.h), which refuses any other 60 with its message while the
 // field keeps what was typed. The arrows on the seconds go from 60 down to
-// 59 and up to 00, as from 59; on the other sections they keep the 60.
+// 59 and up to 00, as from 59; on the other sections they keep the 60. A 6
+// typed in the seconds waits for its 0, where a plain field makes it 06 at
+// once; any other key, or leaving the field, makes it 06 as there.
 // Everything else (look, keys, wrapping, signals) is the time field's own;
 // the move to or from 60 is a change of time() and so signals timeChanged.
 
