@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 #include "navfields/Fields.h"
 
+#include "navfields/LeapTimeEdit.h"
 #include "navfields/NumberField.h"
 
 #include <QDateEdit>
@@ -81,13 +82,18 @@ Extended ReadNumber(const QDoubleSpinBox* spin) {
 TShipTime ReadShipTime(const TInstantFields& fields) {
   const QTime time = fields.Time->time();
   const QDate date = fields.Date->date();
-  return {ReadZone(fields.Zone, fields.ZoneSign), time.hour(), time.minute(), time.second(),
+  const auto* leap = qobject_cast<const TLeapTimeEdit*>(fields.Time);
+  return {ReadZone(fields.Zone, fields.ZoneSign), time.hour(), time.minute(), leap ? leap->Second() : time.second(),
           date.day(), date.month(), date.year()};
 }
 
 void ShowShipTime(const TShipTime& t, const TInstantFields& fields) {
   fields.Date->setDate(QDate(t.Year, t.Month, t.Day));
-  fields.Time->setTime(QTime(t.Hour, t.Minute, t.Second));
+  if (auto* leap = qobject_cast<TLeapTimeEdit*>(fields.Time)) {
+    leap->SetTime(t.Hour, t.Minute, t.Second);
+  } else {
+    fields.Time->setTime(QTime(t.Hour, t.Minute, t.Second));
+  }
   ShowZone(t.Zone, fields.Zone, fields.ZoneSign);
 }
 

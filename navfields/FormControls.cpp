@@ -14,6 +14,7 @@
 #include <QTableView>
 #include <QTimeEdit>
 
+#include "navfields/LeapTimeEdit.h"
 #include "navfields/MonthKeys.h"
 #include "widgets/GroupBox.h"
 #include "widgets/InputStyle.h"
@@ -69,8 +70,8 @@ QDateEdit* DatePicker(QWidget* parent, const char* name) {
   return picker;
 }
 
-QTimeEdit* TimePicker(QWidget* parent, const char* name) {
-  auto* picker = Input(new QTimeEdit(parent), name);
+QTimeEdit* TimePicker(QWidget* parent, const char* name, TSeconds seconds) {
+  auto* picker = Input(seconds == TSeconds::WithLeapSecond ? new TLeapTimeEdit(parent) : new QTimeEdit(parent), name);
   picker->setLocale(RussianLocale());
   picker->setDisplayFormat(QStringLiteral("HH:mm:ss"));  // as every time the program shows
   picker->setWrapping(true);  // as the main window's
@@ -115,10 +116,11 @@ TPositionFields PositionRow(QWidget* parent, QGridLayout* grid, int row, const c
   return fields;
 }
 
-TInstantFields InstantRow(QWidget* parent, QGridLayout* grid, int row, int span, const char* const names[4]) {
+TInstantFields InstantRow(QWidget* parent, QGridLayout* grid, int row, int span, const char* const names[4],
+                          TSeconds seconds) {
   TInstantFields fields;
   fields.Date = DatePicker(parent, names[0]);
-  fields.Time = TimePicker(parent, names[1]);
+  fields.Time = TimePicker(parent, names[1], seconds);
   fields.Zone = Input(new TSpinEdit(parent), names[2]);
   fields.Zone->setRange(0, 12);
   fields.Zone->setFixedWidth(60);

@@ -8,6 +8,8 @@
 // show their text as it is. Nothing here reads or computes a value
 // (navfields/Fields.h reads them).
 
+#include <cstdint>
+
 #include <QColor>
 #include <QDate>
 #include <QString>
@@ -60,7 +62,10 @@ TNumberField* Number(QWidget* parent, const char* name, const QString& caption, 
 // date field holds any four-digit year, so that a year outside the form's
 // dates is kept as typed and refused by the form's reading (ShipTimeFault).
 QDateEdit* DatePicker(QWidget* parent, const char* name);
-QTimeEdit* TimePicker(QWidget* parent, const char* name);
+// A time field's seconds: 0 … 59, or also the leap second's 60 (the sight's
+// time, TLeapTimeEdit; the dead reckoning's reference time needs none).
+enum class TSeconds : std::uint8_t { UpTo59, WithLeapSecond };
+QTimeEdit* TimePicker(QWidget* parent, const char* name, TSeconds seconds = TSeconds::UpTo59);
 // An error or warning text in its colour.
 QLabel* Message(QWidget* parent, const char* name, const QColor& colour);
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption);
@@ -73,7 +78,8 @@ TPositionFields PositionRow(QWidget* parent, QGridLayout* grid, int row, const c
 // The date, time and zone fields with the zone's E/W button in the grid's
 // row from column 1 over `span` columns; names: the objectNames of the date,
 // the time, the zone and its button.
-TInstantFields InstantRow(QWidget* parent, QGridLayout* grid, int row, int span, const char* const names[4]);
+TInstantFields InstantRow(QWidget* parent, QGridLayout* grid, int row, int span, const char* const names[4],
+                          TSeconds seconds = TSeconds::UpTo59);
 
 // A group as the main window's.
 QGroupBox* Group(QWidget* parent, const QString& caption);

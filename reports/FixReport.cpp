@@ -118,7 +118,7 @@ std::vector<std::string> FixLines(const std::vector<TLoggedSight>& sights, const
 std::optional<std::size_t> SameSightRow(const std::vector<TLoggedSight>& sights, const TSight& sight,
                                         std::optional<std::size_t> except) {
   const auto key = [](const TSight& s) {
-    return std::tuple(s.Body, s.Body == TBody::Star ? s.StarNumber : 0, UniversalSeconds(s.Time), s.Hs);
+    return std::tuple(s.Body, s.Body == TBody::Star ? s.StarNumber : 0, UniversalOrder(s.Time), s.Hs);
   };
   for (std::size_t i = 0; i < sights.size(); ++i) {
     if (i != except && key(sights[i].Sight) == key(sight)) return i;

@@ -30,4 +30,6 @@ std::int64_t UniversalSeconds(const TShipTime& t) {
   return days * 86400 + (std::int64_t{t.Hour} - t.Zone) * 3600 + std::int64_t{t.Minute} * 60 + t.Second;
 }
 
+std::int64_t UniversalOrder(const TShipTime& t) { return UniversalSeconds(t) * 2 - (t.Second == 60 ? 1 : 0); }
+
 }  // namespace tarvel

@@ -36,6 +36,12 @@ struct TInstantTexts {
 const char* ShipTimeFault(const TShipTime& time, const TInstantTexts& texts);
 
 // Seconds of universal time from 1 January 1970, 0h UT, of a valid instant.
+// A second of 60 (the leap second, checked by the caller) counts as the next
+// minute's 00, as the days of this count have 86400 seconds each.
 std::int64_t UniversalSeconds(const TShipTime& time);
+// The order of instants: twice UniversalSeconds, one less for a second of
+// 60, so that 23:59:60 comes between 23:59:59 and the next 00:00:00 and
+// tells apart two instants that UniversalSeconds counts alike.
+std::int64_t UniversalOrder(const TShipTime& time);
 
 }  // namespace tarvel

@@ -119,7 +119,7 @@ class TFields {
     t.Day = Whole("day", 1, 31);
     t.Hour = Whole("hour", 0, 23);
     t.Minute = Whole("minute", 0, 59);
-    t.Second = Whole("second", 0, 59);
+    t.Second = Whole("second", 0, 60);  // 60: the leap second, checked with the sight or the reckoning
     return t;
   }
 

@@ -15,6 +15,7 @@
 #include "core/Arithmetic.h"
 #include "core/Trig.h"
 #include "ephemeris/CStars.h"
+#include "timescales/TimeScales.h"
 
 namespace tarvel {
 namespace {
@@ -103,7 +104,13 @@ void ValidateFields(const TSight& s) {
   if (!(s.Body >= TBody::SunLowerLimb && s.Body <= TBody::Saturn)) throw ESightError(kSightBodyError);
   if (s.Body == TBody::Star && (s.StarNumber < 1 || s.StarNumber > kStarCount))
     throw ESightError(kSightStarNumberError);
-  if (const char* fault = ShipTimeFault(s.Time, kSightInstantTexts)) throw ESightError(fault);
+  // The leap second is checked as the second before it; any other 60 is
+  // said apart from a second out of every range.
+  TShipTime time = s.Time;
+  if (IsLeapSecond(time)) time.Second = 59;
+  const char* fault = ShipTimeFault(time, kSightInstantTexts);
+  if (fault == kSightInstantTexts.Second && time.Second == 60) fault = kSightLeapSecondError;
+  if (fault) throw ESightError(fault);
 }
 
 void ValidateCorrections(const TSight& s) {

@@ -58,7 +58,7 @@ enum class TBody : std::uint8_t {
 struct TSight {
   TBody Body;
   std::int32_t StarNumber;            // 1 … 160 when Body is Star
-  TShipTime Time;                     // ship's zone, time and date of the sight
+  TShipTime Time;                     // ship's zone, time and date of the sight; Second 60 at the leap second
   Extended Hs;                        // sextant altitude, degrees
   Extended IndexError;                // minutes of arc, positive when the sextant reads too high
   Extended EyeHeight;                 // metres above the sea

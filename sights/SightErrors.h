@@ -62,5 +62,9 @@ inline constexpr TInstantTexts kSightInstantTexts = {
     "Дата наблюдения задана неверно: такого дня нет",
     "Дата наблюдения должна быть от 01.01.1930 до 31.12.2099",
 };
+// A second of 60 that is not the leap second at 23:59:60 UTC of a day that
+// ends in one (timescales/TimeScales.h, IsLeapSecond).
+inline constexpr const char* kSightLeapSecondError =
+    "Секунды времени наблюдения должны быть от 0 до 59; 60 — только в дополнительную секунду, 23:59:60 UTC";
 
 }  // namespace tarvel

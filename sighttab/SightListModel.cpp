@@ -28,7 +28,7 @@ TSightListModel::TRow TSightListModel::MakeRow(std::size_t index) const {
   for (const std::string& warning : SightWarnings(logged.Sight, logged.Reduction)) {
     row.Warnings += (row.Warnings.isEmpty() ? "" : "\n") + Text(warning);
   }
-  row.Universal = UniversalSeconds(logged.Sight.Time);
+  row.Universal = UniversalOrder(logged.Sight.Time);
   row.TimeTip = Text(SightTimeText(logged.Sight)) + QStringLiteral(", пояс ") + Text(ZoneText(logged.Sight.Time.Zone));
   return row;
 }

@@ -64,7 +64,7 @@ class TSightListModel : public QAbstractTableModel {
     TSightRow Texts;
     QString TimeTip;  // the date, time and zone
     QString Warnings;  // one a line; empty without
-    qint64 Universal = 0;  // the sight's instant, universal seconds
+    qint64 Universal = 0;  // the sight's instant in order (UniversalOrder)
   };
   TRow MakeRow(std::size_t index) const;
 

@@ -175,7 +175,7 @@ QGroupBox* TSightTab::CreateSightGroup() {
 
   const char* const timeNames[4] = {"dpSight", "tpSight", "seZone", "sbZone"};
   grid->addWidget(new QLabel(QStringLiteral("Судовое время:"), group), 2, 0);
-  sightTime_ = InstantRow(group, grid, 2, 3, timeNames);
+  sightTime_ = InstantRow(group, grid, 2, 3, timeNames, TSeconds::WithLeapSecond);
   btnMark = Button(group, "btnMark", QStringLiteral("Засечка"));
   btnMark->setToolTip(
       QStringLiteral("F5: взять дату и время с часов компьютера с поправкой хронометра, в поясе формы"));

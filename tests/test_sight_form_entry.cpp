@@ -31,6 +31,7 @@
 #include "navfields/NumberField.h"
 #include "reports/SightSheet.h"
 #include "sights/FixErrors.h"
+#include "sights/SightErrors.h"
 #include "sights/Sailing.h"
 #include "sighttab/SightTab.h"
 #include "widgets/ErrorReport.h"
@@ -311,6 +312,52 @@ TEST_F(SightEntryTest, EachFieldsRangeIsTheReductions) {
       }
     }
   }
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+// 23:59:60 typed into the sight's time on 31 December 2016 (zone 0) is the
+// leap second, and reduces; the same text on another day is kept and
+// refused. A 6 left alone is 06, as in any time field.
+TEST_F(SightEntryTest, TheLeapSecondIsTypedOnItsDayOnly) {
+  Enter(46, 40, 0);
+  auto* time = Get<QTimeEdit>("tpSight");
+  Get<QDateEdit>("dpSight")->setDate(QDate(2016, 12, 31));
+  Get<TSpinEdit>("seZone")->setValue(0);
+  const TShipTime leap{0, 23, 59, 60, 31, 12, 2016};
+  const Extended lat = 44 + 55 / 60.0L, lon = -(30 + 17 / 60.0L);
+  const TSight sirius{TBody::Star, 46, leap, 45, 0, 10, 10, 1010};
+  Get<TMaskEdit>("meHs")->setMaskedText(HsText(SextantAltitude(sirius, ReduceSight(sirius, lat, lon).Hc, lat, lon)));
+  time->setTime(QTime(23, 59, 0));
+  time->setFocus();
+  time->setSelectedSection(QDateTimeEdit::SecondSection);
+  QTest::keyClick(time, '6');
+  QTest::keyClick(time, '0');
+  EXPECT_EQ(time->text(), QStringLiteral("23:59:60"));
+  Leave(time);
+  EXPECT_EQ(time->text(), QStringLiteral("23:59:60"));
+  EXPECT_TRUE(Text("lbSightError").isEmpty()) << Text("lbSightError").toStdString();
+  ASSERT_TRUE(Get("btnAdd")->isEnabled());
+  // It goes into the list as any sight.
+  Get<QPushButton>("btnAdd")->click();
+  EXPECT_EQ(Rows(), 1);
+  Get<QDateEdit>("dpSight")->setDate(QDate(2016, 12, 30));
+  EXPECT_EQ(time->text(), QStringLiteral("23:59:60"));
+  EXPECT_EQ(Text("lbSightError"), QString::fromUtf8(kSightLeapSecondError));
+  EXPECT_FALSE(Get("btnAdd")->isEnabled());
+  // Back on the leap day, and the minute before it.
+  Get<QDateEdit>("dpSight")->setDate(QDate(2016, 12, 31));
+  EXPECT_TRUE(Text("lbSightError").isEmpty());
+  time->setFocus();
+  time->setSelectedSection(QDateTimeEdit::MinuteSection);
+  QTest::keyClick(time, '5');
+  QTest::keyClick(time, '8');
+  EXPECT_EQ(time->text(), QStringLiteral("23:58:60"));
+  EXPECT_EQ(Text("lbSightError"), QString::fromUtf8(kSightLeapSecondError));
+  time->setSelectedSection(QDateTimeEdit::SecondSection);
+  QTest::keyClick(time, '6');
+  Leave(time);
+  EXPECT_EQ(time->text(), QStringLiteral("23:58:06"));
+  EXPECT_EQ(time->time(), QTime(23, 58, 6));
   EXPECT_TRUE(errors.isEmpty());
 }
 

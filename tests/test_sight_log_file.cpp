@@ -19,6 +19,8 @@
 
 #include "SightLogSamples.h"
 #include "sightlog/SightLogFile.h"
+#include "sights/FixErrors.h"
+#include "sights/SightErrors.h"
 
 namespace tarvel {
 namespace {
@@ -70,6 +72,39 @@ TEST(SightLogFile, EveryBodyAndFieldComeBackExactly) {
     ExpectSameLog(log, back);
     EXPECT_EQ(SightLogJson(back), text);
   }
+}
+
+// A sight at the leap second comes back at it; a 60 anywhere else, of a
+// sight or of the reckoning, is refused with the reduction's own text.
+TEST(SightLogFile, ASightAtTheLeapSecondComesBack) {
+  std::mt19937 random(20161231);
+  TSightLog log = samples::RandomLog(random, 1);
+  TLoggedSight& leap = log.Sights[0];
+  leap.Sight.Time = {3, 2, 59, 60, 1, 1, 2017};  // 23:59:60 UTC, 31 December 2016
+  for (int tries = 0; tries < 200; ++tries) {
+    leap.Lon = samples::Angle(samples::RandomAngleText(random, false));
+    try {
+      leap.Reduction = ReduceSight(leap.Sight, leap.Lat, leap.Lon);
+      break;
+    } catch (const ESightError&) {
+    }
+  }
+  const QByteArray text = SightLogJson(log);
+  ExpectSameLog(log, ParseSightLog(text, QStringLiteral("leap.json")));
+  const auto refused = [&](TSightLog changed) {
+    try {
+      ParseSightLog(SightLogJson(changed), QStringLiteral("leap.json"));
+    } catch (const ESightLogError& error) {
+      return error.Message();
+    }
+    return std::string("accepted");
+  };
+  TSightLog wrongDay = log;
+  wrongDay.Sights[0].Sight.Time.Day = 2;
+  EXPECT_NE(refused(wrongDay).find(kSightLeapSecondError), std::string::npos) << refused(wrongDay);
+  TSightLog reckoning = log;
+  reckoning.Reckoning.Time = leap.Sight.Time;  // the reckoning's time takes no leap second
+  EXPECT_NE(refused(reckoning).find(kDeadReckoningInstantTexts.Second), std::string::npos) << refused(reckoning);
 }
 
 // What the fields showed is what the file writes: no 14,499999′.
