@@ -20,6 +20,7 @@
 #include "reports/Reckoning.h"
 #include "reports/SightSheet.h"
 #include "reports/TextColumns.h"
+#include "reports/TimeScalesText.h"
 #include "widgets/Texts.h"
 
 namespace tarvel {
@@ -185,6 +186,9 @@ std::vector<TFlowBlock> WorksheetBlocks(const TFlowWriter& w, const TPrintedLog&
     }
     const Extended at = static_cast<Extended>(SightSeconds(logged.Sight));
     for (TFlowLine& line : w.Paragraph(Text(ChronometerLine(log.Chronometer, at)), font)) {
+      block.Lines.push_back(std::move(line));
+    }
+    for (TFlowLine& line : w.Paragraph(Text(TimeOfRecordLine(logged.Sight)), font)) {
       block.Lines.push_back(std::move(line));
     }
     for (const QStringList& row : sheets[i]) block.Lines.push_back(w.Row(row, left, font));

@@ -16,6 +16,7 @@
 #include "reports/PositionText.h"
 #include "reports/Reckoning.h"
 #include "reports/TextColumns.h"
+#include "reports/TimeScalesText.h"
 
 namespace tarvel {
 namespace {
@@ -90,7 +91,7 @@ std::vector<TWorksheetLine> Worksheet(const TSight& s, const TSightReduction& r)
   return lines;
 }
 
-std::vector<std::string> SightWarnings(const TSight&, const TSightReduction& r) {
+std::vector<std::string> SightWarnings(const TSight& s, const TSightReduction& r) {
   std::vector<std::string> warnings;
   if (r.Ha < kLowAltitude) warnings.push_back("Видимая высота Ha меньше 5°: рефракция ненадёжна");
   if (r.Ho > kHighAltitude) warnings.push_back("Высота Ho больше 85°: у зенита азимут определяется плохо");
@@ -98,6 +99,7 @@ std::vector<std::string> SightWarnings(const TSight&, const TSightReduction& r) 
     warnings.push_back("Перенос " + MilesText(std::fabs(r.Intercept)) +
                        " больше 30 миль: проверьте светило, время, Hs и счислимое место");
   }
+  if (std::string dut1 = Dut1Warning(s); !dut1.empty()) warnings.push_back(std::move(dut1));
   return warnings;
 }
 
@@ -171,6 +173,7 @@ std::string WorksheetText(const TSight& sight, Extended lat, Extended lon, const
   text += "Светило: " + BodyText(sight) + "\n";
   text += "Судовое время: " + SightTimeText(sight) + ", пояс " + ZoneText(sight.Time.Zone) + "\n";
   text += ChronometerLine(chronometer, static_cast<Extended>(SightSeconds(sight))) + "\n";
+  text += TimeOfRecordLine(sight) + "\n";
   text += "Измерено: " + SightInputsText(sight) + "\n";
   text += "Счислимое место: " + PositionText(lat, lon) + "\n\n";
   const std::vector<TWorksheetLine> lines = Worksheet(sight, reduction);

@@ -46,7 +46,8 @@ std::string InterceptText(Extended minutes);
 // The warnings of a reduced sight, each a line for the user, in this order:
 // Ha below 5° (refraction unreliable), Ho above 85° (azimuth ill-defined), an
 // intercept over 30 miles (a wrong body, time or position is likelier than
-// so large an offset). A star's place is its Hipparcos place carried to the
+// so large an offset), a typed DUT1 that the measured one refutes
+// (reports/TimeScalesText.h). A star's place is its Hipparcos place carried to the
 // date (bodies/), so no star is warned of for its catalogue place.
 std::vector<std::string> SightWarnings(const TSight& sight, const TSightReduction& reduction);
 
