@@ -103,6 +103,7 @@ const char* Invalid(const TSightLog& log) {
   if (!RealInstant(dr.Time)) return "reckoning time";
   if (!Within(dr.Course, 0, 359.9L) || !Within(dr.Speed, 0, 99.9L)) return "course or speed";
   if (!Within(log.Settings.SightError, 0.1L - 1e-12L, 10) || !Within(log.Settings.DriftRate, 0, 10)) return "settings";
+  if (!Within(log.Observer.Dut1, -0.9L, 0.9L)) return "DUT1";
   const TChronometerRecord& clock = log.Chronometer;
   for (std::size_t k = 0; k < clock.Comparisons.size(); ++k) {
     const TComparison& c = clock.Comparisons[k];
@@ -124,6 +125,7 @@ const char* Invalid(const TSightLog& log) {
         !Within(s.EyeHeight, 0, 999.9L) || !Within(s.Temperature, -99.9L, 99.9L) || !Within(s.Pressure, 0, 9999)) {
       return "sight inputs";
     }
+    if (s.Dut1 && !Within(*s.Dut1, -0.9L, 0.9L)) return "sight's DUT1";
     if (!Within(logged.Lat, -90, 90) || std::fabs(logged.Lat) >= 90 || !Within(logged.Lon, -180, 180)) {
       return "assumed position";
     }
@@ -154,8 +156,8 @@ auto Values(const TLoggedSight& l) {
   const TSight& s = l.Sight;
   const TSightReduction& r = l.Reduction;
   return std::tuple_cat(std::make_tuple(static_cast<int>(s.Body), s.StarNumber, s.Hs, s.IndexError, s.EyeHeight,
-                                        s.Temperature, s.Pressure, l.Lat, l.Lon, l.Enabled, r.Ho, r.Hc, r.Zn,
-                                        r.Intercept),
+                                        s.Temperature, s.Pressure, s.Dut1, l.Lat, l.Lon, l.Enabled, r.Ho, r.Hc,
+                                        r.Zn, r.Intercept),
                         Values(s.Time));
 }
 
@@ -166,7 +168,7 @@ bool Same(const TSightLog& a, const TSightLog& b) {
                       a.Sights.size()) !=
           std::make_tuple(q.Lat, q.Lon, q.Course, q.Speed, b.Settings.SightError, b.Settings.DriftRate,
                           b.Sights.size()) ||
-      Values(p.Time) != Values(q.Time) || !Same(a.Chronometer, b.Chronometer)) {
+      Values(p.Time) != Values(q.Time) || !Same(a.Chronometer, b.Chronometer) || a.Observer.Dut1 != b.Observer.Dut1) {
     return false;
   }
   for (std::size_t k = 0; k < a.Sights.size(); ++k) {

@@ -26,6 +26,7 @@ struct TObserverSettings {
   Extended EyeHeight = 10;     // metres
   Extended Temperature = 10;   // degrees Celsius
   Extended Pressure = 1010;    // hectopascals
+  Extended Dut1 = 0;           // DUT1 as the time signals give it, seconds (kDut1Range)
 };
 
 struct TSightLog {

@@ -67,6 +67,7 @@ QJsonObject SightObject(const TLoggedSight& logged) {
                      {"lat", Angle(assumed.F())},
                      {"lon", Angle(assumed.L())},
                      {"enabled", logged.Enabled}};
+  if (s.Dut1) object["dut1"] = Shown(*s.Dut1, "0.0");
   PutInstant(object, s.Time);
   return object;
 }
@@ -105,7 +106,8 @@ QByteArray SightLogJson(const TSightLog& log) {
                                                   {"indexError", Shown(log.Observer.IndexError, "0.0")},
                                                   {"eyeHeight", Shown(log.Observer.EyeHeight, "0.0")},
                                                   {"temperature", Shown(log.Observer.Temperature, "0.0")},
-                                                  {"pressure", Shown(log.Observer.Pressure, "0")}}},
+                                                  {"pressure", Shown(log.Observer.Pressure, "0")},
+                                                  {"dut1", Shown(log.Observer.Dut1, "0.0")}}},
                          {"sights", sights}};
   return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

@@ -167,6 +167,10 @@ TLoggedSight SightOf(const TFields& f) {
   s.EyeHeight = observer.EyeHeight;
   s.Temperature = observer.Temperature;
   s.Pressure = observer.Pressure;
+  // A sight written before DUT1 was kept has none: its instant's measured or
+  // predicted UT1 is used.
+  if (!f.Missing("dut1")) s.Dut1 = f.Decimal("dut1", static_cast<double>(kDut1Range.Least),
+                                             static_cast<double>(kDut1Range.Most), 1);
   logged.Lat = f.Angle("lat", TDegType::Latitude);
   logged.Lon = f.Angle("lon", TDegType::Longitude);
   logged.Enabled = f.Flag("enabled");
@@ -235,6 +239,10 @@ TSightLog LogOf(const QJsonObject& root, int version) {
   log.Settings.SightError = settings.Decimal("sightError", 0.1, 10, 1);
   log.Settings.DriftRate = settings.Decimal("driftRate", 0, 10, 1);
   log.Observer = ObserverOf(settings, true);
+  if (!settings.Missing("dut1")) {
+    log.Observer.Dut1 = settings.Decimal("dut1", static_cast<double>(kDut1Range.Least),
+                                         static_cast<double>(kDut1Range.Most), 1);
+  }
 
   const QJsonValue sights = top.Value("sights");
   if (!sights.isArray()) top.Fail("поле «sights» должно быть списком");

@@ -34,6 +34,7 @@
 #include "chronometer/ChronometerCorrection.h"
 #include "reports/ChronometerText.h"
 #include "reports/Reckoning.h"
+#include "reports/TimeScalesText.h"
 #include "reports/SightSheet.h"
 #include "sights/SightErrors.h"
 #include "sighttab/ChronometerDialog.h"
@@ -104,6 +105,8 @@ TSight TSightTab::ReadSight(QString& field) const {
     field = number->Caption();
     *value = ReadNumber(number);
   }
+  field = dsDut1->Caption();
+  s.Dut1 = ReadNumber(dsDut1);
   field.clear();
   return s;
 }
@@ -139,11 +142,11 @@ void TSightTab::ConnectHandlers() {
   on(meHs, &TMaskEdit::maskedTextChanged, &TSightTab::SightInputChange);
   // Every text, also one that is not a number yet, is read and, if wrong,
   // reported.
-  for (TNumberField* field : {dsIndex, dsEye, dsTemperature, dsPressure}) {
+  for (TNumberField* field : {dsIndex, dsEye, dsTemperature, dsPressure, dsDut1}) {
     on(field, &TNumberField::edited, &TSightTab::SightInputChange);
   }
   on(btnChronometer, &QPushButton::clicked, &TSightTab::ChronometerClick);
-  for (TNumberField* field : {dsIndex, dsEye, dsTemperature, dsPressure}) {
+  for (TNumberField* field : {dsIndex, dsEye, dsTemperature, dsPressure, dsDut1}) {
     on(field, &TNumberField::edited, &TSightTab::ObserverChange);
     on(field, &TNumberField::editingFinished, &TSightTab::SettleObserver);
   }
@@ -326,6 +329,7 @@ void TSightTab::ShowWorksheet(const TLoggedSight& logged) {
     twWorksheet->item(row, 1)->setText(Text(lines[row].Formula));
     twWorksheet->item(row, 2)->setText(Text(lines[row].Value));
   }
+  lbTimeOfRecord->setText(Text(TimeOfRecordLine(logged.Sight)));
   shown_ = logged;
 }
 
@@ -347,6 +351,7 @@ void TSightTab::ShowSight(const TLoggedSight& logged) {
     dsEye->setValue(static_cast<double>(s.EyeHeight));
     dsTemperature->setValue(static_cast<double>(s.Temperature));
     dsPressure->setValue(static_cast<double>(s.Pressure));
+    if (s.Dut1) dsDut1->setValue(static_cast<double>(*s.Dut1));
     ShowPosition(logged.Lat, logged.Lon, assumed_);
   } catch (...) {
     applying_ = false;

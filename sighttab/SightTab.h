@@ -223,6 +223,8 @@ class TSightTab : public QWidget {
   TNumberField* dsEye = nullptr;
   TNumberField* dsTemperature = nullptr;
   TNumberField* dsPressure = nullptr;
+  TNumberField* dsDut1 = nullptr;    // DUT1 as the time signals give it
+  QLabel* lbTimeOfRecord = nullptr;  // the reduced sight's DUT1 and what the time costs its place
   TPositionFields assumed_;
   QPushButton* btnTakeMain = nullptr;
   QLabel* lbSightError = nullptr;

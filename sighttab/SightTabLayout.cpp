@@ -192,6 +192,14 @@ QGroupBox* TSightTab::CreateSightGroup() {
   markLine->addWidget(btnChronometer);
   markLine->addSpacing(8);
   markLine->addWidget(lbChronometer, 1);
+  dsDut1 = Number(group, "dsDut1", QStringLiteral("DUT1"), static_cast<double>(kDut1Range.Least),
+                  static_cast<double>(kDut1Range.Most), 0, QStringLiteral(" с"), 1);
+  dsDut1->setToolTip(QStringLiteral(
+      "DUT1 = UT1 − UTC, как её передают сигналы времени, до десятой секунды.\n"
+      "Берётся после 29.11.2022, где измеренного вращения Земли в программе нет;\n"
+      "раньше — измеренная IERS, а введённая, расходящаяся с ней больше чем на 0,05 с, отмечается."));
+  markLine->addWidget(new QLabel(QStringLiteral("DUT1:"), group));
+  markLine->addWidget(dsDut1);
   grid->addWidget(new QLabel(QStringLiteral("С часов (F5):"), group), 3, 0);
   grid->addLayout(markLine, 3, 1, 1, 3);
 
@@ -253,7 +261,7 @@ QGroupBox* TSightTab::CreateSightGroup() {
 // row, left to right, then its worksheet's buttons, then the list.
 void TSightTab::SetTabOrder() {
   QWidget* const order[] = {cbBody,       btnTakeMain, seStar,        leStarFind,     sightTime_.Date,
-                            sightTime_.Time, sightTime_.Zone, btnMark, btnChronometer, meHs,
+                            sightTime_.Time, sightTime_.Zone, btnMark, btnChronometer, dsDut1, meHs,
                             dsIndex,      dsEye,       dsTemperature, dsPressure,     assumed_.Lat,
                             assumed_.Lon, btnCopySheet, btnAdd,       btnReplace,     tvSights,
                             btnRemove,    btnCopyList};
@@ -297,6 +305,11 @@ QGroupBox* TSightTab::CreateWorksheetGroup() {
   twWorksheet->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   twWorksheet->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   box->addWidget(twWorksheet);
+  lbTimeOfRecord = Named(new QLabel(group), "lbTimeOfRecord");
+  lbTimeOfRecord->setToolTip(QStringLiteral(
+      "UT1 − UTC наблюдения и откуда она взята; ошибка места светила от неточности времени:\n"
+      "неточность UT1 поворачивает часовой угол на 15″ в секунду"));
+  box->addWidget(lbTimeOfRecord);
 
   btnCopySheet = Button(group, "btnCopySheet", QStringLiteral("Копировать"));
   btnCopySheet->setToolTip(QStringLiteral("Поместить вычисление в буфер обмена"));

@@ -36,6 +36,7 @@ void TSightTab::SetLog(const TSightLog& log) {
     dsEye->setValue(static_cast<double>(log.Observer.EyeHeight));
     dsTemperature->setValue(static_cast<double>(log.Observer.Temperature));
     dsPressure->setValue(static_cast<double>(log.Observer.Pressure));
+    dsDut1->setValue(static_cast<double>(log.Observer.Dut1));
   } catch (...) {
     applying_ = false;
     throw;
@@ -66,8 +67,10 @@ void TSightTab::ObserverChange() {
   take(dsEye, observer.EyeHeight);
   take(dsTemperature, observer.Temperature);
   take(dsPressure, observer.Pressure);
+  take(dsDut1, observer.Dut1);
   if (observer.IndexError == observer_.IndexError && observer.EyeHeight == observer_.EyeHeight &&
-      observer.Temperature == observer_.Temperature && observer.Pressure == observer_.Pressure) {
+      observer.Temperature == observer_.Temperature && observer.Pressure == observer_.Pressure &&
+      observer.Dut1 == observer_.Dut1) {
     return;
   }
   observer_ = observer;

@@ -31,6 +31,12 @@ inline Extended Number(std::mt19937& random, int low, int high, int decimals) {
   return StrToFloat(decimals ? whole + "," + std::to_string(std::abs(value) % scale) : whole);
 }
 
+// A DUT1 as its field takes it, −0,9 … +0,9 s in tenths.
+inline Extended Dut1Number(std::mt19937& random) {
+  const int tenths = std::uniform_int_distribution<int>(-9, 9)(random);
+  return StrToFloat(std::string(tenths < 0 ? "-" : "") + "0," + std::to_string(std::abs(tenths)));
+}
+
 inline std::string TwoDigits(int value) { return (value < 10 ? "0" : "") + std::to_string(value); }
 
 // "Ш = 55°45,50'N" or "Д = 037°36,20'E", the hundredths of a minute at random.
@@ -65,6 +71,7 @@ inline TLoggedSight RandomSight(std::mt19937& random, TBody body, std::int32_t s
   s.EyeHeight = Number(random, 0, 40, 1);
   s.Temperature = Number(random, -30, 40, 1);
   s.Pressure = Number(random, 950, 1050, 0);
+  if (std::uniform_int_distribution<int>(0, 2)(random) > 0) s.Dut1 = Dut1Number(random);  // or none
   logged.Enabled = std::uniform_int_distribution<int>(0, 1)(random) == 1;
   for (int tries = 0; tries < 200; ++tries) {
     logged.Lat = Angle(RandomAngleText(random, true));
@@ -112,7 +119,7 @@ inline TSightLog RandomLog(std::mt19937& random, int sights) {
   log.Settings.DriftRate = Number(random, 0, 10, 1);
   log.Chronometer = RandomChronometer(random);
   log.Observer = {Number(random, -99, 99, 1), Number(random, 0, 100, 1), Number(random, -50, 50, 1),
-                  Number(random, 900, 1100, 0)};
+                  Number(random, 900, 1100, 0), Dut1Number(random)};
   return log;
 }
 

@@ -101,6 +101,7 @@ class SightLogWindowTest : public ::testing::Test {
     Get<QDoubleSpinBox>("dsSpeed")->setValue(12.5);
     Get<QDoubleSpinBox>("dsSightError")->setValue(2.5);
     Get<QDoubleSpinBox>("dsDriftRate")->setValue(1.5);
+    Get<QDoubleSpinBox>("dsDut1")->setValue(-0.3);
     Get<TMaskEdit>("meDrFi")->setMaskedText(QStringLiteral("Ш = 45°01,25'N"));
     AddStar(46, 40);
     AddStar(67, 46);
@@ -125,7 +126,7 @@ class SightLogWindowTest : public ::testing::Test {
       for (int column = 0; column < model->columnCount(); ++column) cells << model->index(row, column).data().toString();
       cells << QString::number(model->index(row, 0).data(Qt::CheckStateRole).toInt());
     }
-    for (const char* name : {"dsCourse", "dsSpeed", "dsSightError", "dsDriftRate"}) {
+    for (const char* name : {"dsCourse", "dsSpeed", "dsSightError", "dsDriftRate", "dsDut1"}) {
       cells << Get<QDoubleSpinBox>(name)->text();
     }
     for (const TComparison& c : Tab()->Chronometer().Comparisons) {

@@ -75,7 +75,7 @@ class SightTabFixture : public ::testing::Test {
     Get<QComboBox>("cbBody")->setCurrentIndex(static_cast<int>(TBody::Star));
     Get<TSpinEdit>("seStar")->setValue(star);
     Get<QTimeEdit>("tpSight")->setTime(QTime(19, minute, second));
-    TSight s{TBody::Star, star, -2, 19, minute, second, 20, 3, 2025, 45, 0, 10, 10, 1010};
+    TSight s{TBody::Star, star, -2, 19, minute, second, 20, 3, 2025, 45, 0, 10, 10, 1010, 0.0L};  // the form's DUT1
     const TPosition there = CarryPosition(kTruth, 60, 12, ((minute - 52) * 60 + second) / 3600.0L);
     const Extended hc = ReduceSight(s, there.Lat, there.Lon).Hc;
     Get<TMaskEdit>("meHs")->setMaskedText(HsText(SextantAltitude(s, hc + error / 60, there.Lat, there.Lon)));

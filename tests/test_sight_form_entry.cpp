@@ -259,7 +259,7 @@ TEST_F(SightEntryTest, TheWorksheetKeepsTheLastGoodReductionMarked) {
 // the field with its range and by the reduction with its own message.
 TEST_F(SightEntryTest, EachFieldsRangeIsTheReductions) {
   Enter(46, 40, 0);
-  const TSight base{TBody::Star, 46, -2, 19, 40, 0, 20, 3, 2025, 27, 0, 10, 10, 1010};
+  const TSight base{TBody::Star, 46, -2, 19, 40, 0, 20, 3, 2025, 27, 0, 10, 10, 1010, 0.0L};  // the form's DUT1
   const struct { const char* field; Extended TSight::*member; const char* text; const char* error; } sights[] = {
       {"dsIndex", &TSight::IndexError, "Индексная ошибка: допустимо от −59,9 до 59,9′", kSightIndexError},
       {"dsEye", &TSight::EyeHeight, "Высота глаза: допустимо от 0,0 до 100,0 м", kSightEyeHeightError},
@@ -325,7 +325,7 @@ TEST_F(SightEntryTest, TheLeapSecondIsTypedOnItsDayOnly) {
   Get<TSpinEdit>("seZone")->setValue(0);
   const TShipTime leap{0, 23, 59, 60, 31, 12, 2016};
   const Extended lat = 44 + 55 / 60.0L, lon = -(30 + 17 / 60.0L);
-  const TSight sirius{TBody::Star, 46, leap, 45, 0, 10, 10, 1010};
+  const TSight sirius{TBody::Star, 46, leap, 45, 0, 10, 10, 1010, 0.0L};  // the form's DUT1
   Get<TMaskEdit>("meHs")->setMaskedText(HsText(SextantAltitude(sirius, ReduceSight(sirius, lat, lon).Hc, lat, lon)));
   time->setTime(QTime(23, 59, 0));
   time->setFocus();

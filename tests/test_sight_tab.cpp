@@ -187,7 +187,7 @@ TEST_F(SightTabTest, TheWorksheetIsTheReductionOfTheInputs) {
   Get<QDoubleSpinBox>("dsEye")->setValue(12.5);
   Get<QDoubleSpinBox>("dsTemperature")->setValue(-3.2);
   Get<QDoubleSpinBox>("dsPressure")->setValue(1022);
-  const TSight sun{TBody::SunLowerLimb, 46, -2, 16, 10, 24, 20, 3, 2025, 20 + 52.2L / 60, -1.5L, 12.5L, -3.2L, 1022};
+  const TSight sun{TBody::SunLowerLimb, 46, -2, 16, 10, 24, 20, 3, 2025, 20 + 52.2L / 60, -1.5L, 12.5L, -3.2L, 1022, 0.0L};  // the form's DUT1
   const Extended lat = 44 + 55 / 60.0L, lon = -(30 + 17 / 60.0L);
   EXPECT_EQ(Sheet(), Expected(sun, lat, lon));
   EXPECT_EQ(Sheet()[5], QStringLiteral("+1,5'"));  // the index correction undoes the index error
@@ -205,7 +205,7 @@ TEST_F(SightTabTest, TheWorksheetIsTheReductionOfTheInputs) {
   Get<TMaskEdit>("meHs")->setMaskedText(QStringLiteral("Hs = 27°23,7'"));
   Get<TMaskEdit>("meFi")->setMaskedText(QStringLiteral("Ш = 45°01,50'"));
   Get<TSpeedButton>("sbLam")->click();  // now east
-  const TSight star{TBody::Star, 46, -2, 19, 40, 12, 20, 3, 2025, 27 + 23.7L / 60, -1.5L, 12.5L, -3.2L, 1022};
+  const TSight star{TBody::Star, 46, -2, 19, 40, 12, 20, 3, 2025, 27 + 23.7L / 60, -1.5L, 12.5L, -3.2L, 1022, 0.0L};  // the form's DUT1
   EXPECT_EQ(Sheet(), Expected(star, 45 + 1.5L / 60, 30 + 17 / 60.0L));
   EXPECT_EQ(Text("lbStarLetter"), QStringLiteral("α"));
   tab->show();
@@ -221,7 +221,7 @@ TEST_F(SightTabTest, TheMoonAndThePlanetsFromTheBodyList) {
   ASSERT_EQ(body->count(), 9);
   for (int k = 0; k < 9; ++k) {
     if (k == static_cast<int>(TBody::Star)) continue;
-    const TSight sight{static_cast<TBody>(k), 1, -2, 19, 0, 0, 20, 3, 2025, 30, 0, 10, 10, 1010};
+    const TSight sight{static_cast<TBody>(k), 1, -2, 19, 0, 0, 20, 3, 2025, 30, 0, 10, 10, 1010, 0.0L};  // the form's DUT1
     EXPECT_EQ(body->itemText(k), Q(BodyText(sight))) << k;
   }
   EXPECT_EQ(body->itemText(2), QStringLiteral("Звезда"));
@@ -232,7 +232,7 @@ TEST_F(SightTabTest, TheMoonAndThePlanetsFromTheBodyList) {
   Get<TMaskEdit>("meHs")->setMaskedText(QStringLiteral("Hs = 10°12,4'"));
   body->setCurrentIndex(static_cast<int>(TBody::MoonLowerLimb));
   const Extended lat = 44 + 55 / 60.0L, lon = -(30 + 17 / 60.0L);
-  TSight moon{TBody::MoonLowerLimb, 46, -2, 7, 0, 0, 20, 3, 2025, 10 + 12.4L / 60, 0, 10, 10, 1013};
+  TSight moon{TBody::MoonLowerLimb, 46, -2, 7, 0, 0, 20, 3, 2025, 10 + 12.4L / 60, 0, 10, 10, 1013, 0.0L};  // the form's DUT1
   moon.IndexError = Get<QDoubleSpinBox>("dsIndex")->value(), moon.EyeHeight = Get<QDoubleSpinBox>("dsEye")->value();
   moon.Temperature = Get<QDoubleSpinBox>("dsTemperature")->value();
   moon.Pressure = Get<QDoubleSpinBox>("dsPressure")->value();
@@ -312,7 +312,7 @@ TEST_F(SightTabTest, WarningsAndCopy) {
   EXPECT_TRUE(Text("lbSightWarning").isEmpty());  // Polaris is reduced with its Hipparcos place
 
   Get<QPushButton>("btnCopySheet")->click();
-  const TSight polaris{TBody::Star, 160, -2, 19, 0, 0, 20, 3, 2025, 45 + 18.3L / 60, 0, 10, 10, 1010};
+  const TSight polaris{TBody::Star, 160, -2, 19, 0, 0, 20, 3, 2025, 45 + 18.3L / 60, 0, 10, 10, 1010, 0.0L};  // the form's DUT1
   const Extended lat = 44 + 55 / 60.0L, lon = -(30 + 17 / 60.0L);
   EXPECT_EQ(QApplication::clipboard()->text(), Q(WorksheetText(polaris, lat, lon, ReduceSight(polaris, lat, lon))));
   // What is copied is what the worksheet shows, an input in error or not.
@@ -571,7 +571,7 @@ TEST_F(SightTabTest, KeysAddRemoveAndUndo) {
   Enter(67, 47, 0);
   list->setCurrentIndex(list->model()->index(0, 0));
   Get<QPushButton>("btnReplace")->click();
-  const TSight replaced{TBody::Star, 67, -2, 19, 47, 0, 20, 3, 2025, 0, 0, 10, 10, 1010};
+  const TSight replaced{TBody::Star, 67, -2, 19, 47, 0, 20, 3, 2025, 0, 0, 10, 10, 1010, 0.0L};  // the form's DUT1
   EXPECT_EQ(rows()[0], Q(SightTimeText(replaced) + " " + BodyShortText(replaced)));
   EXPECT_TRUE(rows()[0].endsWith(Q(StarShortName(67))));
   list->setFocus();
