@@ -10,6 +10,7 @@
 #include "core/NumberPicture.h"
 #include "display/AngleDisplay.h"
 #include "display/GreekLetter.h"
+#include "almanac/TimeCostText.h"
 #include "ephemeris/StarPlaceError.h"
 #include "ephemeris/Stars.h"
 
@@ -75,6 +76,10 @@ std::string StarHoverText(const TSkyView& view, std::int32_t number) {
     text += std::string("\nМесто ") + (number == kSunRow ? "Солнца" : "звезды") + " в главном окне неточно на " +
             t.PlaceError + " — больше " + ErrorText(kStarPlaceErrorLimit);
   }
+  // What the time of the view costs the place: the Earth's turn for the
+  // uncertainty of UT1 (DUT1 is the sight form's, not the view's).
+  const TPlaceTimeError cost = PlaceTimeError(BodyOfRow(number), IsStarRow(number) ? number : 0, view.Inputs.Time);
+  text += "\n" + Dut1Text(cost.Scales) + "; " + TimeCostText(cost);
   return text;
 }
 

@@ -39,7 +39,8 @@ std::string MagnitudeText(Extended magnitude);
 
 // What the chart shows for the body under the mouse: its title and
 // magnitude, altitude and azimuth on a second line, the lit fraction of the
-// Moon's disc, and the main window's error of a place that is unreliable.
+// Moon's disc, the main window's error of a place that is unreliable, and
+// what the time costs the place (almanac/TimeCostText.h).
 std::string StarHoverText(const TSkyView& view, std::int32_t number);
 
 // "Лучшие три светила: …" naming them in order of azimuth, saying so when

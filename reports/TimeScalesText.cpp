@@ -2,41 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Tarvel developers
 #include "reports/TimeScalesText.h"
 
-#include <cmath>
-
-#include "core/NumberPicture.h"
+#include "reports/ChronometerText.h"
 
 namespace tarvel {
-namespace {
-
-constexpr std::int32_t kMjdOf1960 = 36934;
-
-std::string Signed(const char* picture, Extended seconds) {
-  const std::string magnitude = FormatPicture(picture, std::fabs(seconds));
-  if (magnitude.find_first_not_of("0,") == std::string::npos) return magnitude;
-  return (seconds < 0 ? "−" : "+") + magnitude;
-}
-
-std::string Arcsec(Extended arcsec) { return FormatPicture(arcsec < 1 ? "0.00" : "0.0", arcsec) + "″"; }
-
-}  // namespace
-
-std::string Dut1Text(const TTimeScales& s) {
-  if (s.Mjd < kMjdOf1960) return "часы по UT1 (до 1960 г.)";
-  switch (s.Source) {
-    case TTimeSource::Typed: return "DUT1 " + Signed("0.0", s.Ut1MinusUtc) + " с (введено)";
-    case TTimeSource::Predicted: return "DUT1 " + Signed("0.000", s.Ut1MinusUtc) + " с (прогноз)";
-    case TTimeSource::Measured: break;
-  }
-  const char* source = s.Mjd < MeasuredFirstMjd() ? " с (по ΔT ежегодника)" : " с (IERS)";
-  return "DUT1 " + Signed("0.000", s.Ut1MinusUtc) + source;
-}
-
-std::string TimeCostText(const TPlaceTimeError& e) {
-  const std::string scale = e.Scales.Mjd < kMjdOf1960 ? "ΔT" : "DUT1";
-  const std::string sigma = FormatPicture(e.Scales.TtMinusUt1Error < 0.01L ? "0.0000" : "0.00", e.Scales.TtMinusUt1Error);
-  return "Ошибка места от времени " + Arcsec(e.Arcsec) + " (" + scale + " ±" + sigma + " с)";
-}
 
 TPlaceTimeError PlaceTimeErrorOf(const TSight& s) {
   return PlaceTimeError(CelestialBody(s.Body), s.Body == TBody::Star ? s.StarNumber : 0, s.Time, TTimeSettings{s.Dut1});
@@ -53,7 +21,7 @@ std::string Dut1Warning(const TSight& sight) {
   if (!sight.Dut1) return {};
   const TTimeScales s = TimeScales(sight.Time, TTimeSettings{sight.Dut1});
   if (!s.TypedDut1Differs) return {};
-  return "Введённая DUT1 " + Signed("0.0", *sight.Dut1) + " с расходится с измеренной " + Dut1Text(s).substr(5) +
+  return "Введённая DUT1 " + SignedSecondsText(*sight.Dut1) + " с расходится с измеренной " + Dut1Text(s).substr(5) +
          " больше чем на 0,05 с: взята измеренная";
 }
 

@@ -490,8 +490,11 @@ TEST(SkyTexts, TimesPlacesAndStretches) {
 TEST(SkyTexts, HoverNamesTheStarAndWarnsOfAnUnreliablePlace) {
   const TSkyView view = SkyView(WorkedInstant(), {});
   const TStarTexts sirius = StarTexts(view, 46);
+  // The last line: the C04 series' UT1 − UTC of 1 January 2000 and its error
+  // largest of that year, 52 µs, which moves Sirius by 0,0007″.
   EXPECT_EQ(StarHoverText(view, 46), "46 α Большого Пса (Сириус), зв. вел. \u22121,4\nВысота " + sirius.Altitude +
-                                         "   Азимут " + sirius.Azimuth);
+                                         "   Азимут " + sirius.Azimuth +
+                                         "\nDUT1 +0,355 с (IERS); Ошибка места от времени 0,00″ (DUT1 ±0,00005 с)");
   EXPECT_NE(StarHoverText(view, kMoonRow).find("\nОсвещено "), std::string::npos);
   EXPECT_EQ(StarHoverText(view, kMarsRow).rfind("Марс, зв. вел. ", 0), 0u);
   TAlmanacInputs in = WorkedInstant();
