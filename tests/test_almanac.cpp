@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ZenithFault.h"
 #include "almanac/Almanac.h"
 #include "core/RuntimeErrors.h"
 
@@ -103,6 +104,7 @@ TEST(Almanac, ArithmeticFaultsPassThroughBothComputations) {
       {"far year", farYear, "Invalid floating point operation"},
   };
   for (const auto& r : rows) {
+    if (&r == &rows[0] && !ZenithFaultsHere()) continue;  // kNoZenithHere; the far year faults everywhere
     const auto errorOf = [](auto compute) -> std::string {
       try {
         compute();
@@ -115,7 +117,7 @@ TEST(Almanac, ArithmeticFaultsPassThroughBothComputations) {
     EXPECT_EQ(errorOf([&] { ComputeSky(r.in); }), r.error) << r.what;
   }
   // One second earlier the Sun is a hair off the zenith and all goes well.
-  zenith.Time.Second = 52;
+  zenith.Time.Second = 52;  // on every processor
   EXPECT_EQ(AlmanacTexts(ComputeAlmanac(zenith), zenith.Longitude).SunAlt, "89° 59,76'");
 }
 

@@ -26,6 +26,7 @@
 #include <tuple>
 #include <vector>
 
+#include "ZenithFault.h"
 #include "MainWindowFixture.h"
 #include "almanac/SkyTexts.h"
 #include "almanac/TwilightView.h"
@@ -153,15 +154,18 @@ TEST_F(NavigationTest, FollowsCompletedRecalculationsOnly) {
             QStringLiteral("Зв. вел."));
 
   // The Sun exactly in the zenith at 11:12:53: the main window reports the
-  // error, and the navigation window keeps the last completed instant.
+  // error, and the navigation window keeps the last completed instant
+  // (where the processor's bits make it fault: tests/ZenithFault.h).
   SetPlace("Ш = 16°15,73'", "Д = 013°12,63'", QDate(2000, 8, 7), QTime(11, 12, 52), 0);
   const QString before = Chart()->When();
   EXPECT_EQ(before, QStringLiteral("7 августа 2000 г.\n11:12:52, пояс 0"));
   const QString altitude = Cell(46, TStarColumn::Altitude);
-  Get<QTimeEdit>("TimePicker")->setTime(QTime(11, 12, 53));
-  ASSERT_EQ(errors, QStringList{QStringLiteral("Floating point division by zero")});
-  EXPECT_EQ(Chart()->When(), before);
-  EXPECT_EQ(Cell(46, TStarColumn::Altitude), altitude);
+  if (ZenithFaultsHere()) {
+    Get<QTimeEdit>("TimePicker")->setTime(QTime(11, 12, 53));
+    ASSERT_EQ(errors, QStringList{QStringLiteral("Floating point division by zero")});
+    EXPECT_EQ(Chart()->When(), before);
+    EXPECT_EQ(Cell(46, TStarColumn::Altitude), altitude);
+  }
 
   // A hidden window keeps the inputs and shows them when it comes back.
   Window()->close();
