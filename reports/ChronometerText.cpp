@@ -43,6 +43,12 @@ std::string ChronometerLine(const TChronometerRecord& record, Extended t) {
          ComparisonTimeText(record.Comparisons[c->Comparison]) + ", ход " + RateText(c->Rate) + ")";
 }
 
+std::string ChronometerShortLine(const TChronometerRecord& record, Extended t) {
+  const std::optional<TChronometerCorrection> c = CorrectionAt(record, t);
+  if (!c) return "сравнений нет";
+  return SignedSecondsText(c->Seconds) + " с, ход " + RateText(c->Rate);
+}
+
 std::string ChronometerWarning(const TChronometerRecord& record, Extended t) {
   const std::optional<TChronometerCorrection> c = CorrectionAt(record, t);
   if (!c || !c->Drifted) return {};

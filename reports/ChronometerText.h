@@ -31,6 +31,9 @@ std::string RateText(const TChronometerRate& rate);
 
 // The worksheet's line for a sight at universal seconds t.
 std::string ChronometerLine(const TChronometerRecord& record, Extended universalSeconds);
+// The same beside the form's "Хронометр…" button: "+3,4 с, ход +0,6 с/сут",
+// "−26,8 с, ход не задан", "сравнений нет".
+std::string ChronometerShortLine(const TChronometerRecord& record, Extended universalSeconds);
 // The warning for a sight whose correction the rate moved more than 10 s,
 // or empty: "Ход хронометра изменил поправку на +12,0 с со сравнения
 // 08.12.2026 09:00 (больше 10 с): сверьте хронометр".

@@ -21,8 +21,8 @@ std::string Dut1Warning(const TSight& sight) {
   if (!sight.Dut1) return {};
   const TTimeScales s = TimeScales(sight.Time, TTimeSettings{sight.Dut1});
   if (!s.TypedDut1Differs) return {};
-  return "Введённая DUT1 " + SignedSecondsText(*sight.Dut1) + " с расходится с измеренной " + Dut1Text(s).substr(5) +
-         " больше чем на 0,05 с: взята измеренная";
+  return "DUT1 " + SignedSecondsText(*sight.Dut1) + " с расходится с измеренной " + Dut1Text(s).substr(5) +
+         ": взята измеренная";
 }
 
 }  // namespace tarvel

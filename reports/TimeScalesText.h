@@ -19,8 +19,8 @@ TPlaceTimeError PlaceTimeErrorOf(const TSight& sight);
 // "DUT1 +0,2 с (введено)  ·  ошибка места от времени 1,5″ (DUT1 ±0,1 с)".
 std::string TimeOfRecordLine(const TSight& sight);
 // The warning of a typed DUT1 that stands more than 0,05 s from the
-// measured, or empty: "Введённая DUT1 +0,2 с расходится с измеренной
-// −0,096 с (IERS) больше чем на 0,05 с: взята измеренная".
+// measured, or empty: "DUT1 +0,2 с расходится с измеренной −0,096 с (IERS):
+// взята измеренная".
 std::string Dut1Warning(const TSight& sight);
 
 }  // namespace tarvel

@@ -8,6 +8,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeySequence>
+#include <QShortcut>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,6 +23,8 @@
 #include "reports/ChronometerText.h"
 #include "reports/SightSheet.h"
 #include "widgets/ErrorReport.h"
+#include "widgets/FocusMark.h"
+#include "widgets/SpinEdit.h"
 #include "widgets/Look.h"
 #include "widgets/Texts.h"
 
@@ -110,6 +114,21 @@ TChronometerDialog::TChronometerDialog(const TChronometerRecord& record, const T
   on(rbRateTyped, &QRadioButton::toggled, &TChronometerDialog::RateChoiceChange);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  // Delete in the table removes the comparison chosen, as the button does.
+  auto* remove = new QShortcut(QKeySequence::Delete, twComparisons, nullptr, nullptr, Qt::WidgetShortcut);
+  connect(remove, &QShortcut::activated, this,
+          [this] { Guarded([this] { RemoveComparisonClick(); }); });
+  // The keyboard goes as the eye reads: the table, then the new comparison
+  // left to right, then the rate and the buttons; the focus is framed as in
+  // the navigation window, and starts on the new comparison's date.
+  QWidget* const order[] = {twComparisons,         btnRemoveComparison,   comparisonTime_.Date,
+                            comparisonTime_.Time,  comparisonTime_.Zone,  cbComparisonSense,
+                            dsComparisonError,     btnAddComparison,      rbRateFromComparisons,
+                            rbRateTyped,           dsRate,                buttons->button(QDialogButtonBox::Ok),
+                            buttons->button(QDialogButtonBox::Cancel)};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  new TFocusMark(this);
+  comparisonTime_.Date->setFocus();
   RateChoiceChange();
   ShowRecord();
 }

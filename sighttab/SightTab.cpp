@@ -35,6 +35,7 @@
 #include "reports/ChronometerText.h"
 #include "reports/Reckoning.h"
 #include "reports/TimeScalesText.h"
+#include "timescales/TimeScales.h"
 #include "reports/SightSheet.h"
 #include "sights/SightErrors.h"
 #include "sighttab/ChronometerDialog.h"
@@ -84,9 +85,15 @@ void TSightTab::ChronometerClick() {
 void TSightTab::ShowChronometer() {
   // The correction at the form's instant; the form's own error says a time
   // that cannot be read.
-  const TShipTime t = ReadShipTime(sightTime_);
+  TShipTime t = ReadShipTime(sightTime_);
+  const bool leap = IsLeapSecond(t);  // 23:59:60: one second after :59
+  if (leap) t.Second = 59;
   if (ShipTimeFault(t, kSightInstantTexts)) return lbChronometer->clear();
-  lbChronometer->setText(Text(ChronometerLine(chronometer_, static_cast<Extended>(UniversalSeconds(t)))));
+  const Extended at = static_cast<Extended>(UniversalSeconds(t) + (leap ? 1 : 0));
+  // Beside "Хронометр…" the short line, so that it fits with DUT1; its
+  // tooltip is the whole line, as the worksheet prints it.
+  lbChronometer->setText(Text(ChronometerShortLine(chronometer_, at)));
+  lbChronometer->setToolTip(Text(ChronometerLine(chronometer_, at)));
 }
 
 // --- Reading the inputs ------------------------------------------------------

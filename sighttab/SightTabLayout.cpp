@@ -192,14 +192,15 @@ QGroupBox* TSightTab::CreateSightGroup() {
   markLine->addWidget(btnChronometer);
   markLine->addSpacing(8);
   markLine->addWidget(lbChronometer, 1);
+  markLine->addWidget(new QLabel(QStringLiteral("DUT1:"), group));
   dsDut1 = Number(group, "dsDut1", QStringLiteral("DUT1"), static_cast<double>(kDut1Range.Least),
                   static_cast<double>(kDut1Range.Most), 0, QStringLiteral(" с"), 1);
   dsDut1->setToolTip(QStringLiteral(
       "DUT1 = UT1 − UTC, как её передают сигналы времени, до десятой секунды.\n"
       "Берётся после 29.11.2022, где измеренного вращения Земли в программе нет;\n"
       "раньше — измеренная IERS, а введённая, расходящаяся с ней больше чем на 0,05 с, отмечается."));
-  markLine->addWidget(new QLabel(QStringLiteral("DUT1:"), group));
   markLine->addWidget(dsDut1);
+
   grid->addWidget(new QLabel(QStringLiteral("С часов (F5):"), group), 3, 0);
   grid->addLayout(markLine, 3, 1, 1, 3);
 

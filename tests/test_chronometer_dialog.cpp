@@ -132,7 +132,8 @@ TEST_F(ChronometerTabTest, TheDialogFeedsTheLogAndTheWorksheetLine) {
   QObject::connect(tab.get(), &TSightTab::logChanged, [&] { ++changes; });
   Get<QComboBox>("cbBody")->setCurrentIndex(2);
   Get<TMaskEdit>("meHs")->setMaskedText(QStringLiteral("Hs = 27°23,7'"));
-  EXPECT_EQ(Text("lbChronometer"), QStringLiteral("Поправка хронометра: сравнений нет"));
+  EXPECT_EQ(Text("lbChronometer"), QStringLiteral("сравнений нет"));  // beside "Хронометр…": the short line
+  EXPECT_EQ(Get<QLabel>("lbChronometer")->toolTip(), QStringLiteral("Поправка хронометра: сравнений нет"));
   // The form stands at 20.03.2025 19:00 in zone 2 W (21:00 UT).
   ASSERT_TRUE(WithChronometerDialog(Get<QPushButton>("btnChronometer"), [](QDialog* d) {
     TypeComparison(d, QDate(2025, 3, 10), QTime(21, 0), 0, "3,0", false);
@@ -144,11 +145,13 @@ TEST_F(ChronometerTabTest, TheDialogFeedsTheLogAndTheWorksheetLine) {
   ASSERT_EQ(tab->Chronometer().Comparisons.size(), 1u);
   EXPECT_EQ(tab->Log()->Chronometer.TypedRate, StrToFloat("0,6"));
   // Ten days on: 3,0 + 6,0 s; 6,0 s moved by the rate, no warning.
-  EXPECT_EQ(Text("lbChronometer"), QStringLiteral("Поправка хронометра +9,0 с (сравнение 10.03.2025 21:00, ход +0,6 с/сут)"));
+  EXPECT_EQ(Text("lbChronometer"), QStringLiteral("+9,0 с, ход +0,6 с/сут"));
+  EXPECT_EQ(Get<QLabel>("lbChronometer")->toolTip(),
+            QStringLiteral("Поправка хронометра +9,0 с (сравнение 10.03.2025 21:00, ход +0,6 с/сут)"));
   EXPECT_EQ(Text("lbSightWarning").indexOf(QStringLiteral("Ход хронометра")), -1);
   // Twenty days on: 12,0 s moved, flagged.
   Get<QDateEdit>("dpSight")->setDate(QDate(2025, 3, 30));
-  EXPECT_EQ(Text("lbChronometer"), QStringLiteral("Поправка хронометра +15,0 с (сравнение 10.03.2025 21:00, ход +0,6 с/сут)"));
+  EXPECT_EQ(Text("lbChronometer"), QStringLiteral("+15,0 с, ход +0,6 с/сут"));
   EXPECT_NE(Text("lbSightWarning").indexOf(QStringLiteral("Ход хронометра изменил поправку на +12,0 с")), -1)
       << Text("lbSightWarning").toStdString();
   // Cancelled, the dialog changes nothing.
