@@ -8,8 +8,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeySequence>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -115,9 +114,7 @@ TChronometerDialog::TChronometerDialog(const TChronometerRecord& record, const T
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   // Delete in the table removes the comparison chosen, as the button does.
-  auto* remove = new QShortcut(QKeySequence::Delete, twComparisons, nullptr, nullptr, Qt::WidgetShortcut);
-  connect(remove, &QShortcut::activated, this,
-          [this] { Guarded([this] { RemoveComparisonClick(); }); });
+  twComparisons->installEventFilter(this);
   // The keyboard goes as the eye reads: the table, then the new comparison
   // left to right, then the rate and the buttons; the focus is framed as in
   // the navigation window, and starts on the new comparison's date.
@@ -131,6 +128,15 @@ TChronometerDialog::TChronometerDialog(const TChronometerRecord& record, const T
   comparisonTime_.Date->setFocus();
   RateChoiceChange();
   ShowRecord();
+}
+
+bool TChronometerDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == twComparisons && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+    Guarded([this] { RemoveComparisonClick(); });
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void TChronometerDialog::ShowRecord() {

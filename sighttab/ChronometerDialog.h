@@ -41,6 +41,9 @@ class TChronometerDialog : public QDialog {
 
   void accept() override;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;  // Delete in the table
+
  private:
   void AddComparisonClick();
   void RemoveComparisonClick();

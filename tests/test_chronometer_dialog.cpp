@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTableWidget>
+#include <QTest>
 #include <QTimeEdit>
 
 #include "ChronometerDialogDriver.h"
@@ -120,6 +121,30 @@ TEST(ChronometerDialog, ARecordShownRemovedFromAndItsRateFromTheComparisons) {
   ASSERT_EQ(d.Record().Comparisons.size(), 1u);
   EXPECT_EQ(d.Record().Comparisons[0].Correction, 0.6L);
   EXPECT_FALSE(d.Record().TypedRate);
+}
+
+// By keyboard: Delete in the table removes the comparison chosen, and Tab
+// goes through the new comparison left to right.
+TEST(ChronometerDialog, TheKeyboardGoesAsTheEyeReads) {
+  const TChronometerRecord record{{{TShipTime{0, 9, 0, 0, 8, 12, 2026}, -3}, {TShipTime{0, 9, 0, 0, 10, 12, 2026}, -4.2L}}, std::nullopt};
+  TChronometerDialog d(record, TShipTime{0, 0, 0, 0, 1, 1, 2026});
+  d.show();
+  auto* table = Child<QTableWidget>(&d, "twComparisons");
+  table->setFocus();
+  table->selectRow(0);
+  QTest::keyClick(table, Qt::Key_Delete);
+  EXPECT_EQ(Rows(&d), QStringList{QStringLiteral("10.12.2026 09:00|0|спешит 4,2 с")});
+  // The chain from the table, the controls that take the Tab key only.
+  const QStringList order = {QStringLiteral("twComparisons"),    QStringLiteral("btnRemoveComparison"),
+                             QStringLiteral("dpComparison"),     QStringLiteral("tpComparison"),
+                             QStringLiteral("seComparisonZone"), QStringLiteral("cbComparisonSense"),
+                             QStringLiteral("dsComparisonError"), QStringLiteral("btnAddComparison")};
+  QStringList chain;
+  QWidget* w = table;
+  for (int guard = 0; guard < 200 && chain.size() < order.size(); ++guard, w = w->nextInFocusChain()) {
+    if ((w->focusPolicy() & Qt::TabFocus) && order.contains(w->objectName())) chain << w->objectName();
+  }
+  EXPECT_EQ(chain, order);
 }
 
 // The tab: the dialog's record is the log's, and the line over the worksheet
