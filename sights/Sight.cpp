@@ -8,6 +8,7 @@
 #include "sights/Sight.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "almanac/Almanac.h"
 #include "angles/Wrap.h"
@@ -109,7 +110,9 @@ void ValidateFields(const TSight& s) {
   TShipTime time = s.Time;
   if (IsLeapSecond(time)) time.Second = 59;
   const char* fault = ShipTimeFault(time, kSightInstantTexts);
-  if (fault == kSightInstantTexts.Second && time.Second == 60) fault = kSightLeapSecondError;
+  // By the text, not its address: each part of the program may hold its own
+  // copy of a string constant.
+  if (fault && time.Second == 60 && std::strcmp(fault, kSightInstantTexts.Second) == 0) fault = kSightLeapSecondError;
   if (fault) throw ESightError(fault);
 }
 
